@@ -1,0 +1,66 @@
+#include "game/Game.h"
+
+namespace torvane {
+
+// Moves the piece from its origin (a hand slot or cell `FromCell`) to cell `ToCell`. The
+// picture travels first; the sound and the check notice come while the target still holds the
+// kind and tag of what stood there, and the origin those of the moving piece.
+void Game::ApplyMove() {
+    Cell& to = Image1[ToCell];
+    if (HandDrag == 1) {
+        HandDrag = 0;
+        Cell& slot = (FromImage4 == 1 ? Image4 : Image5)[HandSlot];
+        if (FromImage4 == 1) FromImage4 = 0;
+        to.Picture = slot.Picture;
+        slot.Picture = BlankCell.Picture;
+        MoveSound();
+        CheckStep(slot);
+        to.DragIcon = slot.DragIcon;
+        to.Kind = slot.Kind;
+        to.Tag = slot.Tag;
+        slot.Kind = BlankCell.Kind;
+        slot.Tag = BlankCell.Tag;
+        slot.DragIcon = BlankCell.DragIcon;
+        return;
+    }
+    Cell& from = Image1[FromCell];
+    CaptureToHand();
+    to.Picture = from.Picture;
+    to.DragIcon = from.DragIcon;
+    from.Picture = BlankCell.Picture;
+    MoveSound();
+    CheckStep(from);
+    to.Kind = from.Kind;
+    to.Tag = from.Tag;
+    from.Kind = BlankCell.Kind;
+    from.Tag = BlankCell.Tag;
+    from.DragIcon = BlankCell.DragIcon;
+}
+
+// The sound starts, and the half-made move is shown at once. Only a repaint happens here, no
+// other events, so no press, tick or socket message can act on the half-made move.
+void Game::MoveSound() {
+    if (SoundOff != 0) return;
+    shell_.PlaySound(MoveSoundId);
+    shell_.RepaintNow();
+}
+
+// The local player of a network game is not told of his own threat; the peer is, when the
+// move arrives there.
+void Game::CheckStep(const Cell& mover) {
+    if (LocalNetMove == 1) {
+        LocalNetMove = 0;
+        return;
+    }
+    if (CheckNoticeOff == 0) AnnounceElephantCheck(mover);
+}
+
+void Game::HandOverToPeer() {
+    if (NetworkGame != 1) return;
+    ui.Picture1 = false;
+    ui.Label8Fore = kBlack;
+    ui.Label8 = "相手の番です";
+    ui.touryou = false;
+}
+
+}  // namespace torvane

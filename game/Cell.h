@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace torvane {
+
+// One board cell, hand slot or template element: what the player sees (picture, drag icon)
+// and what the rules read (owner tag, kind). A move never moves a cell; it copies these four
+// attributes from one cell to another.
+struct Cell {
+    int Picture = 0;        // image id of the resting picture; 0 = no picture
+    std::string Tag = "0";  // owner tag: "0" empty, "1" Sente, "2" Gote
+    int Kind = 0;           // PieceKind code, 0 = none
+    int DragIcon = 0;       // image id of the pointer shown while the piece is dragged
+
+    bool operator==(const Cell&) const = default;
+};
+
+// `Image2`: the blank prototype every clear copies from.
+inline const Cell BlankCell{};
+
+inline void CopyPiece(const Cell& from, Cell& to) { to = from; }
+inline void Clear(Cell& cell) { cell = BlankCell; }
+
+inline constexpr int kCellCount = 81;
+inline constexpr int kHandSlots = 18;
+
+using BoardCells = std::array<Cell, kCellCount>;
+using HandCells = std::array<Cell, kHandSlots>;
+
+// `SetupTemplate`: the start position; element i is the first content of board cell i.
+const BoardCells& SetupTemplate();
+
+inline int RowOf(int cell) { return cell / 9; }
+inline int ColumnOf(int cell) { return cell % 9; }
+
+}  // namespace torvane

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "game/Cell.h"
+#include "game/Controls.h"
+#include "game/Shell.h"
+#include "rules/StepDirection.h"
+
+namespace torvane {
+
+enum class MouseButton { Left, Right, Middle };
+enum class Hand { Image4, Image5 };  // bottom hand, top hand
+
+// The state of the game and of the controls it drives, and every routine that changes them.
+// The window turns presses, drops, menu commands, timer ticks and socket bytes into calls of
+// these routines and shows the state afterwards. Routines live in files named after them.
+class Game {
+public:
+    explicit Game(Shell& shell);
+
+    // --- Board and hands -------------------------------------------------------------------
+    BoardCells Image1;  // the board, cell = 9 * row + column, row 0 at the top
+    HandCells Image4;   // bottom hand
+    HandCells Image5;   // top hand
+    Controls ui;
+
+    // --- Owner tags, set at start-up ---------------------------------------------------------
+    std::string EmptyTag, SenteTag, GoteTag;
+
+    // --- The move being made -----------------------------------------------------------------
+    int PickedCell = 0, FromCell = 0, StepOrigin = 0, ToCell = 0;
+    int BoardPickPending = 0, HandDrag = 0, HandSlot = 0, FromImage4 = 0, NoCapture = 0;
+    int GoteElephantSeen = 0, SenteElephantSeen = 0, GoteRatSeen = 0, SenteRatSeen = 0;
+
+    // --- Game-wide values --------------------------------------------------------------------
+    int Turn = 0;  // 0: Sente to move, 1: Gote to move
+    int NetworkGame = 0, LocalIsGote = 0, LocalNetMove = 0;
+    int TemplateCursor = 161;
+    int MoveSoundId = 0, MessageSoundId = 0;
+    int Timer1Seconds = 0, Timer1Display = 0, Timer2Seconds = 0, Timer2Display = 0;
+    int ClockMinutes = 0;
+
+    // --- Settings: 1 means the option is off -------------------------------------------------
+    int SoundOff = 0, RangeDisplayOff = 0, CheckNoticeOff = 0, CapturedPiecesOff = 0;
+    int TimeLimitOff = 0, TimeLimitWasOff = 0;
+
+    // --- Range display: what each direction's ghost covered ---------------------------------
+    std::array<int, 8> Image3{};
+    std::array<int, 8> UnmarkedEnemy{};
+    int GhostImageId = 0;
+
+    // --- Next free slot of each hand ---------------------------------------------------------
+    int NextFreeSlot4 = 0, NextFreeSlot5 = 0;
+
+    // Start-up values of the main window (everything the window itself does not draw).
+    void Form_Load(const std::string& localAddress);
+    // "スタート(&S)": a new game at one computer.
+    void sutato_Click();
+
+    // Pick-up and range display.
+    void BoardPickUp(int cell, MouseButton button);
+    void ShowMoveRange();
+    void MarkNeighbour(StepDirection direction);
+    void CancelDrag();
+    void RestoreNeighbour(StepDirection direction);
+    bool RangeOnDisplay() const { return rangeOnDisplay_; }
+
+    // Drops: on board cell `cell`, or on any other control of the main window.
+    void Image1_DragDrop(int cell);
+    void DropElsewhere();
+
+    // Move execution.
+    void ApplyMove();
+    void HandOverToPeer();
+    void AnnounceElephantCheck(const Cell& mover);
+    void EndOfGameScan();
+
+    // Capture into the hand.
+    void FindFreeHandSlot(Hand hand);
+    void CaptureToHand();
+
+    Shell& shell() { return shell_; }
+
+private:
+    // Turn display: the marker that turns green, with the other side's clock label zeroed.
+    void PassTurnToLabel2();
+    void PassTurnToLabel4();
+    void RunTimer1();
+    void RunTimer2();
+    void ZeroClock1Counters();
+    void ZeroClock2Counters();
+
+    void MoveToEmptyCell();
+    void CaptureBySente();
+    void CaptureByGote();
+    void MoveSound();
+    void CheckStep(const Cell& mover);
+    void EndOfGameA();
+    void EndOfGameB();
+
+    Shell& shell_;
+    bool rangeOnDisplay_ = false;
+};
+
+}  // namespace torvane

@@ -1,0 +1,41 @@
+#include "game/Game.h"
+
+namespace torvane {
+
+// Label2 (bottom) and Label4 (top) mark the side to move in green; the marker that loses the
+// green takes the other one's colour, which is the neutral one.
+void Game::PassTurnToLabel4() {
+    ui.Label2Back = ui.Label4Back;
+    ui.Label4Back = kGreen;
+    ui.Label1 = kZeroClock;
+}
+
+void Game::PassTurnToLabel2() {
+    ui.Label4Back = ui.Label2Back;
+    ui.Label2Back = kGreen;
+    ui.Label3 = kZeroClock;
+}
+
+void Game::RunTimer1() {
+    ui.Timer2 = false;
+    ui.Timer1 = true;
+}
+
+void Game::RunTimer2() {
+    ui.Timer1 = false;
+    ui.Timer2 = true;
+}
+
+void Game::ZeroClock1Counters() {
+    Timer1Seconds = 0;
+    Timer1Display = 0;
+    ClockMinutes = 0;
+}
+
+void Game::ZeroClock2Counters() {
+    Timer2Seconds = 0;
+    Timer2Display = 0;
+    ClockMinutes = 0;
+}
+
+}  // namespace torvane
