@@ -20,8 +20,12 @@ struct Cell {
 // `Image2`: the blank prototype every clear copies from.
 inline const Cell BlankCell{};
 
-inline void CopyPiece(const Cell& from, Cell& to) { to = from; }
-inline void Clear(Cell& cell) { cell = BlankCell; }
+inline void CopyPiece(const Cell& from, Cell& to) {
+    to = from;
+}
+inline void Clear(Cell& cell) {
+    cell = BlankCell;
+}
 
 inline constexpr int kCellCount = 81;
 inline constexpr int kHandSlots = 18;
@@ -32,7 +36,11 @@ using HandCells = std::array<Cell, kHandSlots>;
 // `SetupTemplate`: the start position; element i is the first content of board cell i.
 const BoardCells& SetupTemplate();
 
-inline int RowOf(int cell) { return cell / 9; }
-inline int ColumnOf(int cell) { return cell % 9; }
+inline int RowOf(int cell) {
+    return cell / 9;
+}
+inline int ColumnOf(int cell) {
+    return cell % 9;
+}
 
 }  // namespace torvane

@@ -7,7 +7,7 @@ namespace torvane {
 
 // Colours as the window's controls hold them.
 using Colour = std::uint32_t;
-inline constexpr Colour kGreen = 65280;            // RGB(0, 255, 0)
+inline constexpr Colour kGreen = 65280;  // RGB(0, 255, 0)
 inline constexpr Colour kBlack = 0;
 inline constexpr Colour kButtonFace = 0x8000000F;  // the standard control colour
 

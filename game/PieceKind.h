@@ -18,7 +18,7 @@ enum PieceKind : int {
 };
 
 // The nine kinds that occur, weakest first.
-inline constexpr PieceKind kAllKinds[] = {Rat, Dog, Wolf, Leopard, Crocodile,
+inline constexpr PieceKind kAllKinds[] = {Rat,  Dog,   Wolf, Leopard, Crocodile,
                                           Bear, Tiger, Lion, Elephant};
 
 inline constexpr bool IsPieceKind(int code) {

@@ -15,8 +15,8 @@ Cell Piece(PieceKind kind, const char* tag) {
 
 BoardCells BuildTemplate() {
     BoardCells cells{};
-    const PieceKind backRank[9] = {Crocodile, Wolf, Leopard, Rat, Elephant,
-                                   Rat,       Leopard, Wolf, Bear};
+    const PieceKind backRank[9] = {Crocodile, Wolf,    Leopard, Rat, Elephant,
+                                   Rat,       Leopard, Wolf,    Bear};
     for (int c = 0; c < 9; ++c) {
         cells[c] = Piece(backRank[c], "2");
         // The position is symmetric under a half-turn: Sente's cell 80 - i mirrors Gote's i.

@@ -6,7 +6,9 @@ namespace torvane {
 
 namespace {
 
-bool IsEmptySlot(const Cell& slot) { return slot.Picture == BlankCell.Picture; }
+bool IsEmptySlot(const Cell& slot) {
+    return slot.Picture == BlankCell.Picture;
+}
 
 }  // namespace
 

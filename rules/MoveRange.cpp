@@ -32,10 +32,14 @@ void Game::MarkNeighbour(StepDirection direction) {
     int n = *NeighbourCell(FromCell, direction);
     int slot = SlotOf(direction);
     switch (StepVerdict(Image1, FromCell, n)) {
-        case Verdict::Blocked: return;
-        case Verdict::Forbidden: UnmarkedEnemy[slot] = 1; return;
+        case Verdict::Blocked:
+            return;
+        case Verdict::Forbidden:
+            UnmarkedEnemy[slot] = 1;
+            return;
         case Verdict::Free:
-        case Verdict::Capture: break;
+        case Verdict::Capture:
+            break;
     }
     const Cell& held = Image1[FromCell];
     Image3[slot] = Image1[n].Picture;

@@ -12,14 +12,22 @@ struct Delta {
 
 constexpr Delta DeltaOf(StepDirection d) {
     switch (d) {
-        case StepDirection::Left: return {0, -1};
-        case StepDirection::UpRight: return {-1, 1};
-        case StepDirection::Up: return {-1, 0};
-        case StepDirection::UpLeft: return {-1, -1};
-        case StepDirection::Right: return {0, 1};
-        case StepDirection::DownLeft: return {1, -1};
-        case StepDirection::Down: return {1, 0};
-        case StepDirection::DownRight: return {1, 1};
+        case StepDirection::Left:
+            return {0, -1};
+        case StepDirection::UpRight:
+            return {-1, 1};
+        case StepDirection::Up:
+            return {-1, 0};
+        case StepDirection::UpLeft:
+            return {-1, -1};
+        case StepDirection::Right:
+            return {0, 1};
+        case StepDirection::DownLeft:
+            return {1, -1};
+        case StepDirection::Down:
+            return {1, 0};
+        case StepDirection::DownRight:
+            return {1, 1};
     }
     return {0, 0};
 }
@@ -41,8 +49,17 @@ bool IsStepNeighbour(int from, int to) {
     bool rightToLeft = ColumnOf(from) == 8 && ColumnOf(to) == 0;
     if (leftToRight || rightToLeft) return false;
     switch (to - from) {
-        case -1: case 1: case -8: case -9: case -10: case 8: case 9: case 10: return true;
-        default: return false;
+        case -1:
+        case 1:
+        case -8:
+        case -9:
+        case -10:
+        case 8:
+        case 9:
+        case 10:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -23,7 +23,9 @@ inline constexpr std::array<StepDirection, 8> kAllDirections = {
     StepDirection::Right, StepDirection::DownLeft, StepDirection::Down, StepDirection::DownRight,
 };
 
-inline constexpr int SlotOf(StepDirection d) { return static_cast<int>(d); }
+inline constexpr int SlotOf(StepDirection d) {
+    return static_cast<int>(d);
+}
 
 // The neighbour of `cell` in direction `d`, or nothing when the step would leave the board
 // (including the wrap from one end of a row to the other end of the next).

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "ScriptedShell.h"
+#include "game/PieceKind.h"
+
+using namespace torvane;
+
+class EndOfGameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g.ClearBoard();
+        g.Put(4, Elephant, "2");
+        g.Put(3, Rat, "2");
+        g.Put(5, Rat, "2");
+        g.Put(76, Elephant, "1");
+        g.Put(75, Rat, "1");
+        g.Put(77, Rat, "1");
+    }
+    LocalGame g;
+};
+
+TEST_F(EndOfGameTest, TheSecondRatEndsTheGameNotTheFirst) {
+    g.Put(12, Dog, "1");
+    g.Put(14, Dog, "1");
+    g.Drag(12, 3);
+    EXPECT_TRUE(g.shell.messages.empty());
+    EXPECT_TRUE(g.game.ui.Picture1);
+    g.game.Turn = 0;
+    g.Drag(14, 5);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
+    EXPECT_FALSE(g.game.ui.Picture1);
+    EXPECT_FALSE(g.game.ui.touryou);
+    EXPECT_FALSE(g.game.ui.Timer2);
+    EXPECT_EQ(g.game.ui.Label3, "00:00:00");
+}
+
+TEST_F(EndOfGameTest, RatTakingTheElephantEndsItAtOnceWithoutACheckNotice) {
+    g.Put(13, Rat, "1");
+    g.Drag(13, 4);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
+}
+
+TEST_F(EndOfGameTest, GoteTakingSentesElephantLosesForSente) {
+    g.game.Turn = 1;
+    g.Put(67, Rat, "2");
+    g.Drag(67, 76);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の負けです"});
+    EXPECT_FALSE(g.game.ui.Picture1);
+    EXPECT_FALSE(g.game.ui.Timer1);
+    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    EXPECT_EQ(g.game.Timer1Seconds, 0);
+}
+
+TEST_F(EndOfGameTest, PiecesInHandsNeverCount) {
+    g.game.Image4[0] = Cell{129, "1", Rat, 162};
+    g.game.Image5[0] = Cell{191, "2", Elephant, 182};
+    Clear(g.game.Image1[4]);
+    g.Put(40, Dog, "1");
+    g.Drag(40, 41);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
+}
+
+TEST_F(EndOfGameTest, ARefusedCaptureStillScansAndTheGameGoesOn) {
+    g.Put(40, Dog, "1");
+    g.Put(31, Tiger, "2");
+    g.Drag(40, 31);
+    EXPECT_TRUE(g.shell.messages.empty());
+    EXPECT_EQ(g.game.GoteElephantSeen + g.game.SenteRatSeen, 0);
+    EXPECT_TRUE(g.game.ui.Picture1);
+}
+
+TEST_F(EndOfGameTest, FlagsLeftByAnEndedGameAreClearedByTheNextGamesFirstScan) {
+    g.Put(13, Rat, "1");
+    g.Drag(13, 4);
+    EXPECT_EQ(g.game.GoteRatSeen, 1);
+    g.game.sutato_Click();
+    g.Drag(45, 36);
+    EXPECT_EQ(g.game.GoteRatSeen + g.game.GoteElephantSeen + g.game.SenteRatSeen, 0);
+    EXPECT_EQ(g.shell.messages.back(), "先手の番です");
+}
+
+TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
+    LocalGame g;
+    g.Drag(45, 36);
+    g.Drag(27, 36);  // Gote's Dog takes Sente's Dog
+    ASSERT_EQ(g.game.Image5[0].Kind, Dog);
+    g.game.Timer1Seconds = 30;
+    g.game.Timer1Display = 230;
+    g.game.ClockMinutes = 2;
+    g.game.ui.Label1 = "00:02:30";
+    g.game.SoundOff = 1;
+    g.game.ui.Picture2 = g.game.ui.Picture3 = true;
+
+    g.shell.messages.clear();
+    g.game.sutato_Click();
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の番です"});
+    EXPECT_EQ(g.game.Image1, SetupTemplate());
+    for (const Cell& slot : g.game.Image5) EXPECT_EQ(slot, BlankCell);
+    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    EXPECT_EQ(g.game.ui.Label3, "00:00:00");
+    EXPECT_EQ(g.game.Timer1Display + g.game.Timer1Seconds + g.game.ClockMinutes, 0);
+    EXPECT_EQ(g.game.ui.Label2Back, kGreen);
+    EXPECT_EQ(g.game.ui.Label4Back, kButtonFace);
+    EXPECT_TRUE(g.game.ui.Timer1);
+    EXPECT_FALSE(g.game.ui.Timer2);
+    EXPECT_TRUE(g.game.ui.touryou);
+    EXPECT_EQ(g.game.SoundOff, 1);
+    EXPECT_TRUE(g.game.ui.Picture2);
+    EXPECT_TRUE(g.game.ui.Picture3);
+}
+
+// The box is shown while the old position is still on the board.
+TEST(NewGame, TheMessageComesBeforeTheNewPosition) {
+    struct Peeking : ScriptedShell {
+        Game* game = nullptr;
+        Cell seen;
+        void ShowMessage(const std::string& text) override {
+            seen = game->Image1[36];
+            ScriptedShell::ShowMessage(text);
+        }
+    };
+    Peeking shell;
+    Game game(shell);
+    shell.game = &game;
+    game.Form_Load("127.0.0.1");
+    game.sutato_Click();
+    game.BoardPickUp(45, MouseButton::Left);
+    game.Image1_DragDrop(36);
+    game.sutato_Click();
+    EXPECT_EQ(shell.seen.Kind, Dog);
+    EXPECT_EQ(game.Image1[36], BlankCell);
+}
+
+TEST(NewGame, AfterAnEndedGameEnablesTheBoardAgain) {
+    LocalGame g;
+    g.game.ui.Picture1 = false;
+    g.game.ui.touryou = false;
+    g.game.sutato_Click();
+    EXPECT_TRUE(g.game.ui.Picture1);
+    EXPECT_TRUE(g.game.ui.touryou);
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "ScriptedShell.h"
+#include "game/PieceKind.h"
+
+using namespace torvane;
+
+namespace {
+
+std::vector<int> ChangedCells(const BoardCells& before, const BoardCells& after) {
+    std::vector<int> cells;
+    for (int i = 0; i < kCellCount; ++i)
+        if (!(before[i] == after[i])) cells.push_back(i);
+    return cells;
+}
+
+}  // namespace
+
+TEST(RangeDisplay, SentesElephantAtTheStartCoversExactly66And68) {
+    LocalGame g;
+    BoardCells before = g.game.Image1;
+    g.game.BoardPickUp(76, MouseButton::Left);
+    EXPECT_EQ(ChangedCells(before, g.game.Image1), (std::vector<int>{66, 68}));
+    EXPECT_EQ(g.game.Image1[66].Picture, 106);
+    // Only the picture changes: the rules still see an empty cell.
+    EXPECT_EQ(g.game.Image1[66].Tag, "0");
+    EXPECT_EQ(g.game.Image1[66].Kind, 0);
+    g.game.DropElsewhere();
+    EXPECT_EQ(g.game.Image1, before);
+    EXPECT_EQ(g.shell.dragsEnded, 1);
+}
+
+TEST(RangeDisplay, GotesPiecesShowTheInvertedRedGhost) {
+    LocalGame g;
+    g.game.Turn = 1;
+    g.game.BoardPickUp(4, MouseButton::Left);
+    EXPECT_EQ(g.game.Image1[14].Picture, 173);
+}
+
+TEST(RangeDisplay, RatCoversTheEnemyElephantButElephantLeavesTheRat) {
+    LocalGame g;
+    g.ClearBoard();
+    g.Put(40, Rat, "1");
+    g.Put(31, Elephant, "2");
+    g.Put(50, Rat, "2");
+    g.Put(49, Elephant, "1");
+    BoardCells before = g.game.Image1;
+    g.game.BoardPickUp(40, MouseButton::Left);
+    EXPECT_EQ(g.game.Image1[31].Picture, 107);
+    EXPECT_EQ(g.game.Image1[49].Picture, before[49].Picture);  // own piece
+    g.game.Image1_DragDrop(40);
+    EXPECT_EQ(g.game.Image1, before);
+
+    g.game.BoardPickUp(49, MouseButton::Left);
+    EXPECT_EQ(g.game.Image1[50].Picture, before[50].Picture);
+    EXPECT_EQ(g.game.UnmarkedEnemy[SlotOf(StepDirection::Right)], 1);
+    EXPECT_EQ(g.game.Image1[40].Picture, before[40].Picture);
+    g.game.DropElsewhere();
+    EXPECT_EQ(g.game.Image1, before);
+    for (int flag : g.game.UnmarkedEnemy) EXPECT_EQ(flag, 0);
+}
+
+TEST(RangeDisplay, CornersAndEdgesNeverTouchCellsAcrossTheEdge) {
+    for (int corner : {8, 72, 36, 44, 0, 80}) {
+        LocalGame g;
+        g.ClearBoard();
+        for (int i = 0; i < kCellCount; ++i) g.Put(i, Dog, "2");
+        g.Put(corner, Lion, "1");
+        BoardCells before = g.game.Image1;
+        g.game.BoardPickUp(corner, MouseButton::Left);
+        std::vector<int> changed = ChangedCells(before, g.game.Image1);
+        std::vector<int> expected;
+        for (StepDirection d : kAllDirections)
+            if (auto n = NeighbourCell(corner, d)) expected.push_back(*n);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(changed, expected) << corner;
+        g.game.DropElsewhere();
+        EXPECT_EQ(g.game.Image1, before) << corner;
+    }
+}
+
+TEST(RangeDisplay, OffMeansNoPictureChangesBetweenPressAndDrop) {
+    LocalGame g;
+    g.game.RangeDisplayOff = 1;
+    BoardCells before = g.game.Image1;
+    g.game.BoardPickUp(76, MouseButton::Left);
+    EXPECT_EQ(g.game.Image1, before);
+    EXPECT_FALSE(g.game.RangeOnDisplay());
+    g.game.Image1_DragDrop(66);
+    EXPECT_EQ(g.game.Image1[66].Kind, Elephant);
+}
+
+TEST(RangeDisplay, ADropElsewhereEndsTheDragAndKeepsTheTurn) {
+    LocalGame g;
+    BoardCells before = g.game.Image1;
+    g.game.BoardPickUp(45, MouseButton::Left);
+    g.game.DropElsewhere();
+    EXPECT_EQ(g.game.Image1, before);
+    EXPECT_EQ(g.game.BoardPickPending, 0);
+    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.shell.dragsEnded, 1);
+}
