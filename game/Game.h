@@ -67,6 +67,9 @@ public:
     void RestoreNeighbour(StepDirection direction);
     bool RangeOnDisplay() const { return rangeOnDisplay_; }
 
+    // Pick-up from a hand; its drop on a board cell is handled by `Image1_DragDrop`.
+    void HandPickUp(Hand hand, int slot, MouseButton button);
+
     // Drops: on board cell `cell`, or on any other control of the main window.
     void Image1_DragDrop(int cell);
     void DropElsewhere();

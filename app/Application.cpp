@@ -1,0 +1,28 @@
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/Fonts.h"
+
+namespace torvane {
+
+void PrepareEnvironment() {
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
+}
+
+void SetUpApplication(QApplication& app) {
+    app.setApplicationName("Torvane");
+    app.setApplicationDisplayName("Torvane");
+    app.setApplicationVersion("1.0.0");
+    app.setFont(UiFont(9));
+    // Message boxes say はい/いいえ and the file dialog speaks Japanese.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+}
+
+}  // namespace torvane

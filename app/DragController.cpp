@@ -1,0 +1,59 @@
+#include "app/DragController.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include "app/ImageStore.h"
+
+namespace torvane {
+
+DragController::DragController(QWidget* window, QWidget* board)
+    : QObject(window), window_(window), board_(board) {
+    window_->installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+void DragController::Begin(DragArea area, int dragIcon) {
+    if (active_) End();
+    active_ = true;
+    area_ = area;
+    QApplication::setOverrideCursor(DragCursor(dragIcon, window_->devicePixelRatioF()));
+    confinement_.Confine(area == DragArea::Board ? board_ : window_);
+}
+
+void DragController::End() {
+    if (!active_) return;
+    active_ = false;
+    confinement_.Release();
+    QApplication::restoreOverrideCursor();
+}
+
+QRect DragController::AreaRect() const {
+    QWidget* area = area_ == DragArea::Board ? board_ : window_;
+    return QRect(area->mapToGlobal(QPoint(0, 0)), area->size());
+}
+
+QPoint DragController::Clamp(QPoint global) const {
+    QRect r = AreaRect();
+    return QPoint(std::clamp(global.x(), r.left(), r.right()),
+                  std::clamp(global.y(), r.top(), r.bottom()));
+}
+
+bool DragController::eventFilter(QObject* watched, QEvent* event) {
+    if (!active_) return false;
+    switch (event->type()) {
+        case QEvent::WindowDeactivate:
+        case QEvent::Hide:
+            if (watched == window_) emit lost();
+            break;
+        case QEvent::ApplicationStateChange:
+            if (QGuiApplication::applicationState() != Qt::ApplicationActive) emit lost();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace torvane

@@ -1,0 +1,124 @@
+#include "app/Form1.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "app/LocalAddress.h"
+
+namespace torvane {
+
+namespace {
+
+MouseButton ToButton(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) return MouseButton::Left;
+    if (button == Qt::RightButton) return MouseButton::Right;
+    return MouseButton::Middle;
+}
+
+}  // namespace
+
+Form1::Form1() : game_(*this) {
+    setObjectName("Form1");
+    setWindowTitle("Torvane");
+    QIcon icon;
+    icon.addFile(":/img/icon.png");
+    icon.addFile(":/img/icon@2x.png");
+    setWindowIcon(icon);
+    BuildControls();
+    BuildMenus();
+
+    drag_ = new DragController(this, Picture1);
+    connect(drag_, &DragController::lost, this, &Form1::OnDragLost);
+    Picture1->onPress = [this](int cell, Qt::MouseButton b) { OnBoardPress(cell, b); };
+    Picture1->onRelease = [this](QPoint p) { OnRelease(p); };
+    for (HandView* h : {Picture2, Picture3}) {
+        h->onPress = [this](Hand hand, int slot, Qt::MouseButton b) { OnHandPress(hand, slot, b); };
+        h->onRelease = [this](QPoint p) { OnRelease(p); };
+    }
+
+    game_.Form_Load(LocalAddress());
+    Picture13->LayOut();
+    Render();
+    setFixedSize(sizeHint());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() {
+    drag_->End();
+}
+
+void Form1::sutato_Click() {
+    game_.sutato_Click();
+    Render();
+}
+
+void Form1::OnBoardPress(int cell, Qt::MouseButton button) {
+    if (drag_->active()) return;
+    game_.BoardPickUp(cell, ToButton(button));
+    Render();
+}
+
+void Form1::OnHandPress(Hand hand, int slot, Qt::MouseButton button) {
+    if (drag_->active()) return;
+    game_.HandPickUp(hand, slot, ToButton(button));
+    Render();
+}
+
+// The drop goes to the control under the pointer: a board cell makes a move, anything else
+// only ends the drag.
+void Form1::OnRelease(QPoint globalPos) {
+    if (!drag_->active()) return;
+    QPoint local = Picture1->mapFromGlobal(drag_->Clamp(globalPos));
+    int cell = Picture1->rect().contains(local) ? Picture1->CellAt(local) : -1;
+    if (cell >= 0)
+        game_.Image1_DragDrop(cell);
+    else
+        game_.DropElsewhere();
+    Render();
+}
+
+void Form1::OnDragLost() {
+    if (!drag_->active()) return;
+    game_.DropElsewhere();
+    Render();
+}
+
+void Form1::ShowMessage(const std::string& text) {
+    Render();
+    QMessageBox box(QMessageBox::NoIcon, "Torvane", QString::fromStdString(text), QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool Form1::AskYesNo(const std::string& text) {
+    Render();
+    QMessageBox box(QMessageBox::Question, "Torvane", QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Form1::PlaySound(int) {}
+
+bool Form1::Send(const std::vector<std::uint8_t>&) {
+    return false;
+}
+
+void Form1::BeginDrag(DragArea area, int dragIcon) {
+    drag_->Begin(area, dragIcon);
+}
+
+void Form1::EndDrag() {
+    drag_->End();
+}
+
+void Form1::RepaintNow() {
+    Render();
+    Picture1->repaint();
+}
+
+}  // namespace torvane

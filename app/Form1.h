@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "app/BoardView.h"
+#include "app/ContactBox.h"
+#include "app/DragController.h"
+#include "app/HandView.h"
+#include "app/TexturePanel.h"
+#include "game/Game.h"
+
+namespace torvane {
+
+// The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
+// turns the player's presses, drops, menu commands and timer ticks into calls of the game's
+// routines, and shows the game's state after each of them and before every modal box.
+class Form1 : public QMainWindow, public Shell {
+    Q_OBJECT
+public:
+    Form1();
+    ~Form1() override;
+
+    Game& game() { return game_; }
+    BoardView* board() const { return Picture1; }
+    HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    const DragController& drag() const { return *drag_; }
+
+    // Shows the game's state in the controls.
+    void Render();
+
+    // Shell
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    void PlaySound(int resourceId) override;
+    bool Send(const std::vector<std::uint8_t>& bytes) override;
+    void BeginDrag(DragArea area, int dragIcon) override;
+    void EndDrag() override;
+    void RepaintNow() override;
+
+    // Menu commands.
+    void sutato_Click();
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    QLabel* AddLabel(const QString& name, const QString& text, QWidget* parent, QRect rect,
+                     qreal points, bool bold = false);
+    TexturePanel* AddPanel(const QString& name, const QString& texture, QWidget* parent,
+                           QRect rect);
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+    void AddSeparator(QMenu* menu, const QString& name);
+
+    void OnBoardPress(int cell, Qt::MouseButton button);
+    void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
+    void OnRelease(QPoint globalPos);
+    void OnDragLost();
+    void RenderMarker(QLabel* label, const std::string& text, Colour back);
+
+    Game game_;
+    DragController* drag_ = nullptr;
+    QHash<QString, QAction*> actions_;
+
+    TexturePanel* client_ = nullptr;
+    BoardView* Picture1 = nullptr;
+    HandView* Picture2 = nullptr;
+    HandView* Picture3 = nullptr;
+    ContactBox* Picture13 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
+    QLabel *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPlainTextEdit* Text100 = nullptr;
+    QTimer Timer1, Timer2, Timer3;
+};
+
+}  // namespace torvane

@@ -1,0 +1,72 @@
+#include <QMenuBar>
+
+#include "app/Form1.h"
+
+namespace torvane {
+
+QAction* Form1::AddAction(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    actions_.insert(name, action);
+    return action;
+}
+
+void Form1::AddSeparator(QMenu* menu, const QString& name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    actions_.insert(name, separator);
+}
+
+void Form1::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](QWidget* parent, const QString& name, const QString& caption) {
+        auto* menu = new QMenu(caption, parent);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        actions_.insert(name, menu->menuAction());
+        return menu;
+    };
+
+    QMenu* gemu = addMenu(bar, "gemu", "ゲーム(&G)");
+    bar->addMenu(gemu);
+    AddAction(gemu, "kopyuuta", "対局（ネット）(&N)");
+    QMenu* nigen = addMenu(gemu, "nigen", "対局（人間）(&C)");
+    gemu->addMenu(nigen);
+    connect(AddAction(nigen, "sutato", "スタート(&S)"), &QAction::triggered, this,
+            &Form1::sutato_Click);
+    AddSeparator(gemu, "kugu");
+    AddAction(gemu, "touryou", "投了(&F)");
+    AddSeparator(gemu, "kugir");
+    AddAction(gemu, "apuri", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+
+    QMenu* tyatto = addMenu(bar, "tyatto", "接続(&C)");
+    bar->addMenu(tyatto);
+    AddAction(tyatto, "suruu", "接続する(&R)");
+    AddAction(tyatto, "matu", "接続を待つ(&M)");
+    AddSeparator(tyatto, "siki");
+    AddAction(tyatto, "setudann", "切断する(&D)");
+
+    QMenu* haikeiga = addMenu(bar, "haikeiga", "背景(&K)");
+    bar->addMenu(haikeiga);
+    AddAction(haikeiga, "sonota", "背景画(&I)");
+    AddAction(haikeiga, "booob", "ボード盤の背景(&D)");
+
+    QMenu* bgm = addMenu(bar, "bgm", "BGM(&B)");
+    bar->addMenu(bgm);
+    AddAction(bgm, "saii", "BGMの再生(&S)");
+    AddAction(bgm, "teisi", "BGMの停止(&T)");
+    AddSeparator(bgm, "gukiii");
+    AddAction(bgm, "sonotaa", "BGMﾌｧｲﾙの選択(&N)");
+
+    QAction* opusyonn = bar->addAction("設定(&S)");
+    opusyonn->setObjectName("opusyonn");
+    actions_.insert("opusyonn", opusyonn);
+
+    QMenu* herupu = addMenu(bar, "herupu", "ヘルプ(&H)");
+    bar->addMenu(herupu);
+    AddAction(herupu, "readme", "Torvaneのヘルプ");
+    AddSeparator(herupu, "kugiriii");
+    AddAction(herupu, "pajyonn", "パージョン情報(&V)");
+}
+
+}  // namespace torvane

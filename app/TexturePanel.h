@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace torvane {
+
+// A panel of the main window painted with a texture: the felt of the window itself, the wood
+// of the hand boxes and side panels, or a picture the player chose, stretched over the panel.
+class TexturePanel : public QWidget {
+    Q_OBJECT
+public:
+    TexturePanel(const QString& objectName, const QString& texture, QWidget* parent);
+
+    void SetPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString texture_;
+    QImage picture_;
+};
+
+}  // namespace torvane

@@ -1,0 +1,23 @@
+#include "game/Game.h"
+
+namespace torvane {
+
+// A hand piece of the side to move can be put on any empty cell as a move. Only the enabled
+// hand boxes pass presses on (the settings switch the use of captured pieces through them),
+// and nothing moves while the board is locked.
+void Game::HandPickUp(Hand hand, int slot, MouseButton button) {
+    bool boxEnabled = hand == Hand::Image4 ? ui.Picture3 : ui.Picture2;
+    if (!boxEnabled || !ui.Picture1) return;
+    if (button == MouseButton::Right) return;
+    if (slot < 0 || slot >= kHandSlots) return;
+    const Cell& piece = (hand == Hand::Image4 ? Image4 : Image5)[slot];
+    if (piece.Picture == BlankCell.Picture) return;
+    if ((Turn == 0 && piece.Tag == GoteTag) || (Turn != 0 && piece.Tag == SenteTag)) return;
+
+    HandDrag = 1;
+    HandSlot = slot;
+    FromImage4 = hand == Hand::Image4 ? 1 : 0;
+    shell_.BeginDrag(DragArea::Window, piece.DragIcon);
+}
+
+}  // namespace torvane

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "UiHelpers.h"
+
+using namespace torvane;
+
+namespace {
+
+QStringList Captions(QMenu* menu) {
+    QStringList captions;
+    for (QAction* a : menu->actions())
+        captions << (a->isSeparator() ? "-" + a->objectName() : a->objectName() + "=" + a->text());
+    return captions;
+}
+
+}  // namespace
+
+TEST(Form1Layout, WindowCaptionSizeAndPanels) {
+    ShownForm f;
+    EXPECT_EQ(f.form.windowTitle(), "Torvane");
+    EXPECT_EQ(f.form.centralWidget()->size(), QSize(733, 477));
+    struct Expected {
+        const char* name;
+        QRect rect;
+    };
+    const Expected panels[] = {
+        {"Picture2", QRect(2, 8, 124, 204)},     {"Picture7", QRect(2, 216, 124, 25)},
+        {"Picture6", QRect(2, 244, 124, 25)},    {"Picture3", QRect(2, 272, 124, 204)},
+        {"Picture12", QRect(128, 5, 365, 41)},   {"Picture1", QRect(128, 48, 365, 365)},
+        {"Picture11", QRect(128, 416, 365, 63)}, {"Picture10", QRect(496, 5, 105, 177)},
+        {"Picture4", QRect(608, 5, 125, 51)},    {"Picture9", QRect(608, 61, 124, 121)},
+        {"Text100", QRect(496, 200, 236, 276)},
+    };
+    for (const Expected& e : panels) {
+        auto* w = f.form.centralWidget()->findChild<QWidget*>(e.name);
+        ASSERT_NE(w, nullptr) << e.name;
+        EXPECT_EQ(w->geometry(), e.rect) << e.name;
+    }
+    EXPECT_EQ(f.form.findChild<QLabel*>("Label1")->text(), "00:00:00");
+    EXPECT_EQ(f.form.findChild<QLabel*>("Label3")->text(), "00:00:00");
+    EXPECT_EQ(f.form.findChild<QLabel*>("Label2")->text(), "先手");
+    EXPECT_EQ(f.form.findChild<QLabel*>("Label4")->text(), "後手");
+    EXPECT_EQ(f.form.findChild<QLabel*>("Label6")->text(), "入力ボックス（Enterで送信します）");
+    EXPECT_FALSE(f.form.findChild<QLabel*>("Label14")->text().isEmpty());
+    EXPECT_FALSE(f.form.findChild<QWidget*>("Text100")->isEnabled());
+}
+
+TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {
+    ShownForm f;
+    QStringList top;
+    for (QAction* a : f.form.menuBar()->actions()) top << a->objectName() + "=" + a->text();
+    EXPECT_EQ(top, QStringList({"gemu=ゲーム(&G)", "tyatto=接続(&C)", "haikeiga=背景(&K)",
+                                "bgm=BGM(&B)", "opusyonn=設定(&S)", "herupu=ヘルプ(&H)"}));
+    auto menu = [&](const char* name) { return f.form.menuBar()->findChild<QMenu*>(name); };
+    EXPECT_EQ(Captions(menu("gemu")),
+              QStringList({"kopyuuta=対局（ネット）(&N)", "nigen=対局（人間）(&C)", "-kugu",
+                           "touryou=投了(&F)", "-kugir", "apuri=ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
+    EXPECT_EQ(Captions(menu("nigen")), QStringList({"sutato=スタート(&S)"}));
+    EXPECT_EQ(Captions(menu("tyatto")), QStringList({"suruu=接続する(&R)", "matu=接続を待つ(&M)",
+                                                     "-siki", "setudann=切断する(&D)"}));
+    EXPECT_EQ(Captions(menu("haikeiga")),
+              QStringList({"sonota=背景画(&I)", "booob=ボード盤の背景(&D)"}));
+    EXPECT_EQ(Captions(menu("bgm")), QStringList({"saii=BGMの再生(&S)", "teisi=BGMの停止(&T)",
+                                                  "-gukiii", "sonotaa=BGMﾌｧｲﾙの選択(&N)"}));
+    EXPECT_EQ(Captions(menu("herupu")),
+              QStringList({"readme=Torvaneのヘルプ", "-kugiriii", "pajyonn=パージョン情報(&V)"}));
+    EXPECT_FALSE(f.form.action("kopyuuta")->isEnabled());
+    EXPECT_FALSE(f.form.action("touryou")->isEnabled());
+    EXPECT_FALSE(f.form.action("setudann")->isEnabled());
+    EXPECT_TRUE(f.form.action("suruu")->isEnabled());
+    EXPECT_TRUE(f.form.action("matu")->isEnabled());
+    EXPECT_TRUE(f.form.action("sutato")->isEnabled());
+}
+
+TEST(Form1Layout, StartAsksThenLaysOutAndUnlocks) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.form.game().Image1[36] = f.form.game().Image1[45];
+    f.Trigger("sutato");
+    EXPECT_EQ(answers.texts, std::vector<std::string>{"先手の番です"});
+    EXPECT_EQ(f.form.game().Image1, SetupTemplate());
+    EXPECT_TRUE(f.form.action("touryou")->isEnabled());
+    QPalette marker = f.form.findChild<QLabel*>("Label2")->palette();
+    EXPECT_EQ(marker.color(QPalette::Window), QColor(0, 255, 0));
+    EXPECT_TRUE(f.form.game().ui.Timer1);
+}

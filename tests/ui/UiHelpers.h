@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/Form1.h"
+
+namespace torvane {
+
+// Answers the modal boxes that come up, as the player would: clicks OK, or Yes/No from the
+// queue of answers (Yes when it runs dry). Records every text it saw.
+class ModalAnswerer : public QObject {
+public:
+    ModalAnswerer() {
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
+        timer_.start();
+    }
+    std::vector<std::string> texts;
+    std::deque<bool> answers;
+
+private:
+    void Poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        texts.push_back(box->text().toStdString());
+        QAbstractButton* button = box->button(QMessageBox::Ok);
+        if (!button) {
+            bool yes = answers.empty() ? true : answers.front();
+            if (!answers.empty()) answers.pop_front();
+            button = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
+        }
+        button->click();
+    }
+    QTimer timer_;
+};
+
+// A shown main window, as a player sees it.
+struct ShownForm {
+    Form1 form;
+    ShownForm() {
+        form.show();
+        QTest::qWaitForWindowExposed(&form);
+    }
+    QWindow* window() { return form.windowHandle(); }
+    QPoint CellCentre(int cell) {
+        QPoint inBoard(cell % 9 * 40 + 20, cell / 9 * 40 + 20);
+        return form.board()->mapTo(&form, inBoard);
+    }
+    QPoint SlotCentre(Hand hand, int slot) {
+        return form.hand(hand)->mapTo(&form, HandView::SlotRect(slot).center());
+    }
+    // Press, move and release with the left button, as a real mouse does.
+    void Drag(QPoint from, QPoint to) {
+        QTest::mousePress(window(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(window(), (from + to) / 2);
+        QTest::mouseMove(window(), to);
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, to);
+    }
+    void DragCell(int from, int to) { Drag(CellCentre(from), CellCentre(to)); }
+    void Trigger(const char* action) { form.action(action)->trigger(); }
+};
+
+}  // namespace torvane
