@@ -5,6 +5,7 @@
 
 #include "game/Cell.h"
 #include "game/Controls.h"
+#include "game/Settings.h"
 #include "game/Shell.h"
 #include "rules/StepDirection.h"
 
@@ -84,6 +85,14 @@ public:
     void FindFreeHandSlot(Hand hand);
     void CaptureToHand();
 
+    // Clocks: the tick handlers of `Timer1` (bottom clock) and `Timer2` (top clock).
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // The settings dialog: the boxes it shows, and what OK does with them.
+    SettingsChoice SettingsOnLoad() const;
+    void ApplySettings(SettingsChoice choice);
+
     Shell& shell() { return shell_; }
 
 private:
@@ -94,6 +103,10 @@ private:
     void RunTimer2();
     void ZeroClock1Counters();
     void ZeroClock2Counters();
+
+    void ClockTick(bool bottom);
+    void RunOutOfTime(bool bottom);
+    void SendTimeLoss();
 
     void MoveToEmptyCell();
     void CaptureBySente();
