@@ -31,7 +31,7 @@ std::optional<CodeMsg> MessageDecoder::flushText() {
 
 void MessageDecoder::takeInteger(std::int16_t value, std::vector<Message>& out) {
     if (fromCell_) {
-        out.emplace_back(std::in_place_type<MoveMsg>, *fromCell_, value);
+        out.emplace_back(MoveMsg{*fromCell_, value});
         fromCell_.reset();
     } else if (!IsMessageCode(value)) {
         fromCell_ = value;
