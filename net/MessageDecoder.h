@@ -28,10 +28,11 @@ namespace torvane {
 //     * a code whose text is empty comes out as a message with an empty text;
 //     * a message written after a text message, before the quiet period is over, cannot be told
 //       apart from text and becomes part of that text. The peer writes each message in one
-//       write and, after a text message, waits for the other side or for its user, so this
-//       does not happen between two copies of the program.
+//       write and, after a text message, waits for the other side or for its user, so in play
+//       this happens only to a TimeLoss sent within the quiet period after a chat line.
 //   flushText() does not end a text while its last byte is a lead byte waiting for its trail
 //   (the rest of the peer's write is still on its way); the next bytes go on with the text.
+//   A text that ends so when the connection closes is lost.
 // - A text keeps at most kMaxTextBytes bytes, cut before a whole character; the bytes after
 //   that are dropped until the text ends.
 class MessageDecoder {
