@@ -1,4 +1,5 @@
 #include "game/Game.h"
+#include "net/MessageEncoder.h"
 
 namespace torvane {
 
@@ -61,6 +62,8 @@ void Game::HandOverToPeer() {
     ui.Label8Fore = kBlack;
     ui.Label8 = "相手の番です";
     ui.touryou = false;
+    shell_.Send(
+        Encode(MoveMsg{static_cast<std::int16_t>(FromCell), static_cast<std::int16_t>(ToCell)}));
 }
 
 }  // namespace torvane

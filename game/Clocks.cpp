@@ -1,10 +1,15 @@
 #include "game/ClockFormat.h"
 #include "game/Game.h"
+#include "net/MessageEncoder.h"
 
 namespace torvane {
 
-void Game::Timer1_Timer() { ClockTick(true); }
-void Game::Timer2_Timer() { ClockTick(false); }
+void Game::Timer1_Timer() {
+    ClockTick(true);
+}
+void Game::Timer2_Timer() {
+    ClockTick(false);
+}
 
 // One second of the running clock. The limit is tested before the seconds are carried into
 // the minutes, so a clock shows 00:03:00 for one second and the loss comes on the next tick.
@@ -24,6 +29,10 @@ void Game::ClockTick(bool bottom) {
         ClockMinutes += 1;
     }
     (bottom ? ui.Label1 : ui.Label3) = FormatClock(display);
+}
+
+void Game::SendTimeLoss() {
+    shell_.Send(Encode(CodeMsg{MessageCode::TimeLoss, {}}));
 }
 
 // The clock is stopped and the board locked before the message is shown, so the ticking

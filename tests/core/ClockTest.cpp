@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "ScriptedShell.h"
+#include "game/ClockFormat.h"
+
+using namespace torvane;
+
+namespace {
+
+void Tick(Game& game, int n, bool bottom = true) {
+    for (int i = 0; i < n; ++i) bottom ? game.Timer1_Timer() : game.Timer2_Timer();
+}
+
+}  // namespace
+
+TEST(ClockFormat, HoursMinutesSeconds) {
+    EXPECT_EQ(FormatClock(0), "00:00:00");
+    EXPECT_EQ(FormatClock(59), "00:00:59");
+    EXPECT_EQ(FormatClock(100), "00:01:00");
+    EXPECT_EQ(FormatClock(1234), "00:12:34");
+    EXPECT_EQ(FormatClock(5959), "00:59:59");
+    EXPECT_EQ(FormatClock(6000), "01:00:00");
+    EXPECT_EQ(FormatClock(10000), "01:40:00");
+    EXPECT_EQ(FormatClock(1000000), "166:40:00");
+}
+
+TEST(Clock, CountsSecondsAndCarriesMinutes) {
+    LocalGame g;
+    Tick(g.game, 59);
+    EXPECT_EQ(g.game.ui.Label1, "00:00:59");
+    Tick(g.game, 1);
+    EXPECT_EQ(g.game.ui.Label1, "00:01:00");
+    EXPECT_EQ(g.game.ClockMinutes, 1);
+    Tick(g.game, 120);
+    EXPECT_EQ(g.game.ui.Label1, "00:03:00");
+    EXPECT_TRUE(g.shell.messages.empty());
+}
+
+TEST(Clock, TheHundredAndEightyFirstSecondLosesForSente) {
+    LocalGame g;
+    Tick(g.game, 180);
+    ASSERT_TRUE(g.shell.messages.empty());
+    Tick(g.game, 1);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の負けです"});
+    EXPECT_EQ(g.game.ui.Label1, "00:03:00");  // the label is not updated on the losing tick
+    EXPECT_FALSE(g.game.ui.Timer1);
+    EXPECT_FALSE(g.game.ui.Picture1);
+    EXPECT_FALSE(g.game.ui.touryou);
+    EXPECT_EQ(g.game.ClockMinutes, 0);
+}
+
+TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
+    LocalGame g;
+    g.Drag(45, 36);
+    Tick(g.game, 181, false);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
+
+    LocalGame n;
+    n.Drag(45, 36);
+    n.game.NetworkGame = 1;
+    n.game.ui.touryou = true;
+    Tick(n.game, 181, false);
+    EXPECT_TRUE(n.shell.messages.empty());
+    EXPECT_TRUE(n.game.ui.touryou);
+    EXPECT_FALSE(n.game.ui.Timer2);
+    EXPECT_FALSE(n.game.ui.Picture1);
+}
+
+TEST(Clock, BottomClockInANetworkGameSendsTimeLoss) {
+    LocalGame g;
+    g.game.NetworkGame = 1;
+    Tick(g.game, 181);
+    EXPECT_EQ(g.shell.messages, std::vector<std::string>{"あなたの負けです。"});
+    ASSERT_EQ(g.shell.sent.size(), 1u);
+    EXPECT_EQ(g.shell.sent[0], (std::vector<std::uint8_t>{0x14, 0x05}));
+}
+
+TEST(Clock, WithoutTheLimitItRunsOnPastThreeMinutes) {
+    LocalGame g;
+    g.game.ApplySettings(SettingsChoice{.timeLimit = false});
+    Tick(g.game, 100 * 60);
+    EXPECT_EQ(g.game.ui.Label1, "01:40:00");
+    EXPECT_TRUE(g.shell.messages.empty());
+    // Far beyond the 16-bit range of the display value.
+    Tick(g.game, 400 * 60);
+    EXPECT_EQ(g.game.ui.Label1, "08:20:00");
+}
+
+TEST(Clock, AMoveResetsTheMoversClockAndANewGameGivesFullTime) {
+    LocalGame g;
+    Tick(g.game, 150);
+    EXPECT_EQ(g.game.ui.Label1, "00:02:30");
+    g.game.sutato_Click();
+    Tick(g.game, 180);
+    EXPECT_TRUE(g.shell.messages.size() == 1);  // only "先手の番です"
+    g.Drag(45, 36);
+    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    Tick(g.game, 180, false);
+    g.Drag(27, 28);
+    Tick(g.game, 180);
+    EXPECT_EQ(g.shell.messages.size(), 1u);
+}
+
+TEST(Settings, DefaultsShowEveryBoxTickedButCapturedPieces) {
+    LocalGame g;
+    EXPECT_EQ(g.game.SettingsOnLoad(), SettingsChoice{});
+    EXPECT_FALSE(g.game.SettingsOnLoad().capturedPieces);
+}
+
+TEST(Settings, InvertedFlagsAndTheHands) {
+    LocalGame g;
+    g.game.ApplySettings({false, false, false, true, true});
+    EXPECT_EQ(g.game.SoundOff, 1);
+    EXPECT_EQ(g.game.RangeDisplayOff, 1);
+    EXPECT_EQ(g.game.CheckNoticeOff, 1);
+    EXPECT_EQ(g.game.CapturedPiecesOff, 0);
+    EXPECT_TRUE(g.game.ui.Picture2 && g.game.ui.Picture3);
+    EXPECT_EQ(g.game.SettingsOnLoad(), (SettingsChoice{false, false, false, true, true}));
+    g.game.ApplySettings({});
+    EXPECT_FALSE(g.game.ui.Picture2 || g.game.ui.Picture3);
+    EXPECT_EQ(g.game.SoundOff + g.game.RangeDisplayOff + g.game.CheckNoticeOff, 0);
+}
+
+TEST(Settings, CapturedPiecesAreRefusedInANetworkGame) {
+    LocalGame g;
+    g.game.NetworkGame = 1;
+    g.game.ApplySettings(SettingsChoice{.capturedPieces = true});
+    EXPECT_EQ(g.shell.messages,
+              std::vector<std::string>{"ネットワーク対戦は取った駒を使用できません"});
+    EXPECT_FALSE(g.game.ui.Picture2 || g.game.ui.Picture3);
+    EXPECT_EQ(g.game.CapturedPiecesOff, 1);
+    EXPECT_FALSE(g.game.SettingsOnLoad().capturedPieces);
+}
+
+TEST(Settings, SwitchingTheLimitBackOnResetsTheClocksOnlyOnce) {
+    LocalGame g;
+    Tick(g.game, 90);
+    g.game.ApplySettings({});  // confirmed with the limit left on: nothing changes
+    EXPECT_EQ(g.game.ui.Label1, "00:01:30");
+    g.game.ApplySettings(SettingsChoice{.timeLimit = false});
+    EXPECT_EQ(g.game.ui.Label1, "00:01:30");
+    g.game.ApplySettings({});
+    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    EXPECT_EQ(g.game.Timer1Display + g.game.Timer1Seconds + g.game.ClockMinutes, 0);
+    EXPECT_TRUE(g.game.ui.Timer1);  // the timers are left as they were
+    Tick(g.game, 5);
+    g.game.ApplySettings({});
+    EXPECT_EQ(g.game.ui.Label1, "00:00:05");
+}
