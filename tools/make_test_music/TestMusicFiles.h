@@ -71,15 +71,18 @@ inline QByteArray VariableLength(quint32 value) {
 }
 
 // Format 0, one track, one tick per millisecond: `notes` piano notes of `noteMs` each, one
-// after the other, rising from middle C.
-inline QByteArray Midi(int notes, int noteMs) {
+// after the other, rising from middle C; each is a chord of `voices` keys a third apart.
+inline QByteArray Midi(int notes, int noteMs, int voices = 1) {
     QByteArray track = QByteArray::fromHex(
         "00ff510307a120"  // 500000 us per quarter note
         "00c000");        // piano
     for (int note = 0; note < notes; ++note) {
-        const char key = char(60 + note % 24);
-        track += QByteArray::fromHex("0090") + key + char(100);
-        track += VariableLength(quint32(noteMs)) + char(0x80) + key + char(0);
+        const auto key = [note](int voice) { return char(60 + note % 24 + 4 * voice); };
+        for (int voice = 0; voice < voices; ++voice)
+            track += QByteArray::fromHex("0090") + key(voice) + char(100);
+        for (int voice = 0; voice < voices; ++voice)
+            track += VariableLength(voice == 0 ? quint32(noteMs) : 0) + char(0x80) + key(voice) +
+                     char(0);
     }
     track += QByteArray::fromHex("00ff2f00");
     return "MThd" + BigEndian(quint32(6)) + BigEndian(quint16(0)) + BigEndian(quint16(1)) +
