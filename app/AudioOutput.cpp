@@ -19,6 +19,11 @@ AudioOutput::AudioOutput(QObject* parent) : QObject(parent) {
     connect(&paceTimer_, &QTimer::timeout, this, &AudioOutput::renderPaced);
 }
 
+AudioOutput::~AudioOutput() {
+    delete sink_;
+    delete pull_;
+}
+
 void AudioOutput::start(AudioSource* source) {
     stop();
     source_ = source;
@@ -38,8 +43,8 @@ bool AudioOutput::startSink() {
     format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Int16);
     if (device.isNull() || !device.isFormatSupported(format)) return false;
-    sink_ = new QAudioSink(device, format, this);
-    pull_ = new AudioPullDevice(*source_, this);
+    sink_ = new QAudioSink(device, format);
+    pull_ = new AudioPullDevice(*source_);
     connect(sink_, &QAudioSink::stateChanged, this, &AudioOutput::onSinkStateChanged);
     sink_->start(pull_);
     if (sink_->error() == QAudio::NoError) return true;
@@ -47,7 +52,7 @@ bool AudioOutput::startSink() {
     return false;
 }
 
-// Called from the sink's own signals too, hence the deferred deletion.
+// Called from the sink's own signals too, hence the deferred deletion; the sink goes first.
 void AudioOutput::releaseSink() {
     if (!sink_) return;
     sink_->disconnect(this);

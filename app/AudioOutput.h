@@ -22,6 +22,7 @@ class AudioOutput : public QObject {
     Q_OBJECT
 public:
     explicit AudioOutput(QObject* parent = nullptr);
+    ~AudioOutput() override;
 
     // Plays `source` from where it stands; it must stay alive until stop() or finished().
     void start(AudioSource* source);
@@ -40,6 +41,8 @@ private:
     void end();
 
     AudioSource* source_ = nullptr;
+    // Without a parent: Qt 6.4 gives the sink's platform part the sink's parent, which then
+    // deletes that part a second time.
     QAudioSink* sink_ = nullptr;
     AudioPullDevice* pull_ = nullptr;
     QTimer paceTimer_;

@@ -146,17 +146,13 @@ TEST_F(MusicPlayerTest, UnplayableFileLeavesThePlayerClosedAndQuiet) {
     }
 }
 
-TEST_F(MusicPlayerTest, ChoosingAnotherFileClosesThePlayingOne) {
+TEST_F(MusicPlayerTest, AnotherFileReplacesTheOpenOne) {
     choose(shortWav());
     player_.StatusUpdate();
-    player_.ChooseFile(file("next.mid", Midi(1, 50)));
+    choose(file("next.mid", Midi(1, 50)));  // closes the playing WAV first
     EXPECT_EQ(player_.deviceType(), MusicPlayer::kSequencer);
     EXPECT_EQ(player_.mode(), MusicPlayer::kModeStopped);
-    EXPECT_EQ(player_.updateInterval(), MusicPlayer::kLoopIntervalMs);
-}
 
-TEST_F(MusicPlayerTest, CloseThenOpenAnotherFile) {
-    choose(file("first.mid", Midi(1, 50)));
     player_.Close();
     EXPECT_EQ(player_.mode(), MusicPlayer::kModeNotOpen);
     player_.setFileName(shortWav());
