@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "app/Form3.h"
 #include "app/LocalAddress.h"
+#include "app/Twips.h"
 
 namespace torvane {
 
@@ -38,8 +40,17 @@ Form1::Form1() : game_(*this) {
         h->onRelease = [this](QPoint p) { OnRelease(p); };
     }
 
+    sounds_ = new SoundEffects(this);
+    Timer1.setInterval(1000);
+    Timer2.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    Timer3.setSingleShot(true);
+    connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(pendingTicks_); });
+
     game_.Form_Load(LocalAddress());
     Picture13->LayOut();
+    ScheduleTicker();
     Render();
     setFixedSize(sizeHint());
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -53,6 +64,36 @@ Form1::~Form1() {
 void Form1::sutato_Click() {
     game_.sutato_Click();
     Render();
+}
+
+void Form1::opusyonn_Click() {
+    Form3 dialog(this, game_.SettingsOnLoad(),
+                 [this](SettingsChoice c) { game_.ApplySettings(c); });
+    dialog.exec();
+    Render();
+}
+
+void Form1::Timer1_Timer() {
+    game_.Timer1_Timer();
+    Render();
+}
+
+void Form1::Timer2_Timer() {
+    game_.Timer2_Timer();
+    Render();
+}
+
+// The contact lines move 10 twips every 10 ms, less than a pixel; the timer sleeps until the
+// next tick that moves them by a whole pixel, so the idle program wakes a few times a second.
+void Form1::Timer3_Timer(int ticks) {
+    for (int i = 0; i < ticks; ++i) ticker_.Tick();
+    Picture13->SetTextTop(ticker_.top());
+    ScheduleTicker();
+}
+
+void Form1::ScheduleTicker() {
+    pendingTicks_ = ticker_.TicksUntilMove(kTwipsPerPixel);
+    Timer3.start(10 * pendingTicks_);
 }
 
 void Form1::OnBoardPress(int cell, Qt::MouseButton button) {
@@ -102,7 +143,9 @@ bool Form1::AskYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void Form1::PlaySound(int) {}
+void Form1::PlaySound(int resourceId) {
+    sounds_->Play(resourceId);
+}
 
 bool Form1::Send(const std::vector<std::uint8_t>&) {
     return false;

@@ -11,7 +11,9 @@
 #include "app/ContactBox.h"
 #include "app/DragController.h"
 #include "app/HandView.h"
+#include "app/SoundEffects.h"
 #include "app/TexturePanel.h"
+#include "game/ContactTicker.h"
 #include "game/Game.h"
 
 namespace torvane {
@@ -43,8 +45,17 @@ public:
     void EndDrag() override;
     void RepaintNow() override;
 
+    const SoundEffects& sounds() const { return *sounds_; }
+
     // Menu commands.
     void sutato_Click();
+    void opusyonn_Click();
+
+    // Timer handlers. `Timer3_Timer` runs the contact ticker for as many 10 ms ticks as have
+    // passed since its last wake.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer(int ticks = 1);
 
 private:
     void BuildControls();
@@ -62,8 +73,13 @@ private:
     void OnDragLost();
     void RenderMarker(QLabel* label, const std::string& text, Colour back);
 
+    void ScheduleTicker();
+
     Game game_;
     DragController* drag_ = nullptr;
+    SoundEffects* sounds_ = nullptr;
+    ContactTicker ticker_;
+    int pendingTicks_ = 1;
     QHash<QString, QAction*> actions_;
 
     TexturePanel* client_ = nullptr;

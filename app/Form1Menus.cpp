@@ -61,6 +61,7 @@ void Form1::BuildMenus() {
     QAction* opusyonn = bar->addAction("設定(&S)");
     opusyonn->setObjectName("opusyonn");
     actions_.insert("opusyonn", opusyonn);
+    connect(opusyonn, &QAction::triggered, this, &Form1::opusyonn_Click);
 
     QMenu* herupu = addMenu(bar, "herupu", "ヘルプ(&H)");
     bar->addMenu(herupu);

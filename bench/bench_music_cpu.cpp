@@ -5,7 +5,7 @@
 #include "app/MidiSource.h"
 #include "app/MusicPlayer.h"
 
-#include "tools/make_test_music/TestMusicFiles.h"
+#include "../tests/ui/TestMusicFiles.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

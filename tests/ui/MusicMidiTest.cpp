@@ -1,7 +1,7 @@
 #include "app/MidiFile.h"
 #include "app/MidiSource.h"
 
-#include "tools/make_test_music/TestMusicFiles.h"
+#include "TestMusicFiles.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "app/MusicPlayer.h"
 
-#include "tools/make_test_music/SignalWait.h"
-#include "tools/make_test_music/TestMusicFiles.h"
+#include "SignalWait.h"
+#include "TestMusicFiles.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

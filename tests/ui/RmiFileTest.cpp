@@ -1,6 +1,6 @@
 #include "app/RmiFile.h"
 
-#include "tools/make_test_music/TestMusicFiles.h"
+#include "TestMusicFiles.h"
 
 #include <gtest/gtest.h>
 

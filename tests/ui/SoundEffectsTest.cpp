@@ -1,7 +1,7 @@
 #include "app/SoundEffects.h"
 
-#include "tools/make_test_music/SignalWait.h"
-#include "tools/make_test_music/TestMusicFiles.h"
+#include "SignalWait.h"
+#include "TestMusicFiles.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -13,12 +13,6 @@ using namespace torvane;
 using namespace torvane::testmusic;
 
 namespace {
-
-// Qt 6.4's FFmpeg media backend crashes on machines without an audio device. The program picks
-// GStreamer before its QApplication exists; this sets the same for the whole test binary, before
-// main runs.
-const bool kGStreamerBackend =
-    qEnvironmentVariableIsSet("QT_MEDIA_BACKEND") || qputenv("QT_MEDIA_BACKEND", "gstreamer");
 
 // Waits until the effect has finished loading, one way or the other.
 QSoundEffect::Status LoadedStatus(const QSoundEffect* effect) {

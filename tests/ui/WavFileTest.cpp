@@ -1,6 +1,6 @@
 #include "app/WavFile.h"
 
-#include "tools/make_test_music/TestMusicFiles.h"
+#include "TestMusicFiles.h"
 
 #include <gtest/gtest.h>
 #include <vector>
