@@ -1,6 +1,7 @@
 #include "tools/assetgen/AssetCatalog.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 
 #include "images/PieceImageTable.h"
 #include "tools/assetgen/PieceToken.h"
@@ -47,7 +48,10 @@ std::vector<Asset> BuildAssets() {
 }
 
 QByteArray ResourceCollection(const std::vector<Asset>& assets) {
-    QByteArray qrc("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
+    QCryptographicHash content(QCryptographicHash::Sha256);
+    for (const Asset& asset : assets) content.addData(asset.path.toUtf8() + '\0' + asset.bytes);
+    QByteArray qrc("<!DOCTYPE RCC>\n<!-- content " + content.result().toHex() + " -->\n");
+    qrc += "<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     for (const Asset& asset : assets) qrc += "    <file>" + asset.path.toUtf8() + "</file>\n";
     return qrc + "</qresource>\n</RCC>\n";
 }

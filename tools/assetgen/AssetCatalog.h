@@ -16,7 +16,9 @@ struct Asset {
 // Every picture and sound of the program, drawn afresh. The same bytes come out on every run.
 std::vector<Asset> BuildAssets();
 
-// The Qt resource collection (.qrc) that lists `assets` under their paths.
+// The Qt resource collection (.qrc) that lists `assets` under their paths. It also carries a
+// hash of their bytes, so it changes whenever any of them does and the build knows to
+// recompile the resources.
 QByteArray ResourceCollection(const std::vector<Asset>& assets);
 
 // `image` encoded as PNG.

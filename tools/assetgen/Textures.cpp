@@ -56,7 +56,7 @@ void PaintFibres(QImage& image) {
 }  // namespace
 
 WoodStyle MediumWood(std::uint64_t seed) {
-    return {QColor(200, 136, 76), QColor(128, 72, 34), 10, 0.45, 0.5, 0.8, seed};
+    return {QColor(204, 140, 80), QColor(132, 76, 36), 13, 0.35, 0.38, 0.9, seed};
 }
 
 WoodStyle OrangeWood(std::uint64_t seed) {

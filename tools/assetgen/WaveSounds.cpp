@@ -29,7 +29,7 @@ double Click(double t, Random& noise) {
                         (0.55 * std::sin(kTau * 1750 * t) + 0.30 * std::sin(kTau * 3920 * t + 1.0));
     const double thud = 0.30 * std::exp(-t / 0.028) * std::sin(kTau * 430 * t);
     const double snap = 0.55 * std::exp(-t / 0.0018) * noise.Signed();
-    return 0.95 * attack * (body + thud + snap);
+    return attack * (body + thud + snap);
 }
 
 // A small bell: inharmonic partials that die away at different speeds.
@@ -41,6 +41,15 @@ double Chime(double t) {
     for (const auto& [ratio, level, decay] : kPartials)
         sum += level * std::exp(-t / decay) * std::sin(kTau * kBase * ratio * t);
     return std::min(1.0, t / 0.0015) * sum;
+}
+
+// Scales `samples` so that the loudest one reaches `peak`, which keeps them clear of clipping.
+std::vector<double> Normalised(std::vector<double> samples, double peak) {
+    double loudest = 0;
+    for (double s : samples) loudest = std::max(loudest, std::abs(s));
+    if (loudest > 0)
+        for (double& s : samples) s *= peak / loudest;
+    return samples;
 }
 
 }  // namespace
@@ -76,7 +85,7 @@ QByteArray MoveSoundWave() {
     Random noise(101);
     std::vector<double> samples;
     for (int i = 0; i < FrameCount(kRate); ++i) samples.push_back(Click(double(i) / kRate, noise));
-    return PcmWave(1, 8, kRate, samples);
+    return PcmWave(1, 8, kRate, Normalised(samples, 0.95));
 }
 
 QByteArray MessageSoundWave() {
@@ -87,11 +96,11 @@ QByteArray MessageSoundWave() {
     for (int i = 0; i < frames; ++i) {
         const double t = double(i) / kRate - kSilence;
         const double fadeOut = std::min(1.0, (frames - i) / (0.006 * kRate));
-        const double s = t < 0 ? 0.0 : 0.92 * fadeOut * Chime(t);
+        const double s = t < 0 ? 0.0 : fadeOut * Chime(t);
         samples.push_back(s);  // left
         samples.push_back(s);  // right
     }
-    return PcmWave(2, 16, kRate, samples);
+    return PcmWave(2, 16, kRate, Normalised(samples, 0.9));
 }
 
 }  // namespace torvane
