@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+#include <QByteArray>
+#include <QFile>
+#include <QtEndian>
+#include <cmath>
+
+namespace torvane {
+namespace {
+
+struct Wave {
+    int format = 0;
+    int channels = 0;
+    int rate = 0;
+    int byteRate = 0;
+    int blockAlign = 0;
+    int bits = 0;
+    QByteArray data;
+};
+
+// Reads the chunks of a RIFF WAVE file; a file that is not one gives format 0.
+Wave ParseWave(const QByteArray& bytes) {
+    Wave wave;
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return wave;
+    if (qFromLittleEndian<quint32>(bytes.constData() + 4) + 8 != quint32(bytes.size())) return wave;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qsizetype size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        const char* body = bytes.constData() + at + 8;
+        if (at + 8 + size > bytes.size()) return Wave{};
+        if (id == "fmt " && size >= 16) {
+            wave.format = qFromLittleEndian<quint16>(body);
+            wave.channels = qFromLittleEndian<quint16>(body + 2);
+            wave.rate = int(qFromLittleEndian<quint32>(body + 4));
+            wave.byteRate = int(qFromLittleEndian<quint32>(body + 8));
+            wave.blockAlign = qFromLittleEndian<quint16>(body + 12);
+            wave.bits = qFromLittleEndian<quint16>(body + 14);
+        } else if (id == "data") {
+            wave.data = QByteArray(body, size);
+        }
+        at += 8 + size + (size % 2);
+    }
+    return wave;
+}
+
+Wave Load(const char* path) {
+    QFile file(QString::fromLatin1(path));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    return ParseWave(file.readAll());
+}
+
+// Sample `i` of channel 0, scaled to -1..1.
+double Sample(const Wave& w, int i) {
+    const char* frame = w.data.constData() + qsizetype(i) * w.blockAlign;
+    if (w.bits == 8) return (static_cast<unsigned char>(*frame) - 128) / 128.0;
+    return qFromLittleEndian<qint16>(frame) / 32768.0;
+}
+
+double Peak(const Wave& w, double from, double to) {
+    double peak = 0;
+    for (int i = int(from * w.rate); i < int(to * w.rate); ++i)
+        peak = std::max(peak, std::abs(Sample(w, i)));
+    return peak;
+}
+
+double Seconds(const Wave& w) {
+    return double(w.data.size()) / w.byteRate;
+}
+
+TEST(AssetSounds, MoveSoundIsAShortMonoClickThatDecays) {
+    const Wave w = Load(":/sound/101.wav");
+    EXPECT_EQ(w.format, 1);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.bits, 8);
+    EXPECT_EQ(w.rate, 22050);
+    EXPECT_EQ(w.byteRate, 22050);
+    EXPECT_EQ(w.blockAlign, 1);
+    EXPECT_NEAR(Seconds(w), 0.12, 0.002);
+    EXPECT_GT(Peak(w, 0.0, 0.01), 0.5);
+    EXPECT_LT(Peak(w, 0.08, 0.12), 0.1 * Peak(w, 0.0, 0.01));
+}
+
+TEST(AssetSounds, MessageSoundIsStereoSilenceThenALoudBurst) {
+    const Wave w = Load(":/sound/102.wav");
+    EXPECT_EQ(w.format, 1);
+    EXPECT_EQ(w.channels, 2);
+    EXPECT_EQ(w.bits, 16);
+    EXPECT_EQ(w.rate, 44100);
+    EXPECT_EQ(w.byteRate, 44100 * 4);
+    EXPECT_EQ(w.blockAlign, 4);
+    EXPECT_NEAR(Seconds(w), 0.12, 0.002);
+    EXPECT_EQ(Peak(w, 0.0, 0.029), 0.0);
+    EXPECT_GT(Peak(w, 0.030, 0.060), 0.7);
+}
+
+TEST(AssetSounds, ParserRejectsWhatIsNoWave) {
+    EXPECT_EQ(ParseWave(QByteArray()).format, 0);
+    EXPECT_EQ(ParseWave(QByteArray("RIFF\x04\0\0\0WAVE", 12)).format, 0);
+    QFile file(QStringLiteral(":/sound/101.wav"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    EXPECT_EQ(ParseWave(whole.left(whole.size() - 10)).format, 0);
+}
+
+}  // namespace
+}  // namespace torvane
