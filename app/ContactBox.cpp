@@ -9,11 +9,13 @@ const char* const kContactText =
     "Torvane 開発チーム\n"
     "\n"
     "ご意見・ご感想は\n"
-    "こちらまで\n"
-    "torvane@example.org\n"
+    "メールで\n"
+    "torvane@\n"
+    "example.org\n"
     "\n"
     "最新版の案内\n"
-    "torvane.example.org";
+    "torvane.\n"
+    "example.org";
 
 ContactBox::ContactBox(const QString& text, QWidget* parent)
     : QWidget(parent), text_(new QLabel(this)) {

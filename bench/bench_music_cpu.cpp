@@ -5,7 +5,7 @@
 #include "app/MidiSource.h"
 #include "app/MusicPlayer.h"
 
-#include "../tests/ui/TestMusicFiles.h"
+#include "TestMusicFiles.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
