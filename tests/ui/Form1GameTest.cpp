@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "ModalDialog.h"
+#include "UiHelpers.h"
+#include "app/Form3.h"
+#include "game/PieceKind.h"
+
+using namespace torvane;
+
+namespace {
+
+// Opens the settings, sets the boxes as given, and presses OK, through the dialog's widgets.
+void SetOptions(ShownForm& f, std::map<std::string, bool> boxes) {
+    WhenModal<Form3>([boxes](Form3* dialog) {
+        for (const auto& [name, on] : boxes) {
+            auto* box = dialog->findChild<QCheckBox*>(QString::fromStdString(name));
+            if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8));
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    f.Trigger("opusyonn");
+}
+
+}  // namespace
+
+// Sente's Rat walks up the d-file while Gote shuffles a Dog, and takes the Elephant.
+TEST(Form1Game, AWholeGameByMouseToTheLossOfAnElephant) {
+    ShownForm f;
+    ModalAnswerer answers;
+    QSignalSpy sounds(&f.form.sounds(), &SoundEffects::played);
+    f.Trigger("sutato");
+    const int sente[] = {75, 66, 57, 48, 39, 30, 21, 12, 4};
+    for (int i = 0; i + 1 < 9; ++i) {
+        f.DragCell(sente[i], sente[i + 1]);
+        ASSERT_EQ(f.form.game().Image1[sente[i + 1]].Kind, Rat) << i;
+        if (i + 1 == 8) break;
+        f.DragCell(i % 2 ? 44 : 35, i % 2 ? 35 : 44);
+        ASSERT_EQ(f.form.game().Turn, 0) << i;
+    }
+    EXPECT_EQ(answers.texts,
+              (std::vector<std::string>{"先手の番です", "象手です", "後手の負けです"}));
+    EXPECT_EQ(sounds.count(), 15);
+    EXPECT_EQ(sounds.first().first().toInt(), 101);
+    const Game& game = f.form.game();
+    EXPECT_EQ(game.Image4[0], (Cell{128, "1", Elephant, 161}));
+    EXPECT_FALSE(game.ui.Picture1);
+    EXPECT_FALSE(f.form.action("touryou")->isEnabled());
+    // The board is locked: nothing can be picked up any more.
+    QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(45));
+    EXPECT_FALSE(f.form.drag().active());
+    QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(36));
+}
+
+TEST(Form1Game, TheSettingsDialogSwitchesTheRangeDisplayAndTheSound) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.Trigger("sutato");
+    SetOptions(f, {{"Check1", false}, {"Check2", false}});
+    EXPECT_EQ(f.form.game().SoundOff, 1);
+    EXPECT_EQ(f.form.game().RangeDisplayOff, 1);
+    BoardCells before = f.form.game().Image1;
+    QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(76));
+    EXPECT_EQ(f.form.game().Image1, before);
+    QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(76));
+}
+
+TEST(Form1Game, CancelChangesNothing) {
+    ShownForm f;
+    WhenModal<Form3>([](Form3* dialog) {
+        QTest::mouseClick(dialog->findChild<QCheckBox*>("Check1"), Qt::LeftButton, {}, {8, 8});
+        QTest::mouseClick(dialog->findChild<QCheckBox*>("Check4"), Qt::LeftButton, {}, {8, 8});
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    });
+    f.Trigger("opusyonn");
+    EXPECT_EQ(f.form.game().SettingsOnLoad(), SettingsChoice{});
+    EXPECT_FALSE(f.form.hand(Hand::Image4)->isEnabled());
+}
+
+// With captured pieces in use, a taken piece is dragged from the hand onto an empty cell.
+TEST(Form1Game, AHandPieceIsDroppedByMouse) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.Trigger("sutato");
+    SetOptions(f, {{"Check4", true}});
+    ASSERT_TRUE(f.form.hand(Hand::Image4)->isEnabled());
+    f.DragCell(45, 36);
+    f.DragCell(27, 36);  // Gote's Dog takes into the top hand
+    f.DragCell(47, 38);
+    const Game& game = f.form.game();
+    ASSERT_EQ(game.Image5[0], (Cell{189, "2", Dog, 180}));
+    BoardCells before = game.Image1;
+
+    // Released over the chat log or on an occupied cell, the piece stays in its hand.
+    QPoint chat = f.form.findChild<QWidget*>("Text100")->mapTo(&f.form, QPoint(30, 30));
+    f.Drag(f.SlotCentre(Hand::Image5, 0), chat);
+    f.Drag(f.SlotCentre(Hand::Image5, 0), f.CellCentre(38));
+    EXPECT_EQ(game.Image1, before);
+    EXPECT_EQ(game.Image5[0].Kind, Dog);
+    EXPECT_EQ(game.Turn, 1);
+    EXPECT_FALSE(f.form.drag().active());
+
+    // Gote drops it on an empty cell deep in Sente's half.
+    f.Drag(f.SlotCentre(Hand::Image5, 0), f.CellCentre(58));
+    EXPECT_EQ(game.Image1[58], (Cell{189, "2", Dog, 180}));
+    EXPECT_EQ(game.Image5[0], BlankCell);
+    EXPECT_EQ(game.Turn, 0);
+    // Sente may not touch Gote's hand, nor the empty one.
+    QTest::mousePress(f.window(), Qt::LeftButton, {}, f.SlotCentre(Hand::Image4, 0));
+    EXPECT_FALSE(f.form.drag().active());
+    QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.SlotCentre(Hand::Image4, 0));
+}
+
+TEST(Form1Game, TheRunningClockTicksInItsLabelAndLosesOnTime) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.Trigger("sutato");
+    auto* label1 = f.form.findChild<QLabel*>("Label1");
+    for (int i = 0; i < 75; ++i) f.form.Timer1_Timer();
+    EXPECT_EQ(label1->text(), "00:01:15");
+    for (int i = 75; i < 181; ++i) f.form.Timer1_Timer();
+    EXPECT_EQ(answers.texts.back(), "先手の負けです");
+    EXPECT_EQ(label1->text(), "00:03:00");
+    EXPECT_FALSE(f.form.action("touryou")->isEnabled());
+    QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(45));
+    EXPECT_FALSE(f.form.drag().active());
+    QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(36));
+}
+
+TEST(Form1Game, TheContactLinesScrollRestAndStartAgain) {
+    ShownForm f;
+    QWidget* text = f.form.findChild<QWidget*>("Picture14");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->y(), 0);
+    f.form.Timer3_Timer(26);
+    EXPECT_EQ(text->y(), 17);  // 260 twips
+    f.form.Timer3_Timer(99);
+    EXPECT_EQ(text->y(), 17);
+    f.form.Timer3_Timer(1);
+    EXPECT_EQ(text->y(), 18);
+    f.form.Timer3_Timer(143);  // 1700 twips: the text has left the box
+    EXPECT_EQ(text->y(), 113);
+    f.form.Timer3_Timer(1);
+    EXPECT_EQ(text->y(), 0);
+}
