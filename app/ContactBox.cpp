@@ -1,5 +1,7 @@
 #include "app/ContactBox.h"
 
+#include <QPainter>
+
 #include "app/Fonts.h"
 #include "app/Twips.h"
 
@@ -18,7 +20,7 @@ const char* const kContactText =
     "example.org";
 
 ContactBox::ContactBox(const QString& text, QWidget* parent)
-    : QWidget(parent), text_(new QLabel(this)) {
+    : QWidget(parent), lines_(text), text_(new QLabel(this)) {
     setObjectName("Picture13");
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -29,12 +31,24 @@ ContactBox::ContactBox(const QString& text, QWidget* parent)
     text_->setTextFormat(Qt::PlainText);
     text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     text_->setFont(UiFont(7.5));
-    text_->setText(text);
+    text_->setAttribute(Qt::WA_OpaquePaintEvent);
     text_->hide();
 }
 
+// The text is printed once into a picture: the ticker moves it many times a second, and
+// drawing a picture costs far less than laying out the text again each time.
 void ContactBox::LayOut() {
-    QSize size = text_->fontMetrics().size(0, text_->text());
+    QSize size = text_->fontMetrics().size(0, lines_);
+    qreal dpr = devicePixelRatioF();
+    QPixmap printed(size * dpr);
+    printed.setDevicePixelRatio(dpr);
+    printed.fill(palette().color(QPalette::Window));
+    QPainter painter(&printed);
+    painter.setFont(text_->font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignHCenter | Qt::AlignTop, lines_);
+    painter.end();
+    text_->setPixmap(printed);
     text_->resize(size);
     text_->move((width() - size.width()) / 2, 0);
     text_->show();

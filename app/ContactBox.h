@@ -19,6 +19,7 @@ public:
     QLabel* text() const { return text_; }
 
 private:
+    QString lines_;
     QLabel* text_;
 };
 
