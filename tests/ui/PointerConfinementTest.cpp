@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+#include <QCursor>
+#include <QGuiApplication>
+
+#include "UiHelpers.h"
+#include "game/PieceKind.h"
+
+using namespace torvane;
+
+// These run against a real X server (CTest starts them under Xvfb); elsewhere there is nothing
+// that could hold the pointer.
+class PointerConfinementTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+        f = std::make_unique<ShownForm>();
+        f->form.activateWindow();
+        QTest::qWaitForWindowActive(&f->form);
+        answers = std::make_unique<ModalAnswerer>();
+        f->Trigger("sutato");
+    }
+    // Where the X server has put the pointer after it was told to go to `global`.
+    // The warp and the query are requests on one connection, answered in order.
+    QPoint WarpTo(QPoint global) {
+        QCursor::setPos(global);
+        return QCursor::pos();
+    }
+    QRect BoardOnScreen() {
+        QWidget* board = f->form.board();
+        return QRect(board->mapToGlobal(QPoint(0, 0)), board->size());
+    }
+    std::unique_ptr<ShownForm> f;
+    std::unique_ptr<ModalAnswerer> answers;
+};
+
+TEST_F(PointerConfinementTest, APieceHeldOnTheBoardKeepsThePointerOnTheBoard) {
+    QPoint start = f->CellCentre(45);
+    QCursor::setPos(f->form.mapToGlobal(start));
+    QTest::mousePress(f->window(), Qt::LeftButton, {}, start);
+    ASSERT_TRUE(f->form.drag().active());
+    QPoint far = f->form.mapToGlobal(QPoint(f->form.width() - 5, 5));
+    QPoint at = WarpTo(far);
+    EXPECT_TRUE(BoardOnScreen().contains(at)) << at.x() << "," << at.y();
+
+    QTest::mouseRelease(f->window(), Qt::LeftButton, {}, start);
+    EXPECT_FALSE(f->form.drag().active());
+    at = WarpTo(far);
+    EXPECT_EQ(at, far);  // free again after the drop
+}
+
+TEST_F(PointerConfinementTest, LosingTheFocusFreesThePointer) {
+    QPoint start = f->CellCentre(45);
+    QCursor::setPos(f->form.mapToGlobal(start));
+    QTest::mousePress(f->window(), Qt::LeftButton, {}, start);
+    ASSERT_TRUE(f->form.drag().active());
+    QWidget other;
+    other.setGeometry(0, 0, 100, 100);
+    other.show();
+    other.activateWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(!f->form.drag().active(), 3000);
+    QPoint far = f->form.mapToGlobal(QPoint(f->form.width() - 5, 5));
+    EXPECT_EQ(WarpTo(far), far);
+    QTest::mouseRelease(f->window(), Qt::LeftButton, {}, start);
+    EXPECT_EQ(f->form.game().Image1, SetupTemplate());
+}
+
+TEST_F(PointerConfinementTest, AHandPieceKeepsThePointerInTheMainWindow) {
+    Game& game = f->form.game();
+    game.ApplySettings(SettingsChoice{.capturedPieces = true});
+    game.Image4[0] = Cell{124, "1", Dog, 157};
+    f->form.Render();
+    QPoint start = f->SlotCentre(Hand::Image4, 0);
+    QCursor::setPos(f->form.mapToGlobal(start));
+    QTest::mousePress(f->window(), Qt::LeftButton, {}, start);
+    ASSERT_TRUE(f->form.drag().active());
+    QRect window(f->form.mapToGlobal(QPoint(0, 0)), f->form.size());
+    QPoint outside = window.bottomRight() + QPoint(50, 50);
+    QPoint at = WarpTo(outside);
+    EXPECT_TRUE(window.contains(at)) << at.x() << "," << at.y();
+    EXPECT_FALSE(BoardOnScreen().contains(at));  // the whole window, not only the board
+    QTest::mouseRelease(f->window(), Qt::LeftButton, {}, start);
+    EXPECT_EQ(WarpTo(outside), outside);
+}
