@@ -4,38 +4,32 @@
 namespace torvane {
 
 // Moves the piece from its origin (a hand slot or cell `FromCell`) to cell `ToCell`. The
-// picture travels first; the sound and the check notice come while the target still holds the
+// pictures travel first; the sound and the check notice come while the target still holds the
 // kind and tag of what stood there, and the origin those of the moving piece.
 void Game::ApplyMove() {
-    Cell& to = Image1[ToCell];
     if (HandDrag == 1) {
         HandDrag = 0;
         Cell& slot = (FromImage4 == 1 ? Image4 : Image5)[HandSlot];
         if (FromImage4 == 1) FromImage4 = 0;
-        to.Picture = slot.Picture;
-        slot.Picture = BlankCell.Picture;
-        MoveSound();
-        CheckStep(slot);
-        to.DragIcon = slot.DragIcon;
-        to.Kind = slot.Kind;
-        to.Tag = slot.Tag;
-        slot.Kind = BlankCell.Kind;
-        slot.Tag = BlankCell.Tag;
-        slot.DragIcon = BlankCell.DragIcon;
+        TransferPiece(slot);
         return;
     }
-    Cell& from = Image1[FromCell];
     CaptureToHand();
-    to.Picture = from.Picture;
-    to.DragIcon = from.DragIcon;
-    from.Picture = BlankCell.Picture;
+    TransferPiece(Image1[FromCell]);
+}
+
+void Game::TransferPiece(Cell& origin) {
+    Cell& to = Image1[ToCell];
+    to.Picture = origin.Picture;
+    to.DragIcon = origin.DragIcon;
+    origin.Picture = BlankCell.Picture;
     MoveSound();
-    CheckStep(from);
-    to.Kind = from.Kind;
-    to.Tag = from.Tag;
-    from.Kind = BlankCell.Kind;
-    from.Tag = BlankCell.Tag;
-    from.DragIcon = BlankCell.DragIcon;
+    CheckStep(origin);
+    to.Kind = origin.Kind;
+    to.Tag = origin.Tag;
+    origin.Kind = BlankCell.Kind;
+    origin.Tag = BlankCell.Tag;
+    origin.DragIcon = BlankCell.DragIcon;
 }
 
 // The sound starts, and the half-made move is shown at once. Only a repaint happens here, no

@@ -61,6 +61,13 @@ void Game::MoveToEmptyCell() {
         Turn = 1;
         return;
     }
+    PassTurnAfterGote();
+    Turn = 0;
+}
+
+// After a Gote move the bottom marker is the mover's when the local player of a network game
+// is Gote; otherwise it is Sente's, whose turn comes next.
+void Game::PassTurnAfterGote() {
     if (LocalIsGote == 1) {
         PassTurnToLabel4();
         RunTimer2();
@@ -69,7 +76,6 @@ void Game::MoveToEmptyCell() {
         RunTimer1();
     }
     ZeroClock2Counters();
-    Turn = 0;
 }
 
 void Game::CaptureBySente() {
@@ -82,14 +88,7 @@ void Game::CaptureBySente() {
 }
 
 void Game::CaptureByGote() {
-    if (LocalIsGote == 1) {
-        PassTurnToLabel4();
-        RunTimer2();
-    } else {
-        PassTurnToLabel2();
-        RunTimer1();
-    }
-    ZeroClock2Counters();
+    PassTurnAfterGote();
     if (NetworkGame != 1) Turn = 0;
     ApplyMove();
     HandOverToPeer();

@@ -17,45 +17,33 @@ void Game::EndOfGameScan() {
             GoteElephantSeen = SenteElephantSeen = GoteRatSeen = SenteRatSeen = 0;
             return;
         }
-        EndOfGameA();
+        EndOfGame(true);
     } else {
-        EndOfGameB();
+        EndOfGame(false);
     }
 }
 
-// Sente has lost.
-void Game::EndOfGameA() {
+// The side that lost is told at one computer; in a network game the local player made the
+// winning move and may offer the next game. The loser's clock is reset and the board locked.
+void Game::EndOfGame(bool senteLost) {
     if (NetworkGame == 1) {
         ui.touryou = false;
         ui.kopyuuta = true;
-        ui.Timer2 = false;
-        ui.Timer1 = false;
+        ui.Timer1 = ui.Timer2 = false;
         shell_.ShowMessage("あなたの勝ちです");
     } else {
-        shell_.ShowMessage("先手の負けです");
+        shell_.ShowMessage(senteLost ? "先手の負けです" : "後手の負けです");
         ui.touryou = false;
     }
-    ui.Label1 = kZeroClock;
-    ZeroClock1Counters();
-    ui.Timer1 = false;
-    ui.Picture1 = false;
-}
-
-// Gote has lost.
-void Game::EndOfGameB() {
-    if (NetworkGame == 1) {
-        ui.touryou = false;
-        ui.kopyuuta = true;
+    if (senteLost) {
+        ui.Label1 = kZeroClock;
+        ZeroClock1Counters();
         ui.Timer1 = false;
-        ui.Timer2 = false;
-        shell_.ShowMessage("あなたの勝ちです");
     } else {
-        shell_.ShowMessage("後手の負けです");
-        ui.touryou = false;
+        ui.Label3 = kZeroClock;
+        ZeroClock2Counters();
+        ui.Timer2 = false;
     }
-    ui.Label3 = kZeroClock;
-    ZeroClock2Counters();
-    ui.Timer2 = false;
     ui.Picture1 = false;
 }
 

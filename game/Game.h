@@ -108,13 +108,14 @@ private:
     void RunOutOfTime(bool bottom);
     void SendTimeLoss();
 
+    void PassTurnAfterGote();
     void MoveToEmptyCell();
     void CaptureBySente();
     void CaptureByGote();
     void MoveSound();
     void CheckStep(const Cell& mover);
-    void EndOfGameA();
-    void EndOfGameB();
+    void EndOfGame(bool senteLost);
+    void TransferPiece(Cell& origin);
 
     Shell& shell_;
     bool rangeOnDisplay_ = false;
