@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -18,6 +19,10 @@ void SetUpApplication(QApplication& app) {
     app.setApplicationDisplayName("Torvane");
     app.setApplicationVersion("1.0.0");
     app.setFont(UiFont(9));
+    QIcon icon;  // every window and dialog of the program carries it
+    icon.addFile(":/img/icon.png");
+    icon.addFile(":/img/icon@2x.png");
+    app.setWindowIcon(icon);
     // Message boxes say はい/いいえ and the file dialog speaks Japanese.
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",

@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ModalDialog.h"
 #include "UiHelpers.h"
 
 using namespace torvane;
@@ -85,4 +86,20 @@ TEST(Form1Layout, StartAsksThenLaysOutAndUnlocks) {
     QPalette marker = f.form.findChild<QLabel*>("Label2")->palette();
     EXPECT_EQ(marker.color(QPalette::Window), QColor(0, 255, 0));
     EXPECT_TRUE(f.form.game().ui.Timer1);
+}
+
+// Qt's own texts speak Japanese: a question offers はい and いいえ.
+TEST(Form1Layout, QuestionsAreAskedInJapanese) {
+    ShownForm f;
+    QString yes, no, title;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+        yes = box->button(QMessageBox::Yes)->text();
+        no = box->button(QMessageBox::No)->text();
+        title = box->windowTitle();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(f.form.AskYesNo("投了しますか?"));
+    EXPECT_TRUE(yes.startsWith("はい")) << yes.toStdString();
+    EXPECT_TRUE(no.startsWith("いいえ")) << no.toStdString();
+    EXPECT_EQ(title, "Torvane");
 }

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "ModalDialog.h"
+#include "UiHelpers.h"
+#include "app/Form3.h"
+
+using namespace torvane;
+
+TEST(Form3, LaidOutAsDesignedWithTheDefaults) {
+    ShownForm f;
+    std::map<QString, QRect> seen;
+    std::map<QString, bool> ticked;
+    QString title;
+    QSize size;
+    WhenModal<Form3>([&](Form3* dialog) {
+        title = dialog->windowTitle();
+        size = dialog->size();
+        for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+            seen[box->objectName()] = box->geometry();
+            ticked[box->objectName()] = box->isChecked();
+        }
+        seen["Frame1"] = dialog->findChild<QGroupBox*>("Frame1")->geometry();
+        seen["Command1"] = dialog->findChild<QPushButton*>("Command1")->geometry();
+        seen["Command2"] = dialog->findChild<QPushButton*>("Command2")->geometry();
+        QString dir = qEnvironmentVariable("TORVANE_SNAPSHOT_DIR");
+        if (!dir.isEmpty()) dialog->grab().save(dir + "/settings.png");
+        dialog->reject();
+    });
+    f.Trigger("opusyonn");
+    EXPECT_EQ(title, "設定");
+    EXPECT_EQ(size, QSize(205, 216));
+    EXPECT_EQ(seen["Frame1"], QRect(8, 8, 185, 145));
+    EXPECT_EQ(seen["Check1"].topLeft(), QPoint(24, 16));
+    EXPECT_EQ(seen["Check5"].topLeft(), QPoint(24, 112));
+    EXPECT_EQ(seen["Command1"], QRect(40, 176, 65, 33));
+    EXPECT_EQ(seen["Command2"], QRect(128, 176, 65, 33));
+    EXPECT_EQ(ticked, (std::map<QString, bool>{{"Check1", true},
+                                               {"Check2", true},
+                                               {"Check3", true},
+                                               {"Check4", false},
+                                               {"Check5", true}}));
+}
+
+TEST(Form3, TheRefusalInANetworkGameComesBeforeTheDialogCloses) {
+    ShownForm f;
+    f.form.game().NetworkGame = 1;
+    ModalAnswerer answers;
+    bool dialogOpenAtMessage = false;
+    WhenModal<Form3>([&](Form3* dialog) {
+        QTest::mouseClick(dialog->findChild<QCheckBox*>("Check4"), Qt::LeftButton, {}, {8, 8});
+        QTimer::singleShot(0, [&, dialog] { dialogOpenAtMessage = dialog->isVisible(); });
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    f.Trigger("opusyonn");
+    EXPECT_EQ(answers.texts,
+              std::vector<std::string>{"ネットワーク対戦は取った駒を使用できません"});
+    EXPECT_TRUE(dialogOpenAtMessage);
+    EXPECT_FALSE(f.form.hand(Hand::Image4)->isEnabled());
+    EXPECT_FALSE(f.form.game().SettingsOnLoad().capturedPieces);
+}
