@@ -19,7 +19,12 @@ void DragController::Begin(DragArea area, int dragIcon) {
     active_ = true;
     area_ = area;
     QApplication::setOverrideCursor(DragCursor(dragIcon, window_->devicePixelRatioF()));
-    confinement_.Confine(area == DragArea::Board ? board_ : window_);
+    // A board piece was pressed on the board's own native window; a hand piece on the native
+    // window the hands share with the board.
+    if (area == DragArea::Board)
+        confinement_.Confine(board_, board_);
+    else
+        confinement_.Confine(board_->nativeParentWidget(), window_);
 }
 
 void DragController::End() {

@@ -19,17 +19,21 @@ xcb_connection_t* X11Connection() {
 
 }  // namespace
 
-bool PointerConfinement::Confine(QWidget* area) {
+bool PointerConfinement::Confine(QWidget* eventsTo, QWidget* area) {
     Release();
     xcb_connection_t* connection = X11Connection();
-    if (!connection || !area) return false;
-    auto window = static_cast<xcb_window_t>(area->winId());
+    if (!connection || !eventsTo || !area) return false;
+    auto window = static_cast<xcb_window_t>(eventsTo->winId());
+    auto confineTo = static_cast<xcb_window_t>(area->winId());
     const uint16_t events = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
                             XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
                             XCB_EVENT_MASK_LEAVE_WINDOW;
+    // The press already holds the pointer in an implicit grab, which has no confinement;
+    // it is given up for a grab of ours that has.
+    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
     xcb_grab_pointer_cookie_t cookie =
         xcb_grab_pointer(connection, 0, window, events, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                         window, XCB_NONE, XCB_CURRENT_TIME);
+                         confineTo, XCB_NONE, XCB_CURRENT_TIME);
     xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(connection, cookie, nullptr);
     active_ = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     std::free(reply);

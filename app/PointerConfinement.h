@@ -11,8 +11,10 @@ class PointerConfinement {
 public:
     ~PointerConfinement() { Release(); }
 
-    // True when the pointer really is confined.
-    bool Confine(QWidget* area);
+    // True when the pointer really is confined to `area`. The pointer's events keep going to
+    // `eventsTo`, the native window that received the press, so the pressed widget gets the
+    // release as it would without the grab.
+    bool Confine(QWidget* eventsTo, QWidget* area);
     void Release();
     bool active() const { return active_; }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "UiHelpers.h"
+#include "X11Mouse.h"
 #include "game/PieceKind.h"
 
 using namespace torvane;
@@ -80,4 +81,42 @@ TEST_F(PointerConfinementTest, AHandPieceKeepsThePointerInTheMainWindow) {
     EXPECT_FALSE(BoardOnScreen().contains(at));  // the whole window, not only the board
     QTest::mouseRelease(f->window(), Qt::LeftButton, {}, start);
     EXPECT_EQ(WarpTo(outside), outside);
+}
+
+// The whole drag with the X server's own mouse events: press, a push against the edge of the
+// board, and the release over the target cell.
+TEST_F(PointerConfinementTest, ARealMouseMovesAPieceThroughTheGrab) {
+    X11Mouse mouse;
+    ASSERT_TRUE(mouse.available());
+    mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(45)));
+    ASSERT_TRUE(
+        WaitUntil([&] { return QCursor::pos() == f->form.mapToGlobal(f->CellCentre(45)); }));
+    mouse.Press();
+    ASSERT_TRUE(WaitUntil([&] { return f->form.drag().active(); }));
+    mouse.MoveTo(QPoint(1, 1));
+    ASSERT_TRUE(WaitUntil([&] { return BoardOnScreen().contains(QCursor::pos()); }));
+    mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(36)));
+    mouse.Release();
+    ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
+    EXPECT_EQ(f->form.game().Image1[36].Kind, Dog);
+    EXPECT_EQ(f->form.game().Turn, 1);
+}
+
+TEST_F(PointerConfinementTest, ARealMouseDropsAHandPiece) {
+    Game& game = f->form.game();
+    game.ApplySettings(SettingsChoice{.capturedPieces = true});
+    game.Image4[0] = Cell{124, "1", Dog, 157};
+    f->form.Render();
+    X11Mouse mouse;
+    ASSERT_TRUE(mouse.available());
+    QPoint slot = f->form.mapToGlobal(f->SlotCentre(Hand::Image4, 0));
+    mouse.MoveTo(slot);
+    ASSERT_TRUE(WaitUntil([&] { return QCursor::pos() == slot; }));
+    mouse.Press();
+    ASSERT_TRUE(WaitUntil([&] { return f->form.drag().active(); }));
+    mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(40)));
+    mouse.Release();
+    ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
+    EXPECT_EQ(game.Image1[40].Kind, Dog);
+    EXPECT_EQ(game.Image4[0], BlankCell);
 }
