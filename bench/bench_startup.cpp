@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     torvane::SetUpApplication(app);
     torvane::Form1 form;
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form)) return 1;
     form.repaint();
     qint64 ms = clock.elapsed();
     std::printf("start-up to a shown main window: %lld ms, resident memory: %.1f MB (%s)\n",

@@ -49,10 +49,11 @@ int main(int argc, char** argv) {
     Form1 window;
     form = &window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
     // "先手の番です" is answered as a player would, then the game starts.
     QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
     });
     window.sutato_Click();
     benchmark::Initialize(&argc, argv);

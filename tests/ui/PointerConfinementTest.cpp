@@ -16,7 +16,7 @@ protected:
         if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
         f = std::make_unique<ShownForm>();
         f->form.activateWindow();
-        QTest::qWaitForWindowActive(&f->form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f->form));
         answers = std::make_unique<ModalAnswerer>();
         f->Trigger("sutato");
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,7 +47,7 @@ struct ShownForm {
     Form1 form;
     ShownForm() {
         form.show();
-        QTest::qWaitForWindowExposed(&form);
+        if (!QTest::qWaitForWindowExposed(&form)) ADD_FAILURE() << "the window was never shown";
     }
     QWindow* window() { return form.windowHandle(); }
     QPoint CellCentre(int cell) {
