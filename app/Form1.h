@@ -46,6 +46,7 @@ public:
     void RepaintNow() override;
 
     const SoundEffects& sounds() const { return *sounds_; }
+    const ContactTicker& ticker() const { return ticker_; }
 
     // Menu commands.
     void sutato_Click();
