@@ -125,7 +125,8 @@ TEST(BackgroundPictureDialog, OffersEachKindOfPicture) {
                 names.sort();
                 return names;
             };
-            QTest::qWaitFor([&] { return sortedList() == expected[i]; }, 5000);
+            if (!QTest::qWaitFor([&] { return sortedList() == expected[i]; }, 5000))
+                ADD_FAILURE() << "filter " << i << " never listed its files";
             listed.push_back(sortedList());
         }
         CancelFile(d);

@@ -88,7 +88,7 @@ TEST(HelpWindow, LinksMoveThroughTheDocumentAndBackReturns) {
     HelpWindow help(nullptr, HelpFilePath());
     help.ShowContents();
     help.show();
-    QTest::qWaitForWindowExposed(&help);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
     QTextBrowser* browser = help.browser();
     const int atContents = browser->verticalScrollBar()->value();
     ClickLink(browser, "コマと強さの順番");
@@ -111,7 +111,7 @@ TEST(HelpWindow, LinksLeadingOutOfTheDocumentAreNotFollowed) {
     HelpWindow help(nullptr, path);
     help.ShowContents();
     help.show();
-    QTest::qWaitForWindowExposed(&help);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
     const QUrl start = help.browser()->source();
     for (const char* link : {"web", "other"}) {
         ClickLink(help.browser(), link);
