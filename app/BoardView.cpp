@@ -33,7 +33,7 @@ QPoint BoardView::CellPicturePos(int cell) {
 }
 
 void BoardView::SetBackground(const QImage& picture) {
-    background_ = picture;
+    background_.Set(picture, size());
     update();
 }
 
@@ -42,7 +42,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     if (background_.isNull())
         p.drawTiledPixmap(rect(), Picture("maple", devicePixelRatioF()));
     else
-        p.drawImage(rect(), background_);
+        p.drawPixmap(0, 0, background_.At(size(), devicePixelRatioF()));
 
     p.setPen(QPen(Qt::black, 1));
     for (int t = 0; t <= 6000; t += kCellTwips) {

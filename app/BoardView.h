@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/ScaledPicture.h"
 #include "game/Game.h"
 
 namespace torvane {
@@ -33,7 +34,7 @@ protected:
 
 private:
     const Game& game_;
-    QImage background_;
+    ScaledPicture background_;
 };
 
 }  // namespace torvane

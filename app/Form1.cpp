@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/Form3.h"
+#include "app/HelpFile.h"
 #include "app/LocalAddress.h"
 #include "app/Twips.h"
 
@@ -41,6 +42,9 @@ Form1::Form1() : game_(*this) {
     }
 
     sounds_ = new SoundEffects(this);
+    MMControl1 = new MusicPlayer(this);
+    MMControl1->setLoopFlag(1);
+    helpFile_ = HelpFilePath();
     Timer1.setInterval(1000);
     Timer2.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

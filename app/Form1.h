@@ -11,6 +11,8 @@
 #include "app/ContactBox.h"
 #include "app/DragController.h"
 #include "app/HandView.h"
+#include "app/HelpWindow.h"
+#include "app/MusicPlayer.h"
 #include "app/SoundEffects.h"
 #include "app/TexturePanel.h"
 #include "game/ContactTicker.h"
@@ -47,10 +49,22 @@ public:
 
     const SoundEffects& sounds() const { return *sounds_; }
     const ContactTicker& ticker() const { return ticker_; }
+    MusicPlayer& music() { return *MMControl1; }
+    TexturePanel* client() const { return client_; }
+    HelpWindow* helpWindow() const { return help_; }
 
     // Menu commands.
     void sutato_Click();
     void opusyonn_Click();
+    void touryou_Click();
+    void apuri_Click();
+    void saii_Click();
+    void teisi_Click();
+    void sonotaa_Click();
+    void sonota_Click();
+    void booob_Click();
+    void readme_Click();
+    void pajyonn_Click();
 
     // Timer handlers. `Timer3_Timer` runs the contact ticker for as many 10 ms ticks as have
     // passed since its last wake.
@@ -58,7 +72,14 @@ public:
     void Timer2_Timer();
     void Timer3_Timer(int ticks = 1);
 
+protected:
+    // The close box asks "終了しますか?" like "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)".
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    bool ConfirmExit();
+    void EndProgram();
+
     void BuildControls();
     void BuildMenus();
     QLabel* AddLabel(const QString& name, const QString& text, QWidget* parent, QRect rect,
@@ -82,6 +103,10 @@ private:
     ContactTicker ticker_;
     int pendingTicks_ = 1;
     QHash<QString, QAction*> actions_;
+    MusicPlayer* MMControl1 = nullptr;
+    QString helpFile_;
+    HelpWindow* help_ = nullptr;
+    bool exiting_ = false;
 
     TexturePanel* client_ = nullptr;
     BoardView* Picture1 = nullptr;

@@ -35,9 +35,11 @@ void Form1::BuildMenus() {
     connect(AddAction(nigen, "sutato", "スタート(&S)"), &QAction::triggered, this,
             &Form1::sutato_Click);
     AddSeparator(gemu, "kugu");
-    AddAction(gemu, "touryou", "投了(&F)");
+    connect(AddAction(gemu, "touryou", "投了(&F)"), &QAction::triggered, this,
+            &Form1::touryou_Click);
     AddSeparator(gemu, "kugir");
-    AddAction(gemu, "apuri", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+    connect(AddAction(gemu, "apuri", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"), &QAction::triggered, this,
+            &Form1::apuri_Click);
 
     QMenu* tyatto = addMenu(bar, "tyatto", "接続(&C)");
     bar->addMenu(tyatto);
@@ -48,15 +50,19 @@ void Form1::BuildMenus() {
 
     QMenu* haikeiga = addMenu(bar, "haikeiga", "背景(&K)");
     bar->addMenu(haikeiga);
-    AddAction(haikeiga, "sonota", "背景画(&I)");
-    AddAction(haikeiga, "booob", "ボード盤の背景(&D)");
+    connect(AddAction(haikeiga, "sonota", "背景画(&I)"), &QAction::triggered, this,
+            &Form1::sonota_Click);
+    connect(AddAction(haikeiga, "booob", "ボード盤の背景(&D)"), &QAction::triggered, this,
+            &Form1::booob_Click);
 
     QMenu* bgm = addMenu(bar, "bgm", "BGM(&B)");
     bar->addMenu(bgm);
-    AddAction(bgm, "saii", "BGMの再生(&S)");
-    AddAction(bgm, "teisi", "BGMの停止(&T)");
+    connect(AddAction(bgm, "saii", "BGMの再生(&S)"), &QAction::triggered, this, &Form1::saii_Click);
+    connect(AddAction(bgm, "teisi", "BGMの停止(&T)"), &QAction::triggered, this,
+            &Form1::teisi_Click);
     AddSeparator(bgm, "gukiii");
-    AddAction(bgm, "sonotaa", "BGMﾌｧｲﾙの選択(&N)");
+    connect(AddAction(bgm, "sonotaa", "BGMﾌｧｲﾙの選択(&N)"), &QAction::triggered, this,
+            &Form1::sonotaa_Click);
 
     QAction* opusyonn = bar->addAction("設定(&S)");
     opusyonn->setObjectName("opusyonn");
@@ -65,9 +71,11 @@ void Form1::BuildMenus() {
 
     QMenu* herupu = addMenu(bar, "herupu", "ヘルプ(&H)");
     bar->addMenu(herupu);
-    AddAction(herupu, "readme", "Torvaneのヘルプ");
+    connect(AddAction(herupu, "readme", "Torvaneのヘルプ"), &QAction::triggered, this,
+            &Form1::readme_Click);
     AddSeparator(herupu, "kugiriii");
-    AddAction(herupu, "pajyonn", "パージョン情報(&V)");
+    connect(AddAction(herupu, "pajyonn", "パージョン情報(&V)"), &QAction::triggered, this,
+            &Form1::pajyonn_Click);
 }
 
 }  // namespace torvane

@@ -13,14 +13,14 @@ TexturePanel::TexturePanel(const QString& objectName, const QString& texture, QW
 }
 
 void TexturePanel::SetPicture(const QImage& picture) {
-    picture_ = picture;
+    picture_.Set(picture, size());
     update();
 }
 
 void TexturePanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!picture_.isNull()) {
-        p.drawImage(rect(), picture_);
+        p.drawPixmap(0, 0, picture_.At(size(), devicePixelRatioF()));
         return;
     }
     p.drawTiledPixmap(rect(), Picture(texture_, devicePixelRatioF()));

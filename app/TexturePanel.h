@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "app/ScaledPicture.h"
+
 namespace torvane {
 
 // A panel of the main window painted with a texture: the felt of the window itself, the wood
@@ -19,7 +21,7 @@ protected:
 
 private:
     QString texture_;
-    QImage picture_;
+    ScaledPicture picture_;
 };
 
 }  // namespace torvane

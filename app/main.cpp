@@ -9,13 +9,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     torvane::SetUpApplication(app);
 
-    auto* splash = new torvane::Form2;
-    splash->show();
-    splash->repaint();
+    // The splash stays up while the main window is built and a little longer; the main window
+    // appears when it goes.
+    torvane::Form2 splash;
+    splash.Show();
     torvane::Form1 form;
-    splash->close();
-    delete splash;
-
-    form.show();
+    splash.CloseAfter(torvane::Form2::kShowTime, [&form] { form.show(); });
     return app.exec();
 }

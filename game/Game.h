@@ -93,6 +93,9 @@ public:
     SettingsChoice SettingsOnLoad() const;
     void ApplySettings(SettingsChoice choice);
 
+    // "投了(&F)": asks, and on Yes the local player (at one computer the side to move) loses.
+    void touryou_Click();
+
     Shell& shell() { return shell_; }
 
 private:
@@ -107,6 +110,7 @@ private:
     void ClockTick(bool bottom);
     void RunOutOfTime(bool bottom);
     void SendTimeLoss();
+    void StopClockAfterResignation(bool bottom);
 
     void PassTurnAfterGote();
     void MoveToEmptyCell();

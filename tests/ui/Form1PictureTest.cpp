@@ -1,35 +1,10 @@
 #include <gtest/gtest.h>
-#include <QImage>
 
 #include "UiHelpers.h"
-#include "app/ImageStore.h"
+#include "WindowPictures.h"
 #include "game/PieceKind.h"
 
 using namespace torvane;
-
-namespace {
-
-// Renders the window as the player sees it; kept as a PNG when TORVANE_SNAPSHOT_DIR is set.
-QImage Snapshot(QWidget& w, const char* name) {
-    QImage image = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QString dir = qEnvironmentVariable("TORVANE_SNAPSHOT_DIR");
-    if (!dir.isEmpty()) image.save(dir + "/" + name + ".png");
-    return image;
-}
-
-// How many pixels of the 32 x 32 picture at `at` show exactly `piece`'s own pixels.
-int MatchingPixels(const QImage& window, QPoint at, int pieceId) {
-    QImage piece = PiecePixmap(pieceId, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
-    int matches = 0;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            if (qAlpha(piece.pixel(x, y)) == 255 &&
-                window.pixel(at + QPoint(x, y)) == (piece.pixel(x, y) | 0xFF000000))
-                ++matches;
-    return matches;
-}
-
-}  // namespace
 
 TEST(Form1Picture, EveryPieceIsDrawnOnItsCell) {
     ShownForm f;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace torvane {
+
+// The help document's file name.
+inline const QString kHelpFileName = QStringLiteral("Torvaneのヘルプ.html");
+// The anchor of its table of contents, where the help window opens it.
+inline const QString kHelpContentsAnchor = QStringLiteral("contents");
+
+// Where the help document lies: installed beside the program (share/torvane next to bin/),
+// in the source tree when the program runs from its build directory, or in the data
+// directory it was configured for. When none of them holds the file, the installed place,
+// so that the help window can say which file it missed.
+QString HelpFilePath();
+
+}  // namespace torvane

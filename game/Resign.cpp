@@ -1,0 +1,38 @@
+#include "game/Game.h"
+#include "net/MessageEncoder.h"
+
+namespace torvane {
+
+// "投了(&F)": the player gives up the running game. At one computer it is always the side to
+// move that resigns; in a network game it is the local player, whoever is to move.
+void Game::touryou_Click() {
+    if (!shell_.AskYesNo("投了しますか?")) return;
+    ui.touryou = false;
+    if (NetworkGame == 1) {
+        shell_.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+        StopClockAfterResignation(true);
+        // The peer's clock runs when the resignation comes on the peer's move; the game is
+        // over, so it stops where it stands.
+        ui.Timer2 = false;
+        shell_.ShowMessage("貴方の負けです");
+    } else if (Turn == 0) {
+        StopClockAfterResignation(true);
+        shell_.ShowMessage("先手の負けです。");
+    } else {
+        StopClockAfterResignation(false);
+        shell_.ShowMessage("後手の負けです。");
+    }
+}
+
+// The resigning side's clock goes back to zero and stops, and the board is locked.
+void Game::StopClockAfterResignation(bool bottom) {
+    (bottom ? ui.Label1 : ui.Label3) = kZeroClock;
+    if (bottom)
+        ZeroClock1Counters();
+    else
+        ZeroClock2Counters();
+    (bottom ? ui.Timer1 : ui.Timer2) = false;
+    ui.Picture1 = false;
+}
+
+}  // namespace torvane

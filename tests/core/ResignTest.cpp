@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "ScriptedShell.h"
+
+using namespace torvane;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+const std::vector<Bytes> kResignSent{{0xDC, 0x05}};
+
+class ResignTest : public ::testing::Test {
+protected:
+    // `n` seconds on the running clock.
+    void Tick(int n) {
+        for (int i = 0; i < n; ++i)
+            g.game.ui.Timer1 ? g.game.Timer1_Timer() : g.game.Timer2_Timer();
+    }
+    // Answers "投了しますか?" and returns what the player was told.
+    std::vector<std::string> Resign(bool yes) {
+        g.shell.answers = {yes};
+        g.game.touryou_Click();
+        EXPECT_EQ(g.shell.questions, std::vector<std::string>{"投了しますか?"});
+        return g.shell.messages;
+    }
+    LocalGame g;
+};
+
+}  // namespace
+
+TEST_F(ResignTest, NoLeavesGameClocksAndCommandAsTheyWere) {
+    g.Drag(45, 36);
+    Tick(75);
+    const Game before = g.game;
+    EXPECT_TRUE(Resign(false).empty());
+    const Game& after = g.game;
+    EXPECT_EQ(after.Image1, before.Image1);
+    EXPECT_EQ(after.Turn, 1);
+    EXPECT_TRUE(after.ui.touryou);
+    EXPECT_TRUE(after.ui.Picture1);
+    EXPECT_TRUE(after.ui.Timer2);
+    EXPECT_FALSE(after.ui.Timer1);
+    EXPECT_EQ(after.ui.Label3, "00:01:15");
+    EXPECT_EQ(after.Timer2Seconds, before.Timer2Seconds);
+    EXPECT_EQ(after.Timer2Display, before.Timer2Display);
+    EXPECT_EQ(after.ClockMinutes, 1);
+    EXPECT_TRUE(g.shell.sent.empty());
+}
+
+TEST_F(ResignTest, SenteToMoveLosesAndTheBottomClockStopsAtZero) {
+    Tick(70);
+    EXPECT_EQ(Resign(true), std::vector<std::string>{"先手の負けです。"});
+    const Game& game = g.game;
+    EXPECT_FALSE(game.ui.touryou);
+    EXPECT_FALSE(game.ui.Picture1);
+    EXPECT_FALSE(game.ui.Timer1);
+    EXPECT_FALSE(game.ui.Timer2);
+    EXPECT_EQ(game.ui.Label1, "00:00:00");
+    EXPECT_EQ(game.Timer1Seconds, 0);
+    EXPECT_EQ(game.Timer1Display, 0);
+    EXPECT_EQ(game.ClockMinutes, 0);
+    EXPECT_TRUE(g.shell.sent.empty());
+}
+
+TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
+    g.Drag(45, 36);
+    Tick(65);
+    EXPECT_EQ(Resign(true), std::vector<std::string>{"後手の負けです。"});
+    const Game& game = g.game;
+    EXPECT_FALSE(game.ui.touryou);
+    EXPECT_FALSE(game.ui.Picture1);
+    EXPECT_FALSE(game.ui.Timer2);
+    EXPECT_FALSE(game.ui.Timer1);
+    EXPECT_EQ(game.ui.Label3, "00:00:00");
+    EXPECT_EQ(game.Timer2Seconds, 0);
+    EXPECT_EQ(game.Timer2Display, 0);
+    EXPECT_EQ(game.ClockMinutes, 0);
+    EXPECT_EQ(game.Turn, 1);
+}
+
+// A network game where the local player is to move, or where the peer is (board locked, the
+// top clock running): the same loss for the local player, and the resignation goes out as the
+// code alone, 1500 little-endian.
+TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
+    for (bool peerToMove : {false, true}) {
+        LocalGame n;
+        n.game.NetworkGame = 1;
+        n.game.ui.Picture1 = !peerToMove;
+        n.game.ui.Timer1 = !peerToMove;
+        n.game.ui.Timer2 = peerToMove;
+        n.game.Turn = peerToMove ? 1 : 0;
+        for (int i = 0; i < 20; ++i) peerToMove ? n.game.Timer2_Timer() : n.game.Timer1_Timer();
+        n.game.touryou_Click();
+        EXPECT_EQ(n.shell.sent, kResignSent) << peerToMove;
+        EXPECT_EQ(n.shell.messages, std::vector<std::string>{"貴方の負けです"}) << peerToMove;
+        EXPECT_EQ(n.game.ui.Label1, "00:00:00");
+        EXPECT_EQ(n.game.Timer1Seconds, 0);
+        EXPECT_EQ(n.game.ClockMinutes, 0);
+        EXPECT_FALSE(n.game.ui.Timer1);
+        EXPECT_FALSE(n.game.ui.Timer2) << "a clock kept running after the game ended";
+        EXPECT_FALSE(n.game.ui.Picture1);
+        EXPECT_FALSE(n.game.ui.touryou);
+        EXPECT_FALSE(n.game.ui.kopyuuta) << "the next offer comes from the winner";
+    }
+}
+
+TEST_F(ResignTest, ALostConnectionStillEndsTheGameLocally) {
+    g.game.NetworkGame = 1;
+    g.shell.sendSucceeds = false;
+    EXPECT_EQ(Resign(true), std::vector<std::string>{"貴方の負けです"});
+    EXPECT_FALSE(g.game.ui.Picture1);
+    EXPECT_FALSE(g.game.ui.touryou);
+}
