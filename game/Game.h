@@ -2,6 +2,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -112,7 +113,8 @@ public:
     bool ListenDialogOk(const std::string& handle, const std::string& port);
     // "切断する(&D)".
     void setudann_Click();
-    // The socket's events.
+    // The socket's events. A close or error that comes while a received message is being
+    // handled (a box of its handler is open) takes effect once that handler is done.
     void Connected();
     void ConnectionRequested(int requestId);
     void ClosedByPeer();
@@ -160,6 +162,7 @@ private:
     void ConnectionSetupFailed(const ConnectionError& error, const std::string& port);
     void ResetConnectionState();
     void DeliverInbox();
+    bool DeferWhileReceiving(std::function<void()> endOfConnection);
     void Receive(const Message& message);
     void Receive(const CodeMsg& message);
     void ReceiveHello(const std::string& handle);
@@ -185,6 +188,7 @@ private:
     MessageDecoder decoder_;
     std::deque<Message> inbox_;                // received messages waiting for their handler
     bool receiving_ = false;                   // a handler is running (perhaps inside a modal box)
+    std::function<void()> endOfConnection_;    // a close or error that came meanwhile
     std::optional<MessageCode> pendingOffer_;  // the offer sent and not yet answered
 };
 

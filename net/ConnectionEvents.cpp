@@ -43,6 +43,7 @@ void Game::setudann_Click() {
 // Unlike the disconnect command this leaves `sutato`, `kopyuuta`, the resign item and
 // `LocalIsGote` as they are.
 void Game::ClosedByPeer() {
+    if (DeferWhileReceiving([this] { ClosedByPeer(); })) return;
     connection_->Close();
     NetworkGame = LocalNetMove = 0;
     ui.Label7 = "切断されました";
@@ -59,6 +60,7 @@ void Game::ClosedByPeer() {
 
 // The board lock, the clocks, the peer's name, the chat log and `kopyuuta` stay as they are.
 void Game::SocketError(const std::string& description) {
+    if (DeferWhileReceiving([this, description] { SocketError(description); })) return;
     ui.Label7 = description;
     connection_->Close();
     ui.suruu = ui.matu = ui.sutato = true;

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "game/Game.h"
 #include "net/MessageEncoder.h"
 
@@ -14,17 +16,25 @@ void Game::TextQuietPeriodElapsed() {
 }
 
 // One message at a time, in the order they came. A handler that waits for the player (a
-// question, a message box) lets the window run; what arrives meanwhile waits in the inbox, so
-// no handler ever starts in the middle of another.
+// question, a message box) lets the window run; what arrives meanwhile waits in the inbox, and
+// the end of the connection waits for the handler to finish, so no handler ever starts or
+// ends the connection in the middle of another.
 void Game::DeliverInbox() {
     if (receiving_) return;
     receiving_ = true;
-    while (!inbox_.empty()) {
+    while (!inbox_.empty() && !endOfConnection_) {
         Message message = std::move(inbox_.front());
         inbox_.pop_front();
         Receive(message);
     }
     receiving_ = false;
+    if (endOfConnection_) std::exchange(endOfConnection_, nullptr)();
+}
+
+bool Game::DeferWhileReceiving(std::function<void()> endOfConnection) {
+    if (!receiving_) return false;
+    if (!endOfConnection_) endOfConnection_ = std::move(endOfConnection);
+    return true;
 }
 
 void Game::Receive(const Message& message) {

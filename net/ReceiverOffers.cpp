@@ -9,7 +9,7 @@ void Game::AnswerOffer(const CodeMsg& offer) {
     bool peerSente = offer.code == MessageCode::OfferSente;
     bool yes =
         shell_.AskYesNo(peerSente ? "貴方が後手でよろしいですか?" : "貴方が先手でよろしいですか?");
-    if (NetworkGame != 1) return;
+    if (endOfConnection_) return;
     if (!yes) {
         ui.Text7 = offer.text;
         shell_.Send(Encode(CodeMsg{MessageCode::Refuse, {}}));

@@ -84,7 +84,7 @@ TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
 
 TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
     NetPair n;
-    n.b.duringQuestion = [&] { n.b.game.ClosedByPeer(); };
+    n.b.whileModal = [&] { n.b.game.ClosedByPeer(); };
     n.Clear();
     n.Offer(true);
     EXPECT_TRUE(n.b.sent.empty());
@@ -94,7 +94,7 @@ TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
 
 TEST(NetOffer, BytesArrivingWhileTheQuestionIsOpenWaitForTheAnswer) {
     NetPair n;
-    n.b.duringQuestion = [&] {
+    n.b.whileModal = [&] {
         n.b.Read(Encode(CodeMsg{MessageCode::ChatLine, "A>>早く"}));
         EXPECT_EQ(n.b.game.ui.Text100, "");
     };

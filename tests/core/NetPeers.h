@@ -27,13 +27,13 @@ struct RecordedConnection : Connection {
 };
 
 // One program of a network game: its game, its recorded socket, and the bytes it sent that
-// the peer has not read yet. `duringQuestion` runs while a question is open, as window events
-// can.
+// the peer has not read yet. `whileModal` runs once while the next box is open, as window
+// events can.
 struct NetPeer : ScriptedShell {
     RecordedConnection connection;
     Game game{*this};
     std::vector<WireBytes> unread;
-    std::function<void()> duringQuestion;
+    std::function<void()> whileModal;
 
     NetPeer() {
         game.Form_Load("127.0.0.1");
@@ -45,8 +45,12 @@ struct NetPeer : ScriptedShell {
         return true;
     }
     bool AskYesNo(const std::string& text) override {
-        if (duringQuestion) std::exchange(duringQuestion, nullptr)();
+        if (whileModal) std::exchange(whileModal, nullptr)();
         return ScriptedShell::AskYesNo(text);
+    }
+    void ShowMessage(const std::string& text) override {
+        if (whileModal) std::exchange(whileModal, nullptr)();
+        ScriptedShell::ShowMessage(text);
     }
     void Drag(int from, int to) {
         game.BoardPickUp(from, MouseButton::Left);

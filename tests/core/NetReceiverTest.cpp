@@ -147,6 +147,19 @@ TEST(NetReceivedMove, TheCheckNoticeIsGivenToTheReceiver) {
     EXPECT_EQ(n.b.messages, std::vector<std::string>{"象手です"});
 }
 
+// The peer closes while the check notice of its move is open: the move is completed first,
+// then the close leaves the board locked and the clocks stopped.
+TEST(NetReceivedMove, AClosePendingDuringTheMoveComesAfterIt) {
+    WaitingGote n;
+    n.Put(58, Rat, "1");
+    n.b.whileModal = [&] { n.b.game.ClosedByPeer(); };
+    n.b.Read(Encode(MoveMsg{22, 12}));
+    EXPECT_EQ(n.b.game.Image1[68].Kind, Rat);
+    EXPECT_EQ(n.b.game.ui.Label7, "切断されました");
+    EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.Timer1 || n.b.game.ui.Timer2);
+    EXPECT_EQ(n.b.game.NetworkGame, 0);
+}
+
 TEST(NetReceivedMessages, AnswersToNoOfferAndEndingsOfNoGameAreIgnored) {
     NetPair n;
     n.Offer(true);
