@@ -7,7 +7,6 @@
 
 #include "app/Form3.h"
 #include "app/HelpFile.h"
-#include "app/LocalAddress.h"
 #include "app/Twips.h"
 
 namespace torvane {
@@ -52,7 +51,11 @@ Form1::Form1() : game_(*this) {
     Timer3.setSingleShot(true);
     connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(pendingTicks_); });
 
-    game_.Form_Load(LocalAddress());
+    socket_ = new Socket(this);
+    game_.UseConnection(*socket_);
+    WireNetwork();
+
+    game_.Form_Load(Socket::LocalIP());
     Picture13->LayOut();
     ScheduleTicker();
     Render();
@@ -151,8 +154,8 @@ void Form1::PlaySound(int resourceId) {
     sounds_->Play(resourceId);
 }
 
-bool Form1::Send(const std::vector<std::uint8_t>&) {
-    return false;
+bool Form1::Send(const std::vector<std::uint8_t>& bytes) {
+    return socket_->Send(bytes);
 }
 
 void Form1::BeginDrag(DragArea area, int dragIcon) {

@@ -13,6 +13,7 @@
 #include "app/HandView.h"
 #include "app/HelpWindow.h"
 #include "app/MusicPlayer.h"
+#include "app/Socket.h"
 #include "app/SoundEffects.h"
 #include "app/TexturePanel.h"
 #include "game/ContactTicker.h"
@@ -65,6 +66,10 @@ public:
     void booob_Click();
     void readme_Click();
     void pajyonn_Click();
+    void suruu_Click();
+    void matu_Click();
+    void setudann_Click();
+    void kopyuuta_Click();
 
     // Timer handlers. `Timer3_Timer` runs the contact ticker for as many 10 ms ticks as have
     // passed since its last wake.
@@ -97,6 +102,11 @@ private:
 
     void ScheduleTicker();
 
+    void WireNetwork();
+    void OnBytesArrived(std::span<const std::uint8_t> bytes);
+    void OnTextQuiet();
+    void OnChatEnter();
+
     Game game_;
     DragController* drag_ = nullptr;
     SoundEffects* sounds_ = nullptr;
@@ -119,6 +129,8 @@ private:
     QLineEdit* Text1 = nullptr;
     QPlainTextEdit* Text100 = nullptr;
     QTimer Timer1, Timer2, Timer3;
+    Socket* socket_ = nullptr;
+    QTimer textQuiet_;  // ends a received text once no bytes have come for a while
 };
 
 }  // namespace torvane

@@ -29,7 +29,8 @@ void Form1::BuildMenus() {
 
     QMenu* gemu = addMenu(bar, "gemu", "ゲーム(&G)");
     bar->addMenu(gemu);
-    AddAction(gemu, "kopyuuta", "対局（ネット）(&N)");
+    connect(AddAction(gemu, "kopyuuta", "対局（ネット）(&N)"), &QAction::triggered, this,
+            &Form1::kopyuuta_Click);
     QMenu* nigen = addMenu(gemu, "nigen", "対局（人間）(&C)");
     gemu->addMenu(nigen);
     connect(AddAction(nigen, "sutato", "スタート(&S)"), &QAction::triggered, this,
@@ -43,10 +44,13 @@ void Form1::BuildMenus() {
 
     QMenu* tyatto = addMenu(bar, "tyatto", "接続(&C)");
     bar->addMenu(tyatto);
-    AddAction(tyatto, "suruu", "接続する(&R)");
-    AddAction(tyatto, "matu", "接続を待つ(&M)");
+    connect(AddAction(tyatto, "suruu", "接続する(&R)"), &QAction::triggered, this,
+            &Form1::suruu_Click);
+    connect(AddAction(tyatto, "matu", "接続を待つ(&M)"), &QAction::triggered, this,
+            &Form1::matu_Click);
     AddSeparator(tyatto, "siki");
-    AddAction(tyatto, "setudann", "切断する(&D)");
+    connect(AddAction(tyatto, "setudann", "切断する(&D)"), &QAction::triggered, this,
+            &Form1::setudann_Click);
 
     QMenu* haikeiga = addMenu(bar, "haikeiga", "背景(&K)");
     bar->addMenu(haikeiga);

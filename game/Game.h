@@ -1,12 +1,18 @@
 #pragma once
 
 #include <array>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "game/Cell.h"
 #include "game/Controls.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
+#include "net/Connection.h"
+#include "net/MessageDecoder.h"
 #include "rules/StepDirection.h"
 
 namespace torvane {
@@ -96,6 +102,42 @@ public:
     // "投了(&F)": asks, and on Yes the local player (at one computer the side to move) loses.
     void touryou_Click();
 
+    // --- Network play ------------------------------------------------------------------------
+    // 1 from the moment an offer is accepted until that network game ends; the peer's moves,
+    // resignation and loss on time count only meanwhile.
+    int NetworkGameRunning = 0;
+
+    // The socket the connection routines drive; the window attaches it before any of them.
+    void UseConnection(Connection& connection) { connection_ = &connection; }
+    // OK of the connect dialog ("接続する"); true when a connection is being made.
+    bool ConnectDialogOk(const std::string& handle, const std::string& address,
+                         const std::string& port);
+    // OK of the listen dialog ("接続を待つ"); true when listening, and the dialog closes.
+    bool ListenDialogOk(const std::string& handle, const std::string& port);
+    // "切断する(&D)".
+    void setudann_Click();
+    // The socket's events. A close or error that comes while a received message is being
+    // handled (a box of its handler is open) takes effect once that handler is done.
+    void Connected();
+    void ConnectionRequested(int requestId);
+    void ClosedByPeer();
+    void SocketError(const std::string& description);
+    // Bytes from the peer, in whatever pieces they come. A text message ends only after a
+    // quiet period: while `TextPending()`, the window calls `TextQuietPeriodElapsed()` once no
+    // bytes have come for about 60 ms.
+    void BytesArrived(std::span<const std::uint8_t> bytes);
+    bool TextPending() const { return decoder_.hasPendingText(); }
+    void TextQuietPeriodElapsed();
+
+    // OK of the side dialog: offers a game in which the local player is Sente or Gote.
+    void OfferGame(bool sente);
+    // Enter in the chat input box, with the typed line.
+    void SendChat(const std::string& typed);
+    void ReceiveChat(const std::string& line);
+    // The start position of a network game, and its owner tags turned for the Gote player.
+    void NetworkSetup();
+    void MirrorTags();
+
     Shell& shell() { return shell_; }
 
 private:
@@ -121,8 +163,38 @@ private:
     void EndOfGame(bool senteLost);
     void TransferPiece(Cell& origin);
 
+    void EnterNetworkMode();
+    void ConnectionSetupFailed(const ConnectionError& error, const std::string& port);
+    void ResetConnectionState();
+    void DeliverInbox();
+    bool DeferWhileReceiving(std::function<void()> endOfConnection);
+    void Receive(const Message& message);
+    void Receive(const CodeMsg& message);
+    void ReceiveHello(const std::string& handle);
+    void AnswerOffer(const CodeMsg& offer);
+    void AcceptAsGote(const std::string& peerHandle);
+    void AcceptAsSente(const std::string& peerHandle);
+    void ReceiveAcceptGote(const std::string& peerHandle);
+    void ReceiveAcceptSente(const std::string& peerHandle);
+    void ReceiveRefuse();
+    void ReceiveTimeLoss();
+    void ReceiveResign();
+    void ReceiveMove(const MoveMsg& move);
+    bool PeerMayMove() const;
+    bool IsPeerStep(int from, int to) const;
+    void PassTurnToLocal();
+    void PeerMoveScan();
+    void AppendToChatLog(const std::string& line);
+
     Shell& shell_;
     bool rangeOnDisplay_ = false;
+
+    Connection* connection_ = nullptr;
+    MessageDecoder decoder_;
+    std::deque<Message> inbox_;                // received messages waiting for their handler
+    bool receiving_ = false;                   // a handler is running (perhaps inside a modal box)
+    std::function<void()> endOfConnection_;    // a close or error that came meanwhile
+    std::optional<MessageCode> pendingOffer_;  // the offer sent and not yet answered
 };
 
 }  // namespace torvane

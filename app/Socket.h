@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "net/Connection.h"
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace torvane {
+
+// The program's one TCP connection, IPv4 or IPv6: connecting to a host, or listening on a
+// port and accepting the first request, after which it listens no more. Every message goes out
+// in one write with Nagle's delay off. The five events are delivered on the main thread from
+// the event loop, never from inside a socket signal, in the order they happened; events of a
+// connection that has been closed meanwhile are dropped.
+class Socket : public QObject, public Connection {
+    Q_OBJECT
+public:
+    explicit Socket(QObject* parent = nullptr);
+    ~Socket() override;
+
+    void Close() override;
+    void Connect(const std::string& host, int port) override;
+    std::optional<ConnectionError> Listen(int port) override;
+    void Accept(int requestId) override;
+    // Writes `bytes` at once; false when no connection is open.
+    bool Send(std::span<const std::uint8_t> bytes);
+    // The address the peer connects to: the first IPv4 address that is not the loopback.
+    static std::string LocalIP();
+
+    std::function<void()> onConnected;
+    std::function<void(int requestId)> onConnectionRequest;
+    std::function<void(std::span<const std::uint8_t>)> onDataArrival;
+    std::function<void()> onClose;
+    std::function<void(int number, const std::string& description)> onError;
+
+private:
+    void Adopt(QTcpSocket* socket);
+    void TakeRequest();
+    void ReadAll();
+    void PeerClosed();
+    void Failed(int number, const QString& description);
+    void Post(std::function<void()> event);
+    void DropPending();
+
+    QTcpServer* server_;
+    QPointer<QTcpSocket> socket_;
+    QPointer<QTcpSocket> pending_;  // the accepted request, until the game takes it
+    int pendingId_ = 0;
+    int generation_ = 0;  // counts the connections closed, to drop their late events
+};
+
+}  // namespace torvane

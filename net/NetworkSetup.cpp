@@ -1,0 +1,27 @@
+#include "game/Game.h"
+
+namespace torvane {
+
+// Both markers neutral (the caller turns one green), both clocks at zero, Sente to move, the
+// start position on the board and both hands empty.
+void Game::NetworkSetup() {
+    ui.Label2Back = ui.Label6Back;
+    ui.Label4Back = ui.Label6Back;
+    Timer1Seconds = Timer1Display = Timer2Seconds = Timer2Display = ClockMinutes = 0;
+    Turn = 0;
+    ui.Label1 = kZeroClock;
+    ui.Label3 = kZeroClock;
+    const BoardCells& setup = SetupTemplate();
+    for (int i = 0; i < kCellCount; ++i) CopyPiece(setup[i], Image1[i]);
+    for (Cell& slot : Image4) Clear(slot);
+    for (Cell& slot : Image5) Clear(slot);
+}
+
+// The Gote player sees his own pieces at the bottom: the start position is point-symmetric in
+// kinds and pictures, so turning the owner tags by half a turn is enough.
+void Game::MirrorTags() {
+    const BoardCells& setup = SetupTemplate();
+    for (int i = 0; i < kCellCount; ++i) Image1[i].Tag = setup[kCellCount - 1 - i].Tag;
+}
+
+}  // namespace torvane

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "NetPeers.h"
+
+using namespace torvane;
+
+using Calls = std::vector<std::string>;
+
+TEST(NetPort, OnlyDecimalNumbersFrom1To65535) {
+    EXPECT_EQ(ParsePort("80"), 80);
+    EXPECT_EQ(ParsePort(" 5000\t"), 5000);
+    EXPECT_EQ(ParsePort("65535"), 65535);
+    for (const char* bad :
+         {"", "  ", "0", "65536", "99999999999", "abc", "12a", "+80", "-1", "8 0", "５０００"})
+        EXPECT_EQ(ParsePort(bad), std::nullopt) << bad;
+}
+
+TEST(NetConnectDialog, EmptyFieldsAreNamedInOrderAndNothingStarts) {
+    NetPeer p;
+    EXPECT_FALSE(p.game.ConnectDialogOk("", "", ""));
+    EXPECT_FALSE(p.game.ConnectDialogOk("P1", "", "5000"));
+    EXPECT_FALSE(p.game.ConnectDialogOk("P1", "10.0.0.2", ""));
+    EXPECT_EQ(p.messages, (std::vector<std::string>{"ハンドルネームを入力してください",
+                                                    "IPアドレスを入力してください",
+                                                    "ポート番号を入力してください"}));
+    EXPECT_EQ(p.connection.calls, (Calls{"close", "close", "close"}));
+    EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
+    EXPECT_EQ(p.game.NetworkGame, 0);
+}
+
+TEST(NetConnectDialog, StartsTheConnectionAndSwitchesCapturedPiecesOff) {
+    NetPeer p;
+    p.game.ApplySettings(SettingsChoice{.capturedPieces = true});
+    ASSERT_TRUE(p.game.ui.Picture3);
+    EXPECT_TRUE(p.game.ConnectDialogOk("たろう", "10.0.0.2", " 5000 "));
+    EXPECT_EQ(p.connection.calls, (Calls{"close", "connect 10.0.0.2:5000"}));
+    const Controls& ui = p.game.ui;
+    EXPECT_FALSE(ui.suruu || ui.matu || ui.sutato || ui.Picture1);
+    EXPECT_TRUE(ui.setudann);
+    EXPECT_EQ(ui.Label7, "接続中...");
+    EXPECT_EQ(ui.Label16, "たろう");
+    EXPECT_EQ(ui.Text2, "たろう");
+    EXPECT_EQ(p.game.NetworkGame, 1);
+    EXPECT_FALSE(ui.Picture2 || ui.Picture3);
+    EXPECT_EQ(p.game.CapturedPiecesOff, 1);
+}
+
+TEST(NetConnectDialog, APortThatIsNoNumberRestoresTheMenus) {
+    NetPeer p;
+    EXPECT_FALSE(p.game.ConnectDialogOk("P1", "10.0.0.2", "http"));
+    EXPECT_EQ(p.messages, std::vector<std::string>{"ポート番号は数字で入力してください。"});
+    EXPECT_EQ(p.connection.calls, Calls{"close"});
+    EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
+    EXPECT_FALSE(p.game.ui.setudann);
+    EXPECT_EQ(p.game.ui.Label16, "");
+    EXPECT_EQ(p.game.NetworkGame, 0);
+}
+
+TEST(NetListenDialog, ListensOnThePortTyped) {
+    NetPeer p;
+    EXPECT_FALSE(p.game.ListenDialogOk("P1", ""));
+    EXPECT_EQ(p.messages, std::vector<std::string>{"ポート番号を入力してください"});
+    EXPECT_TRUE(p.game.ListenDialogOk("P1", "5000"));
+    EXPECT_EQ(p.connection.calls, Calls{"listen 5000"});
+    const Controls& ui = p.game.ui;
+    EXPECT_FALSE(ui.suruu || ui.matu || ui.sutato || ui.setudann);
+    EXPECT_EQ(ui.Label7, "ポート5000を監視中...");
+    EXPECT_EQ(ui.Text3, "5000");
+    EXPECT_EQ(p.game.NetworkGame, 1);
+}
+
+TEST(NetListenDialog, FailuresKeepTheDialogOpenWithTheMenusBack) {
+    NetPeer p;
+    p.game.ui.Label7 = "切断しました";
+    EXPECT_FALSE(p.game.ListenDialogOk("P1", "abc"));
+    EXPECT_EQ(p.game.ui.Label7, "切断しました");
+    p.connection.listenError = ConnectionError{kAddressInUse, "in use"};
+    EXPECT_FALSE(p.game.ListenDialogOk("P1", "5000"));
+    EXPECT_EQ(p.game.ui.Label7, "ポート5000を監視中...");
+    EXPECT_EQ(p.messages, (std::vector<std::string>{"ポート番号は数字で入力してください。",
+                                                    "ポート5000は使用されています。"}));
+    EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
+    EXPECT_EQ(p.game.ui.Label16, "");
+    EXPECT_EQ(p.game.NetworkGame, 0);
+
+    // Any other failure is not hidden behind the listening text.
+    p.connection.listenError = ConnectionError{10013, "許可がありません"};
+    EXPECT_FALSE(p.game.ListenDialogOk("P1", "80"));
+    EXPECT_EQ(p.game.ui.Label7, "許可がありません");
+    EXPECT_EQ(p.messages.size(), 2u);
+}
+
+TEST(NetConnection, BothEndsOpenAndGreet) {
+    NetPair n("たろう");
+    EXPECT_EQ(n.a.connection.calls, (Calls{"listen 5000", "close", "accept 1"}));
+    EXPECT_EQ(n.a.game.ui.Label7, "接続されました");
+    EXPECT_EQ(n.b.game.ui.Label7, "接続できました");
+    EXPECT_TRUE(n.a.game.ui.kopyuuta && n.a.game.ui.setudann && n.a.game.ui.Text100Enabled);
+    EXPECT_FALSE(n.a.game.ui.suruu || n.a.game.ui.matu);
+    EXPECT_FALSE(n.b.game.ui.kopyuuta);
+    EXPECT_TRUE(n.b.game.ui.Text100Enabled);
+    // Hello in code page 932, and the reply with the listener's handle.
+    ASSERT_EQ(n.b.sent.size(), 1u);
+    EXPECT_EQ(n.b.sent[0], Bytes({0xD0, 0x07, 0x82, 0xBD, 0x82, 0xEB, 0x82, 0xA4}));
+    ASSERT_EQ(n.a.sent.size(), 1u);
+    EXPECT_EQ(n.a.sent[0], Bytes({0xC4, 0x09, 'A'}));
+    EXPECT_EQ(n.a.game.ui.Label15, "たろう");
+    EXPECT_EQ(n.b.game.ui.Label15, "A");
+}
+
+TEST(NetConnection, AnEmptyHelloIsAnsweredToo) {
+    NetPeer p;
+    p.game.ListenDialogOk("A", "5000");
+    p.game.ConnectionRequested(7);
+    p.game.ui.Label15 = "old";
+    p.Read(Bytes({0xD0, 0x07}));
+    EXPECT_EQ(p.game.ui.Label15, "");
+    EXPECT_EQ(p.sent, std::vector<WireBytes>{Bytes({0xC4, 0x09, 'A'})});
+}
+
+TEST(NetConnection, DisconnectAsksThenResetsTheNetworkState) {
+    NetPair n;
+    n.Offer(false);  // a is Gote
+    n.a.game.SendChat("hi");
+    n.a.answers = {false};
+    n.a.game.setudann_Click();
+    EXPECT_EQ(n.a.game.ui.Label7, "接続されました");
+    EXPECT_EQ(n.a.game.NetworkGame, 1);
+
+    n.a.game.setudann_Click();
+    const Controls& ui = n.a.game.ui;
+    EXPECT_EQ(n.a.connection.calls.back(), "close");
+    EXPECT_EQ(n.a.game.NetworkGame + n.a.game.LocalIsGote + n.a.game.LocalNetMove, 0);
+    EXPECT_TRUE(ui.sutato && ui.suruu && ui.matu);
+    EXPECT_FALSE(ui.setudann || ui.kopyuuta || ui.Timer1 || ui.Timer2 || ui.Picture1);
+    EXPECT_EQ(ui.Label7, "切断しました");
+    EXPECT_EQ(ui.Label8 + ui.Label15 + ui.Text100, "");
+    EXPECT_FALSE(ui.Text100Enabled);
+}
+
+TEST(NetConnection, ThePeerClosingLeavesStartResignAndSideAsTheyWere) {
+    NetPair n;
+    n.Offer(false);  // a is Gote, waiting for b's first move
+    n.a.game.ui.touryou = true;
+    n.a.game.ClosedByPeer();
+    const Controls& ui = n.a.game.ui;
+    EXPECT_EQ(ui.Label7, "切断されました");
+    EXPECT_EQ(n.a.game.NetworkGame, 0);
+    EXPECT_EQ(n.a.game.LocalIsGote, 1);
+    EXPECT_FALSE(ui.sutato);
+    EXPECT_TRUE(ui.touryou);
+    EXPECT_TRUE(ui.suruu && ui.matu);
+    EXPECT_FALSE(ui.setudann || ui.Timer1 || ui.Timer2 || ui.Picture1 || ui.Text100Enabled);
+    EXPECT_EQ(ui.Label8 + ui.Label15 + ui.Text100, "");
+}
+
+TEST(NetConnection, ASocketErrorShowsItsTextAndKeepsTheRest) {
+    NetPair n;
+    n.Offer(true);  // a is Sente and to move
+    n.a.game.SendChat("hi");
+    n.a.game.SocketError("接続がリセットされました");
+    const Controls& ui = n.a.game.ui;
+    EXPECT_EQ(ui.Label7, "接続がリセットされました");
+    EXPECT_EQ(n.a.connection.calls.back(), "close");
+    EXPECT_TRUE(ui.suruu && ui.matu && ui.sutato);
+    EXPECT_FALSE(ui.setudann);
+    EXPECT_EQ(ui.Label16, "");
+    EXPECT_EQ(n.a.game.NetworkGame, 0);
+    EXPECT_TRUE(ui.Picture1 && ui.Timer1);
+    EXPECT_EQ(ui.Label15, "B");
+    EXPECT_EQ(ui.Text100, "A>>hi\n");
+}

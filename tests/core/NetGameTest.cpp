@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include "NetPeers.h"
+
+using namespace torvane;
+
+using Texts = std::vector<std::string>;
+
+TEST(NetOffer, SenteOfferAcceptedSetsUpBothBoards) {
+    NetPair n;
+    n.Clear();
+    n.Offer(true);
+    EXPECT_EQ(n.a.sent[0], Bytes({0x90, 0x01, 'A'}));
+    EXPECT_EQ(n.b.questions, Texts{"貴方が後手でよろしいですか?"});
+    EXPECT_EQ(n.b.sent[0], Bytes({0x4C, 0x04, 'B'}));
+
+    const Game& a = n.a.game;
+    EXPECT_EQ(a.LocalIsGote, 0);
+    EXPECT_EQ(a.Image1, SetupTemplate());
+    EXPECT_TRUE(a.ui.Picture1 && a.ui.Timer1 && a.ui.touryou);
+    EXPECT_FALSE(a.ui.Timer2 || a.ui.kopyuuta);
+    EXPECT_EQ(a.ui.Label2 + a.ui.Label4, "先手後手");
+    EXPECT_EQ(a.ui.Label2Back, kGreen);
+    EXPECT_EQ(a.ui.Label8, "あなたの番です");
+    EXPECT_EQ(a.ui.Label8Fore, kGreen);
+
+    const Game& b = n.b.game;
+    EXPECT_EQ(b.LocalIsGote, 1);
+    EXPECT_EQ(b.Image1[76].Kind, Elephant);
+    EXPECT_EQ(b.Image1[76].Tag, "2");
+    EXPECT_EQ(b.Image1[4].Tag, "1");
+    EXPECT_EQ(b.Image1[76].Picture, SetupTemplate()[76].Picture);  // own pieces upright
+    EXPECT_FALSE(b.ui.Picture1 || b.ui.Timer1);
+    EXPECT_TRUE(b.ui.Timer2);
+    EXPECT_EQ(b.ui.Label2 + b.ui.Label4, "後手先手");
+    EXPECT_EQ(b.ui.Label4Back, kGreen);
+    EXPECT_EQ(b.ui.Label2Back, b.ui.Label6Back);
+    EXPECT_EQ(b.ui.Label8, "相手の番です");
+    EXPECT_EQ(b.ui.Label15, "A");
+}
+
+TEST(NetOffer, GoteOfferAcceptedLetsThePeerMoveFirst) {
+    NetPair n;
+    n.Offer(false);
+    EXPECT_EQ(n.b.questions, Texts{"貴方が先手でよろしいですか?"});
+    EXPECT_EQ(n.a.game.LocalIsGote, 1);
+    EXPECT_EQ(n.a.game.Image1[76].Tag, "2");
+    EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
+    EXPECT_TRUE(n.a.game.ui.Timer2);
+    EXPECT_EQ(n.a.game.ui.Label4Back, kGreen);
+    EXPECT_EQ(n.b.game.LocalIsGote, 0);
+    EXPECT_TRUE(n.b.game.ui.Picture1 && n.b.game.ui.Timer1);
+    EXPECT_EQ(n.b.game.ui.Label8, "あなたの番です");
+}
+
+TEST(NetOffer, RefusedOfferLeavesTheOffererLockedAndFreeToOfferAgain) {
+    NetPair n;
+    n.a.game.Image1[45] = BlankCell;
+    n.Clear();
+    n.Offer(true, false);
+    EXPECT_EQ(n.b.sent, std::vector<WireBytes>{Bytes({0x78, 0x05})});
+    EXPECT_EQ(n.b.game.ui.Text7, "A");
+    EXPECT_EQ(n.b.game.ui.Label8, "");
+    EXPECT_TRUE(n.b.messages.empty());
+    EXPECT_EQ(n.a.messages, Texts{"対局を拒否されました"});
+    EXPECT_EQ(n.a.game.Image1, SetupTemplate());
+    EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
+    EXPECT_TRUE(n.a.game.ui.kopyuuta);
+
+    n.Offer(false);
+    EXPECT_EQ(n.a.game.LocalIsGote, 1);
+    EXPECT_EQ(n.b.game.LocalIsGote, 0);
+}
+
+TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
+    NetPair n;
+    n.Offer(false);
+    n.a.game.ui.kopyuuta = true;  // as after a won game
+    n.Offer(true);
+    EXPECT_EQ(n.a.game.LocalIsGote, 0);
+    EXPECT_EQ(n.a.game.Image1, SetupTemplate());
+    EXPECT_EQ(n.b.game.LocalIsGote, 1);
+}
+
+TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
+    NetPair n;
+    n.b.whileModal = [&] { n.b.game.ClosedByPeer(); };
+    n.Clear();
+    n.Offer(true);
+    EXPECT_TRUE(n.b.sent.empty());
+    EXPECT_EQ(n.b.game.LocalIsGote, 0);
+    EXPECT_EQ(n.b.game.ui.Label8, "");
+}
+
+TEST(NetOffer, BytesArrivingWhileTheQuestionIsOpenWaitForTheAnswer) {
+    NetPair n;
+    n.b.whileModal = [&] {
+        n.b.Read(Encode(CodeMsg{MessageCode::ChatLine, "A>>早く"}));
+        EXPECT_EQ(n.b.game.ui.Text100, "");
+    };
+    n.Offer(true);
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>早く\n");
+    EXPECT_EQ(n.b.game.LocalIsGote, 1);
+}
+
+TEST(NetMove, TravelsAsTwoCellsAndLandsTurnedOnThePeer) {
+    NetPair n;
+    n.Offer(true);
+    n.Clear();
+    n.a.Drag(45, 36);
+    EXPECT_EQ(n.a.sent, std::vector<WireBytes>{Bytes({0x2D, 0x00, 0x24, 0x00})});
+    EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
+    EXPECT_EQ(n.a.game.ui.Label8, "相手の番です");
+    n.Pump();
+    const Game& b = n.b.game;
+    EXPECT_EQ(b.Image1[44].Kind, Dog);
+    EXPECT_EQ(b.Image1[44].Tag, "1");
+    EXPECT_EQ(b.Image1[35], BlankCell);
+    EXPECT_EQ(b.Turn, 1);
+    EXPECT_TRUE(b.ui.Picture1 && b.ui.touryou && b.ui.Timer1);
+    EXPECT_FALSE(b.ui.Timer2);
+    EXPECT_EQ(b.ui.Label2Back, kGreen);
+    EXPECT_EQ(b.ui.Label4Back, b.ui.Label6Back);
+    EXPECT_EQ(b.ui.Label8, "あなたの番です");
+    EXPECT_EQ(n.b.sounds, std::vector<int>{101});
+
+    // B answers with its own Dog; A sees it arrive from the top.
+    n.b.Drag(45, 36);
+    n.Pump();
+    EXPECT_EQ(n.a.game.Image1[44].Tag, "2");
+    EXPECT_EQ(n.a.game.Turn, 0);
+    EXPECT_TRUE(n.a.game.ui.Picture1);
+}
+
+// Each side's captures go to its own hand at the bottom; the peer's to the top hand.
+TEST(NetMove, CapturesLandInTheCapturersHandOnBothScreens) {
+    NetPair n;
+    n.Offer(false);  // a Gote, b Sente
+    n.b.Drag(49, 40);
+    n.Pump();
+    n.a.Drag(47, 48);
+    n.Pump();
+    n.b.Drag(40, 31);  // b's Dog takes a's Dog, which stands on a's 49
+    n.Pump();
+    EXPECT_EQ(n.b.game.Image4[0].Kind, Dog);
+    EXPECT_EQ(n.b.game.Image4[0].Tag, "1");
+    EXPECT_EQ(n.a.game.Image5[0].Kind, Dog);
+    EXPECT_EQ(n.a.game.Image5[0].Tag, "1");
+    for (const Cell& slot : n.a.game.Image4) EXPECT_EQ(slot, BlankCell);
+
+    n.a.Drag(48, 49);  // a takes it back
+    n.Pump();
+    EXPECT_EQ(n.a.game.Image4[0].Tag, "2");
+    EXPECT_EQ(n.b.game.Image5[0].Tag, "2");
+    EXPECT_EQ(n.b.game.Image1[31].Tag, "2");
+    EXPECT_EQ(n.b.game.Image1[32], BlankCell);
+    for (int i = 0; i < kCellCount; ++i) {  // the same position, turned by half a turn
+        EXPECT_EQ(n.a.game.Image1[i].Kind, n.b.game.Image1[80 - i].Kind) << i;
+        EXPECT_EQ(n.a.game.Image1[i].Tag, n.b.game.Image1[80 - i].Tag) << i;
+    }
+}
+
+namespace {
+
+// Sente's Rat walks from 75 up column 3 and takes Gote's Elephant on 4; Gote moves a Dog to
+// and fro meanwhile. Returns after the taking move has reached Gote.
+void RatTakesElephant(NetPair& n) {
+    const int rat[] = {75, 66, 57, 48, 39, 30, 21, 12, 4};
+    for (int i = 0; i + 1 < 9; ++i) {
+        n.a.Drag(rat[i], rat[i + 1]);
+        n.Pump();
+        if (i == 7) break;
+        i % 2 ? n.b.Drag(36, 45) : n.b.Drag(45, 36);
+        n.Pump();
+    }
+}
+
+}  // namespace
+
+TEST(NetWholeGame, TheElephantsLossEndsTheGameOnBothSides) {
+    NetPair n;
+    n.Offer(true);
+    n.Clear();
+    RatTakesElephant(n);
+    // Gote was told when the Rat came next to its Elephant; Sente, who moved it, was not.
+    EXPECT_EQ(n.a.messages, Texts{"あなたの勝ちです"});
+    EXPECT_EQ(n.b.messages, (Texts{"象手です", "あなたの負けです"}));
+    for (const Game* g : {&n.a.game, &n.b.game})
+        EXPECT_FALSE(g->ui.Picture1 || g->ui.touryou || g->ui.Timer1 || g->ui.Timer2);
+    EXPECT_TRUE(n.a.game.ui.kopyuuta);
+    EXPECT_FALSE(n.b.game.ui.kopyuuta);
+    EXPECT_EQ(n.b.game.Image1[76].Kind, Rat);
+    EXPECT_EQ(n.b.game.Image1[76].Tag, "1");
+    EXPECT_EQ(n.b.game.Image5[0].Kind, Elephant);
+    EXPECT_EQ(n.a.game.Image4[0].Kind, Elephant);
+    EXPECT_EQ(n.b.game.ui.Label3, kZeroClock);
+
+    // The game is over: a move that still arrives changes nothing on either side.
+    for (NetPeer* p : {&n.a, &n.b}) {
+        BoardCells after = p->game.Image1;
+        p->Read(Encode(MoveMsg{36, 45}));
+        p->Read(Encode(MoveMsg{45, 36}));
+        EXPECT_EQ(p->game.Image1, after);
+        EXPECT_FALSE(p->game.ui.Picture1);
+    }
+}
+
+TEST(NetWholeGame, AResignationReceivedStopsBothClocks) {
+    NetPair n;
+    n.Offer(true);
+    n.a.Drag(45, 36);
+    n.Pump();  // b (Gote) to move, its clock running
+    n.Clear();
+    n.a.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+    n.Pump();
+    const Game& b = n.b.game;
+    EXPECT_EQ(n.b.messages, Texts{"相手が投了しました"});
+    EXPECT_FALSE(b.ui.Timer1 || b.ui.Timer2 || b.ui.Picture1 || b.ui.touryou);
+    EXPECT_TRUE(b.ui.kopyuuta);
+    EXPECT_EQ(b.ui.Label3, kZeroClock);
+    EXPECT_EQ(b.Timer2Seconds + b.Timer2Display + b.ClockMinutes, 0);
+    // Outside a running game the same message is ignored.
+    n.a.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+    n.Pump();
+    EXPECT_EQ(n.b.messages.size(), 1u);
+}
+
+TEST(NetWholeGame, RunningOutOfTimeIsTheOthersWin) {
+    NetPair n;
+    n.Offer(true);
+    n.Clear();
+    for (int tick = 0; tick < 181; ++tick) n.a.game.Timer1_Timer();
+    EXPECT_EQ(n.a.sent, std::vector<WireBytes>{Bytes({0x14, 0x05})});
+    n.Pump();
+    EXPECT_EQ(n.a.messages, Texts{"あなたの負けです。"});
+    EXPECT_EQ(n.b.messages, Texts{"あなたの勝ちです"});
+    EXPECT_FALSE(n.b.game.ui.Timer1 || n.b.game.ui.Timer2 || n.b.game.ui.touryou);
+    EXPECT_TRUE(n.b.game.ui.kopyuuta);
+    EXPECT_FALSE(n.a.game.ui.kopyuuta);
+}
+
+TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
+    NetPair n("P1");
+    n.b.game.SoundOff = 1;
+    n.b.game.SendChat("hello");
+    n.Pump();
+    n.a.game.SendChat("こんにちは、よろしく");
+    n.Pump();
+    n.b.game.SendChat("");
+    EXPECT_TRUE(n.b.unread.empty());
+    EXPECT_EQ(n.a.game.ui.Text100, "P1>>hello\nA>>こんにちは、よろしく\n");
+    EXPECT_EQ(n.b.game.ui.Text100, n.a.game.ui.Text100);
+    EXPECT_EQ(n.b.sounds, std::vector<int>{102});  // even with sound effects off
+    EXPECT_EQ(n.a.sounds, std::vector<int>{102});
+}
+
+TEST(NetChat, ALineThatCannotBeSentIsNotShown) {
+    NetPeer p;
+    p.sendSucceeds = false;
+    p.game.SendChat("hello");
+    EXPECT_EQ(p.game.ui.Text100, "");
+}

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "NetPeers.h"
+
+using namespace torvane;
+
+namespace {
+
+// `b` is Gote and waits for Sente's first move; its start position, turned, is on the board.
+struct WaitingGote : NetPair {
+    WaitingGote() {
+        Offer(true);
+        Clear();
+        before = b.game.Image1;
+    }
+    void Unchanged() {
+        EXPECT_EQ(b.game.Image1, before);
+        EXPECT_EQ(b.game.Turn, 0);
+        EXPECT_FALSE(b.game.ui.Picture1);
+        EXPECT_EQ(b.game.ui.Label8, "相手の番です");
+    }
+    void Put(int cell, PieceKind kind, const char* tag) {
+        b.game.Image1[cell] = Cell{1, tag, kind, 2};
+        before = b.game.Image1;
+    }
+    BoardCells before;
+};
+
+}  // namespace
+
+TEST(NetFraming, ACodeAndItsTextInTwoReads) {
+    WaitingGote n;
+    n.b.game.BytesArrived(Bytes({0xB0, 0x04}));
+    n.b.game.BytesArrived(Bytes({'A', '>', '>', 'h', 'i'}));
+    EXPECT_EQ(n.b.game.ui.Text100, "");
+    n.b.game.TextQuietPeriodElapsed();
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>hi\n");
+}
+
+// The second move comes out of turn: only the first counts, and the chat line still does.
+TEST(NetFraming, TwoMovesAndALineInOneRead) {
+    WaitingGote n;
+    WireBytes read;
+    for (const Message& m : {Message(MoveMsg{45, 36}), Message(MoveMsg{36, 27}),
+                             Message(CodeMsg{MessageCode::ChatLine, "A>>x"})}) {
+        WireBytes bytes = Encode(m);
+        read.insert(read.end(), bytes.begin(), bytes.end());
+    }
+    n.b.Read(read);
+    EXPECT_EQ(n.b.game.Image1[44].Kind, Dog);
+    EXPECT_EQ(n.b.game.Image1[53].Tag, "2");
+    EXPECT_EQ(n.b.game.Turn, 1);
+    EXPECT_TRUE(n.b.game.ui.Picture1);
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>x\n");
+}
+
+TEST(NetFraming, ACharacterSplitAcrossReadsArrivesWhole) {
+    WaitingGote n;
+    WireBytes line = Encode(CodeMsg{MessageCode::ChatLine, "A>>将棋"});
+    std::size_t cut = line.size() - 1;  // between the lead and trail byte of 棋
+    n.b.game.BytesArrived(std::span(line).first(cut));
+    n.b.game.TextQuietPeriodElapsed();  // a quiet period cannot end the text mid-character
+    EXPECT_EQ(n.b.game.ui.Text100, "");
+    n.b.Read(WireBytes(line.begin() + cut, line.end()));
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>将棋\n");
+}
+
+TEST(NetReceivedMove, CellsOffTheBoardAndNumbersThatAreNoCodeAreIgnored) {
+    WaitingGote n;
+    for (auto [from, to] : {std::pair{81, 44}, {-1, 36}, {45, 200}, {999, 5}, {-32768, 32767}})
+        n.b.Read(Encode(MoveMsg{std::int16_t(from), std::int16_t(to)}));
+    n.Unchanged();
+    n.b.Read(Encode(MoveMsg{45, 36}));  // the stream is still in step
+    EXPECT_EQ(n.b.game.Image1[44].Kind, Dog);
+}
+
+TEST(NetReceivedMove, MovesThePeerCouldNotHaveMadeChangeNothing) {
+    WaitingGote n;
+    n.b.Read(Encode(MoveMsg{35, 44}));  // b's own Dog (a's view 35 is b's 45)
+    n.b.Read(Encode(MoveMsg{45, 27}));  // two cells
+    n.b.Read(Encode(MoveMsg{36, 27}));  // from a cell without a piece
+    n.b.Read(Encode(MoveMsg{76, 77}));  // onto the peer's own Rat
+    n.b.Read(Encode(MoveMsg{53, 54}));  // across the edge: b's 27 to 26
+    n.Put(35, Tiger, "2");              // a local Tiger in front of the peer's Dog on 44
+    n.Put(44, Dog, "1");
+    n.b.Read(Encode(MoveMsg{36, 45}));  // Dog onto Tiger: refused, and the board stays locked
+    n.Unchanged();
+}
+
+TEST(NetReceivedMove, AMoveOutsideThePeersTurnIsIgnored) {
+    NetPair n;
+    BoardCells start = n.b.game.Image1;
+    n.b.Read(Encode(MoveMsg{45, 36}));  // connected, no game
+    EXPECT_EQ(n.b.game.Image1, start);
+    n.Offer(false);  // b is Sente and to move
+    start = n.b.game.Image1;
+    n.b.Read(Encode(MoveMsg{45, 36}));
+    EXPECT_EQ(n.b.game.Image1, start);
+    EXPECT_EQ(n.b.game.Turn, 0);
+    n.Clear();
+    n.b.game.OfferGame(true);  // an offer is pending on b
+    n.b.Read(Encode(MoveMsg{45, 36}));
+    EXPECT_EQ(n.b.game.Image1, SetupTemplate());
+}
+
+TEST(NetReceivedMove, ThePeersPieceSeenFromTheOtherSide) {
+    WaitingGote n;
+    n.b.game.Image1[40] = BlankCell;
+    n.Put(49, Dog, "1");
+    n.b.Read(Encode(MoveMsg{31, 40}));
+    EXPECT_EQ(n.b.game.Image1[40].Kind, Dog);
+    EXPECT_EQ(n.b.game.Image1[49], BlankCell);
+    EXPECT_EQ(n.b.game.FromCell, 49);
+    EXPECT_EQ(n.b.game.ToCell, 40);
+    EXPECT_TRUE(n.b.game.ui.Picture1);
+}
+
+TEST(NetReceivedMove, CaptureRules) {
+    WaitingGote n;
+    n.Put(44, Crocodile, "1");
+    n.Put(35, Crocodile, "2");
+    n.b.Read(Encode(MoveMsg{36, 45}));  // equal kinds take each other
+    EXPECT_EQ(n.b.game.Image1[35].Tag, "1");
+    EXPECT_EQ(n.b.game.Image5[0].Kind, Crocodile);
+
+    WaitingGote e;
+    e.Put(66, Elephant, "1");
+    e.Put(67, Rat, "2");
+    e.b.Read(Encode(MoveMsg{14, 13}));  // the Elephant never takes a Rat
+    e.Unchanged();
+}
+
+TEST(NetReceivedMove, ARatTakingTheLocalElephantLosesTheGame) {
+    WaitingGote n;
+    n.Put(67, Rat, "1");  // next to b's Elephant on 76
+    n.b.Read(Encode(MoveMsg{13, 4}));
+    EXPECT_EQ(n.b.messages, std::vector<std::string>{"あなたの負けです"});
+    EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.kopyuuta || n.b.game.ui.touryou);
+    EXPECT_EQ(n.b.game.Image1[76].Kind, Rat);
+}
+
+TEST(NetReceivedMove, TheCheckNoticeIsGivenToTheReceiver) {
+    WaitingGote n;
+    n.b.game.LocalNetMove = 1;  // left over from a refused local drop
+    n.Put(58, Rat, "1");
+    n.b.Read(Encode(MoveMsg{22, 12}));  // to 68, next to b's Elephant on 76
+    EXPECT_EQ(n.b.messages, std::vector<std::string>{"象手です"});
+}
+
+// The peer closes while the check notice of its move is open: the move is completed first,
+// then the close leaves the board locked and the clocks stopped.
+TEST(NetReceivedMove, AClosePendingDuringTheMoveComesAfterIt) {
+    WaitingGote n;
+    n.Put(58, Rat, "1");
+    n.b.whileModal = [&] { n.b.game.ClosedByPeer(); };
+    n.b.Read(Encode(MoveMsg{22, 12}));
+    EXPECT_EQ(n.b.game.Image1[68].Kind, Rat);
+    EXPECT_EQ(n.b.game.ui.Label7, "切断されました");
+    EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.Timer1 || n.b.game.ui.Timer2);
+    EXPECT_EQ(n.b.game.NetworkGame, 0);
+}
+
+TEST(NetReceivedMessages, AnswersToNoOfferAndEndingsOfNoGameAreIgnored) {
+    NetPair n;
+    n.Offer(true);
+    n.Clear();
+    Controls before = n.a.game.ui;
+    n.a.Read(Encode(CodeMsg{MessageCode::AcceptSente, "X"}));
+    n.a.Read(Encode(CodeMsg{MessageCode::AcceptGote, "X"}));
+    n.a.Read(Encode(CodeMsg{MessageCode::Refuse, {}}));
+    EXPECT_EQ(n.a.game.ui.Label15, before.Label15);
+    EXPECT_EQ(n.a.game.LocalIsGote, 0);
+    EXPECT_TRUE(n.a.game.ui.Picture1 && n.a.game.ui.touryou);
+    EXPECT_FALSE(n.a.game.ui.kopyuuta);
+    EXPECT_TRUE(n.a.messages.empty());
+
+    NetPair idle;
+    idle.Clear();
+    idle.b.Read(Encode(CodeMsg{MessageCode::TimeLoss, {}}));
+    idle.b.Read(Encode(CodeMsg{MessageCode::Resign, {}}));
+    EXPECT_TRUE(idle.b.messages.empty());
+    EXPECT_FALSE(idle.b.game.ui.kopyuuta);
+}
+
+TEST(NetReceivedMessages, PeerTextIsBoundedAndAlwaysValid) {
+    NetPair n;
+    WireBytes chat = Bytes({0xB0, 0x04, 'x', 0xFF, 0xA0});
+    chat.insert(chat.end(), 6000, 'y');
+    n.b.Read(chat);
+    const std::string& log = n.b.game.ui.Text100;
+    EXPECT_LE(log.size(), MessageDecoder::kMaxTextBytes + 8);
+    EXPECT_EQ(log.substr(0, 7), "x\xEF\xBF\xBD\xEF\xBF\xBD");  // two replacement characters
+    n.b.Read(Encode(CodeMsg{MessageCode::HelloReply, "<b>相手</b>"}));
+    EXPECT_EQ(n.b.game.ui.Label15, "<b>相手</b>");
+}

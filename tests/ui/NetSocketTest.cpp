@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QTcpSocket>
+
+#include "NetTestHelpers.h"
+#include "app/Socket.h"
+
+using namespace torvane;
+
+namespace {
+
+// A socket with its events recorded.
+struct Recorded {
+    Socket socket;
+    std::vector<std::string> events;
+    std::string data;
+    int requestId = 0;
+    Recorded() {
+        socket.onConnected = [this] { events.push_back("connected"); };
+        socket.onConnectionRequest = [this](int id) {
+            requestId = id;
+            events.push_back("request");
+        };
+        socket.onDataArrival = [this](std::span<const std::uint8_t> b) {
+            data.append(b.begin(), b.end());
+        };
+        socket.onClose = [this] { events.push_back("closed"); };
+        socket.onError = [this](int number, const std::string&) {
+            events.push_back("error " + std::to_string(number));
+        };
+    }
+};
+
+// `server` listens on a free port, `client` connects to it on `host`, and the request is
+// accepted as the game accepts it.
+bool Join(Recorded& server, Recorded& client, const std::string& host, int& port) {
+    port = FreePort();
+    if (server.socket.Listen(port)) return false;
+    client.socket.Connect(host, port);
+    if (!WaitFor([&] { return server.requestId != 0; })) return false;
+    server.socket.Close();
+    server.socket.Accept(server.requestId);
+    return WaitFor([&] { return !client.events.empty(); }) && client.events[0] == "connected";
+}
+
+}  // namespace
+
+TEST(NetSocket, OneConnectionIsAcceptedAndListeningStops) {
+    Recorded server, client;
+    int port = 0;
+    ASSERT_TRUE(Join(server, client, "127.0.0.1", port));
+    QTcpSocket late;
+    late.connectToHost("127.0.0.1", port);
+    EXPECT_FALSE(late.waitForConnected(2000));
+    EXPECT_EQ(server.events, std::vector<std::string>{"request"});
+
+    const std::uint8_t hello[] = {0xD0, 0x07, 'B'};
+    EXPECT_TRUE(client.socket.Send(hello));
+    ASSERT_TRUE(WaitFor([&] { return server.data.size() == 3; }));
+    EXPECT_EQ(server.data,
+              "\xD0\x07"
+              "B");
+
+    client.socket.Close();
+    ASSERT_TRUE(WaitFor([&] { return server.events.size() == 2; }));
+    EXPECT_EQ(server.events.back(), "closed");
+    EXPECT_FALSE(server.socket.Send(hello));
+}
+
+TEST(NetSocket, ThePortInUseAndARefusedConnectionHaveTheirNumbers) {
+    Recorded first, second, client;
+    int port = FreePort();
+    ASSERT_FALSE(first.socket.Listen(port));
+    std::optional<ConnectionError> inUse = second.socket.Listen(port);
+    ASSERT_TRUE(inUse);
+    EXPECT_EQ(inUse->number, kAddressInUse);
+    EXPECT_FALSE(inUse->description.empty());
+
+    client.socket.Connect("127.0.0.1", FreePort());
+    ASSERT_TRUE(WaitFor([&] { return !client.events.empty(); }));
+    EXPECT_EQ(client.events, std::vector<std::string>{"error 10061"});
+}
+
+TEST(NetSocket, IPv6Loopback) {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6, 0)) GTEST_SKIP() << "no IPv6 loopback";
+    Recorded server, client;
+    int port = 0;
+    ASSERT_TRUE(Join(server, client, "::1", port));
+    const std::uint8_t refuse[] = {0x78, 0x05};
+    EXPECT_TRUE(server.socket.Send(refuse));
+    ASSERT_TRUE(WaitFor([&] { return client.data.size() == 2; }));
+}
