@@ -43,6 +43,7 @@ void Game::RunOutOfTime(bool bottom) {
     ClockMinutes = 0;
     if (bottom && NetworkGame == 1) {
         SendTimeLoss();
+        NetworkGameRunning = 0;
         ui.touryou = false;
         shell_.ShowMessage("あなたの負けです。");
     } else if (bottom) {

@@ -30,6 +30,7 @@ void Game::EndOfGame(bool senteLost) {
         ui.touryou = false;
         ui.kopyuuta = true;
         ui.Timer1 = ui.Timer2 = false;
+        NetworkGameRunning = 0;
         shell_.ShowMessage("あなたの勝ちです");
     } else {
         shell_.ShowMessage(senteLost ? "先手の負けです" : "後手の負けです");

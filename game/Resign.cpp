@@ -10,6 +10,7 @@ void Game::touryou_Click() {
     ui.touryou = false;
     if (NetworkGame == 1) {
         shell_.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+        NetworkGameRunning = 0;  // a move of the peer's crossing the resignation is not applied
         StopClockAfterResignation(true);
         // The peer's clock runs when the resignation comes on the peer's move; the game is
         // over, so it stops where it stands.

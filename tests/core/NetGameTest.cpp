@@ -260,3 +260,23 @@ TEST(NetChat, ALineThatCannotBeSentIsNotShown) {
     p.game.SendChat("hello");
     EXPECT_EQ(p.game.ui.Text100, "");
 }
+
+// The peer's move and the local resignation cross on the wire: the game is over for the one
+// who resigned, and the move no longer changes the board.
+TEST(NetWholeGame, AMoveCrossingTheLocalResignationIsNotApplied) {
+    NetPair n;
+    n.Offer(true);
+    n.a.Drag(45, 36);
+    n.Pump();
+    n.b.Drag(45, 36);  // b's move is on its way ...
+    ASSERT_EQ(n.b.unread.size(), 1u);
+    WireBytes move = n.b.unread.back();
+    n.b.unread.clear();
+    n.a.answers.push_back(true);
+    n.a.game.touryou_Click();  // ... while a resigns
+    BoardCells before = n.a.game.Image1;
+    n.a.Read(move);
+    EXPECT_EQ(n.a.game.Image1, before);
+    EXPECT_FALSE(n.a.game.ui.Picture1);
+    EXPECT_EQ(n.a.messages.back(), "貴方の負けです");
+}
