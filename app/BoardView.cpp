@@ -34,21 +34,34 @@ QPoint BoardView::CellPicturePos(int cell) {
 
 void BoardView::SetBackground(const QImage& picture) {
     background_.Set(picture, size());
+    base_ = QPixmap();
     update();
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+// The wood (or the chosen picture) with the grid over it changes only with the picture or the
+// screen, so it is drawn once and kept; a repaint then copies it and draws the pieces.
+const QPixmap& BoardView::Base() {
+    qreal dpr = devicePixelRatioF();
+    if (!base_.isNull() && base_.size() == size() * dpr && base_.devicePixelRatio() == dpr)
+        return base_;
+    base_ = QPixmap(size() * dpr);
+    base_.setDevicePixelRatio(dpr);
+    QPainter p(&base_);
     if (background_.isNull())
-        p.drawTiledPixmap(rect(), Picture("maple", devicePixelRatioF()));
+        p.drawTiledPixmap(rect(), Picture("maple", dpr));
     else
-        p.drawPixmap(0, 0, background_.At(size(), devicePixelRatioF()));
-
+        p.drawPixmap(0, 0, background_.At(size(), dpr));
     p.setPen(QPen(Qt::black, 1));
     for (int t = 0; t <= 6000; t += kCellTwips) {
         p.drawLine(0, Px(t), Px(6000), Px(t));
         p.drawLine(Px(t), 0, Px(t), Px(6000));
     }
+    return base_;
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, Base());
     qreal dpr = devicePixelRatioF();
     for (int i = 0; i < kCellCount; ++i) {
         int picture = game_.Image1[i].Picture;

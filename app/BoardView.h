@@ -33,8 +33,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    const QPixmap& Base();
+
     const Game& game_;
     ScaledPicture background_;
+    QPixmap base_;
 };
 
 }  // namespace torvane

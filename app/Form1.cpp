@@ -166,9 +166,7 @@ void Form1::EndDrag() {
     drag_->End();
 }
 
-void Form1::RepaintNow() {
-    Render();
-    Picture1->repaint();
-}
+// Only the board changes in the middle of a move; the rest is shown when the move is done.
+void Form1::RepaintNow() { Picture1->repaint(); }
 
 }  // namespace torvane

@@ -17,6 +17,14 @@ QColor ToQColor(Colour c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+// A palette change restyles the widget, so it is made only when the colour really changes.
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    if (widget->palette().color(role) == colour) return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 void SyncTimer(QTimer& timer, bool enabled) {
     if (enabled && !timer.isActive()) timer.start();
     if (!enabled) timer.stop();
@@ -26,10 +34,7 @@ void SyncTimer(QTimer& timer, bool enabled) {
 
 void Form1::RenderMarker(QLabel* label, const std::string& text, Colour back) {
     label->setText(Q(text));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ToQColor(back));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    SetColour(label, QPalette::Window, ToQColor(back));
 }
 
 void Form1::Render() {
@@ -40,9 +45,7 @@ void Form1::Render() {
     RenderMarker(Label4, ui.Label4, ui.Label4Back);
     Label7->setText(Q(ui.Label7));
     Label8->setText(Q(ui.Label8));
-    QPalette turnLine = Label8->palette();
-    turnLine.setColor(QPalette::WindowText, ToQColor(ui.Label8Fore));
-    Label8->setPalette(turnLine);
+    SetColour(Label8, QPalette::WindowText, ToQColor(ui.Label8Fore));
     Label14->setText(Q(ui.Label14));
     Label15->setText(Q(ui.Label15));
     Label16->setText(Q(ui.Label16));
