@@ -6,8 +6,10 @@
 #include "app/Form1.h"
 
 #include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QPainter>
+#include "QtBenchmarkMain.h"
 
 using namespace torvane;
 
@@ -48,12 +50,5 @@ BENCHMARK(BM_ClientAreaRepaint)->Arg(0)->Arg(1)->ArgName("picture")->Unit(benchm
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    PrepareEnvironment();
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return torvane::QtBenchmarkMain(argc, argv);
 }

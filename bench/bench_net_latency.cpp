@@ -2,6 +2,8 @@
 // both main windows in one process and a real TCP connection between them.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -135,12 +137,5 @@ BENCHMARK(BM_MoveLatencyOverLoopback)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    PrepareEnvironment();
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return torvane::QtBenchmarkMain(argc, argv);
 }

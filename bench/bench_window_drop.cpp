@@ -2,6 +2,8 @@
 // window, the move made by the core, and the board repainted.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -42,21 +44,18 @@ BENCHMARK(BM_PressToDrop)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    PrepareEnvironment();
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    Form1 window;
-    form = &window;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    // "先手の番です" is answered as a player would, then the game starts.
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->accept();
+    std::unique_ptr<Form1> window;
+    return QtBenchmarkMain(argc, argv, [&] {
+        window = std::make_unique<Form1>();
+        form = window.get();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) return false;
+        // "先手の番です" is answered as a player would, then the game starts.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        window->sutato_Click();
+        return true;
     });
-    window.sutato_Click();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
 }

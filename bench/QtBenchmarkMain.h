@@ -1,0 +1,26 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <functional>
+
+#include "app/Application.h"
+
+namespace torvane {
+
+// Runs the registered benchmarks inside the program's Qt application (offscreen unless a
+// platform is chosen). `setUp` runs once the application exists; false stops the run.
+inline int QtBenchmarkMain(int argc, char** argv, const std::function<bool()>& setUp = {}) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareEnvironment();
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+    if (setUp && !setUp()) return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace torvane
