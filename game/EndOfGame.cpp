@@ -6,12 +6,7 @@ namespace torvane {
 // A side that has no Elephant or no Rat left on the board has lost. Pieces in the hands do
 // not count. Gote's loss is tested first; one move takes one piece, so both cannot lose.
 void Game::EndOfGameScan() {
-    for (const Cell& cell : Image1) {
-        if (cell.Tag == GoteTag && cell.Kind == Elephant) GoteElephantSeen = 1;
-        if (cell.Tag == GoteTag && cell.Kind == Rat) GoteRatSeen = 1;
-        if (cell.Tag == SenteTag && cell.Kind == Elephant) SenteElephantSeen = 1;
-        if (cell.Tag == SenteTag && cell.Kind == Rat) SenteRatSeen = 1;
-    }
+    SetScanFlags();
     if (GoteElephantSeen == 1 && GoteRatSeen == 1) {
         if (SenteElephantSeen == 1 && SenteRatSeen == 1) {
             GoteElephantSeen = SenteElephantSeen = GoteRatSeen = SenteRatSeen = 0;
@@ -20,6 +15,16 @@ void Game::EndOfGameScan() {
         EndOfGame(true);
     } else {
         EndOfGame(false);
+    }
+}
+
+// The scan only sets the flags of the pieces it finds; they are cleared while the game goes on.
+void Game::SetScanFlags() {
+    for (const Cell& cell : Image1) {
+        if (cell.Tag == GoteTag && cell.Kind == Elephant) GoteElephantSeen = 1;
+        if (cell.Tag == GoteTag && cell.Kind == Rat) GoteRatSeen = 1;
+        if (cell.Tag == SenteTag && cell.Kind == Elephant) SenteElephantSeen = 1;
+        if (cell.Tag == SenteTag && cell.Kind == Rat) SenteRatSeen = 1;
     }
 }
 

@@ -160,6 +160,7 @@ private:
     void CaptureByGote();
     void MoveSound();
     void CheckStep(const Cell& mover);
+    void SetScanFlags();
     void EndOfGame(bool senteLost);
     void TransferPiece(Cell& origin);
 

@@ -81,12 +81,7 @@ void Game::PassTurnToLocal() {
 // The end-of-game scan after the peer's move. The local player may move on, or has lost; the
 // winner's side gets `kopyuuta` from its own scan, the loser's does not.
 void Game::PeerMoveScan() {
-    for (const Cell& cell : Image1) {
-        if (cell.Tag == GoteTag && cell.Kind == Elephant) GoteElephantSeen = 1;
-        if (cell.Tag == GoteTag && cell.Kind == Rat) GoteRatSeen = 1;
-        if (cell.Tag == SenteTag && cell.Kind == Elephant) SenteElephantSeen = 1;
-        if (cell.Tag == SenteTag && cell.Kind == Rat) SenteRatSeen = 1;
-    }
+    SetScanFlags();
     bool goteComplete = GoteElephantSeen == 1 && GoteRatSeen == 1;
     if (goteComplete && SenteElephantSeen == 1 && SenteRatSeen == 1) {
         GoteElephantSeen = SenteElephantSeen = GoteRatSeen = SenteRatSeen = 0;
