@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    build-essential cmake ninja-build pkg-config clang
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
     libxcb1-dev libxcb-xtest0-dev libgl-dev libfluidsynth-dev timgm6mb-soundfont gstreamer1.0-plugins-good
     fonts-noto-cjk fonts-aoyagi-kouzan-t xvfb xauth
