@@ -112,6 +112,7 @@ private:
     SoundEffects* sounds_ = nullptr;
     ContactTicker ticker_;
     int pendingTicks_ = 1;
+    std::string shownLog_;  // the chat log as `Text100` shows it
     QHash<QString, QAction*> actions_;
     MusicPlayer* MMControl1 = nullptr;
     QString helpFile_;

@@ -49,7 +49,10 @@ void Form1::Render() {
     Label14->setText(Q(ui.Label14));
     Label15->setText(Q(ui.Label15));
     Label16->setText(Q(ui.Label16));
-    if (Text100->toPlainText() != Q(ui.Text100)) {
+    // The log only grows or empties; it is compared with what was last shown, not read back
+    // out of the text box and converted on every render.
+    if (shownLog_ != ui.Text100) {
+        shownLog_ = ui.Text100;
         Text100->setPlainText(Q(ui.Text100));
         Text100->moveCursor(QTextCursor::End);
     }
