@@ -4,20 +4,6 @@
 
 namespace torvane {
 
-namespace {
-
-bool HasElephantAndRat(const BoardCells& board, const std::string& tag) {
-    bool elephant = false, rat = false;
-    for (const Cell& cell : board) {
-        if (cell.Tag != tag) continue;
-        elephant = elephant || cell.Kind == Elephant;
-        rat = rat || cell.Kind == Rat;
-    }
-    return elephant && rat;
-}
-
-}  // namespace
-
 // The peer moved one of his pieces; the cells come in his view and are turned by half a turn.
 // A move is taken only while the local board waits for it, and only when it is one the peer
 // could have made: anything else (a peer out of step, or bytes that are no move) is ignored

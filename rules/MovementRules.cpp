@@ -11,6 +11,16 @@ bool CanCapture(int moverKind, int targetKind) {
     return moverKind >= targetKind;
 }
 
+bool HasElephantAndRat(const BoardCells& board, const std::string& tag) {
+    bool elephant = false, rat = false;
+    for (const Cell& cell : board) {
+        if (cell.Tag != tag) continue;
+        elephant = elephant || cell.Kind == Elephant;
+        rat = rat || cell.Kind == Rat;
+    }
+    return elephant && rat;
+}
+
 bool AreEnemies(const std::string& tagA, const std::string& tagB) {
     return (tagA == "1" && tagB == "2") || (tagA == "2" && tagB == "1");
 }

@@ -25,6 +25,10 @@ Verdict StepVerdict(const BoardCells& board, int from, int to);
 // The neighbours of `from` the piece there may step to (Free or Capture), at most eight.
 std::vector<int> ReachableCells(const BoardCells& board, int from);
 
+// A side is still in the game while it has an Elephant and at least one Rat on the board;
+// pieces in the hands do not count.
+bool HasElephantAndRat(const BoardCells& board, const std::string& tag);
+
 // True when both tags name sides ("1"/"2") and differ.
 bool AreEnemies(const std::string& tagA, const std::string& tagB);
 
