@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "app/Application.h"
-#include "app/Form1.h"
-#include "app/Form2.h"
+#include "app/dialogs/Form2.h"
+#include "app/window/Application.h"
+#include "app/window/Form1.h"
 
 int main(int argc, char** argv) {
     torvane::PrepareEnvironment();

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <functional>
 
-#include "app/Application.h"
+#include "app/window/Application.h"
 
 namespace torvane {
 

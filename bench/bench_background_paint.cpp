@@ -2,8 +2,8 @@
 // press, drop and move, the window's client area whenever a control over it changes. Measured
 // with a photograph-sized picture (4000 x 3000) against the built-in textures.
 
-#include "app/Application.h"
-#include "app/Form1.h"
+#include "app/window/Application.h"
+#include "app/window/Form1.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // music player plays a MIDI piece in real time (on a machine without an audio device, through
 // the paced output that renders and drops the samples).
 
-#include "app/MidiSource.h"
-#include "app/MusicPlayer.h"
+#include "app/audio/MidiSource.h"
+#include "app/audio/MusicPlayer.h"
 
 #include "TestMusicFiles.h"
 

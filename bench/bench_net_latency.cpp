@@ -15,8 +15,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/Form1.h"
+#include "app/window/Application.h"
+#include "app/window/Form1.h"
 
 using namespace torvane;
 using Clock = std::chrono::steady_clock;

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/Application.h"
-#include "app/Form1.h"
+#include "app/window/Application.h"
+#include "app/window/Form1.h"
 
 namespace {
 

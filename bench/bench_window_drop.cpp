@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Application.h"
-#include "app/Form1.h"
+#include "app/window/Application.h"
+#include "app/window/Form1.h"
 
 using namespace torvane;
 

@@ -6,9 +6,9 @@
 #include "DialogAnswerer.h"
 #include "UiHelpers.h"
 #include "WindowPictures.h"
-#include "app/Fonts.h"
-#include "app/Form8.h"
-#include "app/Twips.h"
+#include "app/dialogs/Form8.h"
+#include "app/window/Fonts.h"
+#include "app/window/Twips.h"
 
 using namespace torvane;
 

@@ -6,7 +6,7 @@
 #include "TestMusicFiles.h"
 #include "UiHelpers.h"
 #include "WindowPictures.h"
-#include "app/PictureDialog.h"
+#include "app/dialogs/PictureDialog.h"
 #include "game/PieceKind.h"
 
 using namespace torvane;

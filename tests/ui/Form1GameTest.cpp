@@ -5,7 +5,7 @@
 
 #include "ModalDialog.h"
 #include "UiHelpers.h"
-#include "app/Form3.h"
+#include "app/dialogs/Form3.h"
 #include "game/PieceKind.h"
 
 using namespace torvane;

@@ -8,7 +8,7 @@
 #include "TestMusicFiles.h"
 #include "UiHelpers.h"
 #include "WindowPictures.h"
-#include "app/HelpFile.h"
+#include "app/dialogs/HelpFile.h"
 
 using namespace torvane;
 

@@ -1,5 +1,5 @@
-#include "app/MidiFile.h"
-#include "app/MidiSource.h"
+#include "app/audio/MidiFile.h"
+#include "app/audio/MidiSource.h"
 
 #include "TestMusicFiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/MusicPlayer.h"
+#include "app/audio/MusicPlayer.h"
 
 #include "SignalWait.h"
 #include "TestMusicFiles.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "NetTestHelpers.h"
-#include "app/Form4.h"
-#include "app/Form5.h"
+#include "app/dialogs/Form4.h"
+#include "app/dialogs/Form5.h"
 
 using namespace torvane;
 

@@ -3,7 +3,7 @@
 #include <QTcpSocket>
 
 #include "NetTestHelpers.h"
-#include "app/Socket.h"
+#include "app/socket/Socket.h"
 
 using namespace torvane;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "NetTestHelpers.h"
-#include "app/Form4.h"
-#include "app/Form5.h"
-#include "app/Form7.h"
+#include "app/dialogs/Form4.h"
+#include "app/dialogs/Form5.h"
+#include "app/dialogs/Form7.h"
 #include "game/PieceKind.h"
 
 using namespace torvane;

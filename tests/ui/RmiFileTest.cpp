@@ -1,4 +1,4 @@
-#include "app/RmiFile.h"
+#include "app/audio/RmiFile.h"
 
 #include "TestMusicFiles.h"
 

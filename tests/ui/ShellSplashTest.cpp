@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Form2.h"
+#include "app/dialogs/Form2.h"
 
 using namespace torvane;
 using namespace std::chrono_literals;

@@ -1,4 +1,4 @@
-#include "app/SoundEffects.h"
+#include "app/audio/SoundEffects.h"
 
 #include "SignalWait.h"
 #include "TestMusicFiles.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "app/WavFile.h"
+#include "app/audio/WavFile.h"
 
 #include "TestMusicFiles.h"
 

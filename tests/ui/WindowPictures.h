@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "app/ImageStore.h"
+#include "app/window/ImageStore.h"
 
 namespace torvane {
 

@@ -1,0 +1,22 @@
+#include "app/dialogs/PictureDialog.h"
+
+#include <QImageReader>
+
+#include "app/dialogs/OpenFileDialog.h"
+
+namespace torvane {
+
+QImage ReadPicture(const QString& path) {
+    QImageReader reader(path);
+    // The bytes decide, not the name: a JPEG saved as .bmp is still shown.
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);  // photographs taken upright stay upright
+    return reader.read();           // null on any failure, and beyond Qt's allocation limit
+}
+
+QImage ChoosePicture(QWidget* parent) {
+    const QString path = AskOpenFileName(parent, kPictureDialogTitle, kPictureDialogFilter);
+    return path.isEmpty() ? QImage() : ReadPicture(path);
+}
+
+}  // namespace torvane

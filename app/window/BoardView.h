@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "app/window/ScaledPicture.h"
+#include "game/Game.h"
+
+namespace torvane {
+
+// `Picture1`: the board. Paints the wood (or a chosen picture), the grid and the pictures of
+// the 81 cells, and maps a point to the cell under it.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    BoardView(const Game& game, QWidget* parent);
+
+    // The cell whose 600-twip square holds `pos`, or -1 over the margin beyond the grid.
+    int CellAt(QPoint pos) const;
+    // Top-left corner of the picture of cell `cell`.
+    static QPoint CellPicturePos(int cell);
+
+    // A chosen picture fitted to the board, drawn under the grid; a null image restores wood.
+    void SetBackground(const QImage& picture);
+
+    std::function<void(int cell, Qt::MouseButton)> onPress;
+    std::function<void(QPoint globalPos)> onRelease;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    const QPixmap& Base();
+
+    const Game& game_;
+    ScaledPicture background_;
+    QPixmap base_;
+};
+
+}  // namespace torvane

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "app/audio/MusicPlayer.h"
+#include "app/audio/SoundEffects.h"
+#include "app/dialogs/HelpWindow.h"
+#include "app/socket/Socket.h"
+#include "app/window/BoardView.h"
+#include "app/window/ContactBox.h"
+#include "app/window/DragController.h"
+#include "app/window/HandView.h"
+#include "app/window/TexturePanel.h"
+#include "game/ContactTicker.h"
+#include "game/Game.h"
+
+namespace torvane {
+
+// The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
+// turns the player's presses, drops, menu commands and timer ticks into calls of the game's
+// routines, and shows the game's state after each of them and before every modal box.
+class Form1 : public QMainWindow, public Shell {
+    Q_OBJECT
+public:
+    Form1();
+    ~Form1() override;
+
+    Game& game() { return game_; }
+    BoardView* board() const { return Picture1; }
+    HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    const DragController& drag() const { return *drag_; }
+
+    // Shows the game's state in the controls.
+    void Render();
+
+    // Shell
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    void PlaySound(int resourceId) override;
+    bool Send(const std::vector<std::uint8_t>& bytes) override;
+    void BeginDrag(DragArea area, int dragIcon) override;
+    void EndDrag() override;
+    void RepaintNow() override;
+
+    const SoundEffects& sounds() const { return *sounds_; }
+    const ContactTicker& ticker() const { return ticker_; }
+    MusicPlayer& music() { return *MMControl1; }
+    TexturePanel* client() const { return client_; }
+    HelpWindow* helpWindow() const { return help_; }
+
+    // Menu commands.
+    void sutato_Click();
+    void opusyonn_Click();
+    void touryou_Click();
+    void apuri_Click();
+    void saii_Click();
+    void teisi_Click();
+    void sonotaa_Click();
+    void sonota_Click();
+    void booob_Click();
+    void readme_Click();
+    void pajyonn_Click();
+    void suruu_Click();
+    void matu_Click();
+    void setudann_Click();
+    void kopyuuta_Click();
+
+    // Timer handlers. `Timer3_Timer` runs the contact ticker for as many 10 ms ticks as have
+    // passed since its last wake.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer(int ticks = 1);
+
+protected:
+    // The close box asks "終了しますか?" like "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)".
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool ConfirmExit();
+    void EndProgram();
+
+    void BuildControls();
+    void BuildMenus();
+    QLabel* AddLabel(const QString& name, const QString& text, QWidget* parent, QRect rect,
+                     qreal points, bool bold = false);
+    TexturePanel* AddPanel(const QString& name, const QString& texture, QWidget* parent,
+                           QRect rect);
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
+    void AddSeparator(QMenu* menu, const QString& name);
+
+    void OnBoardPress(int cell, Qt::MouseButton button);
+    void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
+    void OnRelease(QPoint globalPos);
+    void OnDragLost();
+    void RenderMarker(QLabel* label, const std::string& text, Colour back);
+
+    void ScheduleTicker();
+
+    void WireNetwork();
+    void OnBytesArrived(std::span<const std::uint8_t> bytes);
+    void OnTextQuiet();
+    void OnChatEnter();
+
+    Game game_;
+    DragController* drag_ = nullptr;
+    SoundEffects* sounds_ = nullptr;
+    ContactTicker ticker_;
+    int pendingTicks_ = 1;
+    std::string shownLog_;  // the chat log as `Text100` shows it
+    QHash<QString, QAction*> actions_;
+    MusicPlayer* MMControl1 = nullptr;
+    QString helpFile_;
+    HelpWindow* help_ = nullptr;
+    bool exiting_ = false;
+
+    TexturePanel* client_ = nullptr;
+    BoardView* Picture1 = nullptr;
+    HandView* Picture2 = nullptr;
+    HandView* Picture3 = nullptr;
+    ContactBox* Picture13 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
+    QLabel *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPlainTextEdit* Text100 = nullptr;
+    QTimer Timer1, Timer2, Timer3;
+    Socket* socket_ = nullptr;
+    QTimer textQuiet_;  // ends a received text once no bytes have come for a while
+};
+
+}  // namespace torvane

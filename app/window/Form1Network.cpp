@@ -1,0 +1,90 @@
+#include "app/dialogs/Form4.h"
+#include "app/dialogs/Form5.h"
+#include "app/dialogs/Form7.h"
+#include "app/window/Form1.h"
+
+namespace torvane {
+
+namespace {
+
+// A received text has no end mark: it ends once the peer has sent nothing for this long.
+constexpr int kTextQuietMs = 60;
+
+}  // namespace
+
+void Form1::WireNetwork() {
+    socket_->onConnected = [this] {
+        game_.Connected();
+        Render();
+    };
+    socket_->onConnectionRequest = [this](int requestId) {
+        game_.ConnectionRequested(requestId);
+        Render();
+    };
+    socket_->onDataArrival = [this](std::span<const std::uint8_t> b) { OnBytesArrived(b); };
+    socket_->onClose = [this] {
+        game_.ClosedByPeer();
+        Render();
+    };
+    socket_->onError = [this](int, const std::string& description) {
+        game_.SocketError(description);
+        Render();
+    };
+    textQuiet_.setSingleShot(true);
+    textQuiet_.setInterval(kTextQuietMs);
+    connect(&textQuiet_, &QTimer::timeout, this, &Form1::OnTextQuiet);
+    connect(Text1, &QLineEdit::returnPressed, this, &Form1::OnChatEnter);
+}
+
+void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes) {
+    game_.BytesArrived(bytes);
+    if (game_.TextPending())
+        textQuiet_.start();
+    else
+        textQuiet_.stop();
+    Render();
+}
+
+void Form1::OnTextQuiet() {
+    game_.TextQuietPeriodElapsed();
+    Render();
+}
+
+// The input box is cleared whether or not the line could be sent.
+void Form1::OnChatEnter() {
+    game_.SendChat(Text1->text().toStdString());
+    Text1->clear();
+    Render();
+}
+
+void Form1::suruu_Click() {
+    Form4 dialog(this, [this](const std::string& handle, const std::string& address,
+                              const std::string& port) {
+        bool connecting = game_.ConnectDialogOk(handle, address, port);
+        Render();
+        return connecting;
+    });
+    dialog.exec();
+}
+
+void Form1::matu_Click() {
+    Form5 dialog(this, [this](const std::string& handle, const std::string& port) {
+        bool listening = game_.ListenDialogOk(handle, port);
+        Render();
+        return listening;
+    });
+    dialog.exec();
+}
+
+void Form1::setudann_Click() {
+    game_.setudann_Click();
+    Render();
+}
+
+void Form1::kopyuuta_Click() {
+    Form7 dialog(this, [this](bool sente) { game_.OfferGame(sente); });
+    dialog.exec();
+    Render();
+}
+
+}  // namespace torvane

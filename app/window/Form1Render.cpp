@@ -1,0 +1,76 @@
+#include <QAction>
+#include <QApplication>
+
+#include "app/window/Form1.h"
+
+namespace torvane {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Colours are held as the controls hold them: 0xBBGGRR, or the standard control colour.
+QColor ToQColor(Colour c) {
+    if (c == kButtonFace) return QApplication::palette().color(QPalette::Button);
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+// A palette change restyles the widget, so it is made only when the colour really changes.
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    if (widget->palette().color(role) == colour) return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void SyncTimer(QTimer& timer, bool enabled) {
+    if (enabled && !timer.isActive()) timer.start();
+    if (!enabled) timer.stop();
+}
+
+}  // namespace
+
+void Form1::RenderMarker(QLabel* label, const std::string& text, Colour back) {
+    label->setText(Q(text));
+    SetColour(label, QPalette::Window, ToQColor(back));
+}
+
+void Form1::Render() {
+    const Controls& ui = game_.ui;
+    Label1->setText(Q(ui.Label1));
+    Label3->setText(Q(ui.Label3));
+    RenderMarker(Label2, ui.Label2, ui.Label2Back);
+    RenderMarker(Label4, ui.Label4, ui.Label4Back);
+    Label7->setText(Q(ui.Label7));
+    Label8->setText(Q(ui.Label8));
+    SetColour(Label8, QPalette::WindowText, ToQColor(ui.Label8Fore));
+    Label14->setText(Q(ui.Label14));
+    Label15->setText(Q(ui.Label15));
+    Label16->setText(Q(ui.Label16));
+    // The log only grows or empties; it is compared with what was last shown, not read back
+    // out of the text box and converted on every render.
+    if (shownLog_ != ui.Text100) {
+        shownLog_ = ui.Text100;
+        Text100->setPlainText(Q(ui.Text100));
+        Text100->moveCursor(QTextCursor::End);
+    }
+    Text100->setEnabled(ui.Text100Enabled);
+
+    SyncTimer(Timer1, ui.Timer1);
+    SyncTimer(Timer2, ui.Timer2);
+    const std::pair<const char*, bool> items[] = {
+        {"touryou", ui.touryou}, {"kopyuuta", ui.kopyuuta}, {"setudann", ui.setudann},
+        {"suruu", ui.suruu},     {"matu", ui.matu},         {"sutato", ui.sutato},
+    };
+    for (const auto& [name, enabled] : items) actions_.value(name)->setEnabled(enabled);
+
+    Picture2->setEnabled(ui.Picture2);
+    Picture3->setEnabled(ui.Picture3);
+    Picture1->update();
+    Picture2->update();
+    Picture3->update();
+}
+
+}  // namespace torvane
