@@ -12,7 +12,6 @@ struct SilentShell : Shell {
     void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return true; }
     void PlaySound(int) override {}
-    bool Send(const std::vector<std::uint8_t>&) override { return true; }
     void BeginDrag(DragArea, int) override {}
     void EndDrag() override {}
     void RepaintNow() override {}
@@ -26,8 +25,7 @@ void Move(Game& game, int from, int to) {
 // Four moves a round: Sente's and Gote's Dogs step forward and back again.
 void BM_MoveCycle(benchmark::State& state) {
     SilentShell shell;
-    Game game(shell);
-    game.Form_Load("127.0.0.1");
+    Game game(shell, "127.0.0.1");
     game.sutato_Click();
     for (auto _ : state) {
         Move(game, 45, 36);
@@ -43,8 +41,7 @@ BENCHMARK(BM_MoveCycle);
 // A drop that the rules refuse still judges and scans.
 void BM_RefusedDrop(benchmark::State& state) {
     SilentShell shell;
-    Game game(shell);
-    game.Form_Load("127.0.0.1");
+    Game game(shell, "127.0.0.1");
     game.sutato_Click();
     for (auto _ : state) Move(game, 45, 27);
     state.SetItemsProcessed(state.iterations());

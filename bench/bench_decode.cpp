@@ -1,8 +1,8 @@
 // Cost of turning received bytes into one message: a move, and a chat line in Japanese.
 #include <benchmark/benchmark.h>
 
-#include "net/MessageDecoder.h"
-#include "net/MessageEncoder.h"
+#include "protocol/MessageDecoder.h"
+#include "protocol/MessageEncoder.h"
 
 using namespace torvane;
 

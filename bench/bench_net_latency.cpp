@@ -83,11 +83,11 @@ bool Connect(Form1& a, Form1& b) {
     probe.listen(QHostAddress::Any, 0);
     std::string port = std::to_string(probe.serverPort());
     probe.close();
-    if (!a.game().ListenDialogOk("A", port)) return false;
-    b.game().ConnectDialogOk("B", "127.0.0.1", port);
+    if (!a.session().ListenDialogOk("A", port)) return false;
+    b.session().ConnectDialogOk("B", "127.0.0.1", port);
     if (!Until([&] { return a.game().ui.Label15 == "B" && b.game().ui.Label15 == "A"; }))
         return false;
-    a.game().OfferGame(true);
+    a.session().OfferGame(true);
     return Until([&] { return a.game().ui.Picture1; });
 }
 

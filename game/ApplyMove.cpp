@@ -1,5 +1,4 @@
 #include "game/Game.h"
-#include "net/MessageEncoder.h"
 
 namespace torvane {
 
@@ -14,7 +13,7 @@ void Game::ApplyMove() {
         TransferPiece(slot);
         return;
     }
-    CaptureToHand();
+    CaptureToHand(SideOfTag(Image1[FromCell].Tag));
     TransferPiece(Image1[FromCell]);
 }
 
@@ -52,12 +51,11 @@ void Game::CheckStep(const Cell& mover) {
 
 void Game::HandOverToPeer() {
     if (NetworkGame != 1) return;
-    ui.Picture1 = false;
+    SetBoardOpen(false);
     ui.Label8Fore = kBlack;
     ui.Label8 = "相手の番です";
     ui.touryou = false;
-    shell_.Send(
-        Encode(MoveMsg{static_cast<std::int16_t>(FromCell), static_cast<std::int16_t>(ToCell)}));
+    if (peer_) peer_->SendMove(FromCell, ToCell);
 }
 
 }  // namespace torvane

@@ -48,8 +48,7 @@ void Game::Image1_DragDrop(int cell) {
 }
 
 // The mover's marker turns neutral, the other green; the mover's clock is reset and stopped and
-// the other side's runs. When `Turn` changes relative to `ApplyMove` decides which hand a
-// captured piece enters.
+// the other side's runs.
 void Game::MoveToEmptyCell() {
     if (HandDrag != 1) NoCapture = 1;
     ApplyMove();
@@ -89,10 +88,9 @@ void Game::CaptureBySente() {
 
 void Game::CaptureByGote() {
     PassTurnAfterGote();
-    if (NetworkGame != 1) Turn = 0;
+    Turn = 0;
     ApplyMove();
     HandOverToPeer();
-    if (NetworkGame == 1) Turn = 0;
 }
 
 }  // namespace torvane

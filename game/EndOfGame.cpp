@@ -1,31 +1,17 @@
 #include "game/Game.h"
-#include "game/PieceKind.h"
+#include "rules/MovementRules.h"
 
 namespace torvane {
 
 // A side that has no Elephant or no Rat left on the board has lost. Pieces in the hands do
-// not count. Gote's loss is tested first; one move takes one piece, so both cannot lose.
+// not count. One move takes one piece, so both sides cannot lose at once; Gote is judged first.
 void Game::EndOfGameScan() {
-    SetScanFlags();
-    if (GoteElephantSeen == 1 && GoteRatSeen == 1) {
-        if (SenteElephantSeen == 1 && SenteRatSeen == 1) {
-            GoteElephantSeen = SenteElephantSeen = GoteRatSeen = SenteRatSeen = 0;
-            return;
-        }
-        EndOfGame(true);
-    } else {
-        EndOfGame(false);
-    }
+    if (BothSidesComplete()) return;
+    EndOfGame(HasElephantAndRat(Image1, GoteTag));
 }
 
-// The scan only sets the flags of the pieces it finds; they are cleared while the game goes on.
-void Game::SetScanFlags() {
-    for (const Cell& cell : Image1) {
-        if (cell.Tag == GoteTag && cell.Kind == Elephant) GoteElephantSeen = 1;
-        if (cell.Tag == GoteTag && cell.Kind == Rat) GoteRatSeen = 1;
-        if (cell.Tag == SenteTag && cell.Kind == Elephant) SenteElephantSeen = 1;
-        if (cell.Tag == SenteTag && cell.Kind == Rat) SenteRatSeen = 1;
-    }
+bool Game::BothSidesComplete() const {
+    return HasElephantAndRat(Image1, SenteTag) && HasElephantAndRat(Image1, GoteTag);
 }
 
 // The side that lost is told at one computer; in a network game the local player made the
@@ -43,14 +29,14 @@ void Game::EndOfGame(bool senteLost) {
     }
     if (senteLost) {
         ui.Label1 = kZeroClock;
-        ZeroClock1Counters();
+        clocks.ZeroBottom();
         ui.Timer1 = false;
     } else {
         ui.Label3 = kZeroClock;
-        ZeroClock2Counters();
+        clocks.ZeroTop();
         ui.Timer2 = false;
     }
-    ui.Picture1 = false;
+    SetBoardOpen(false);
 }
 
 }  // namespace torvane

@@ -4,7 +4,9 @@ namespace torvane {
 
 // The design of the main window: the board shows the start position, both hands are empty,
 // and nothing can be picked up until a game starts.
-Game::Game(Shell& shell) : Image1(SetupTemplate()), shell_(shell) {}
+Game::Game(Shell& shell, const std::string& localAddress) : Image1(SetupTemplate()), shell_(shell) {
+    Form_Load(localAddress);
+}
 
 void Game::Form_Load(const std::string& localAddress) {
     ui.setudann = false;
@@ -15,6 +17,15 @@ void Game::Form_Load(const std::string& localAddress) {
     EmptyTag = "0";
     MoveSoundId = 101;
     MessageSoundId = 102;
+}
+
+void Game::SetBoardOpen(bool open) {
+    boardOpen_ = open;
+    ui.Picture1 = open;
+}
+
+void Game::DetachPeer() {
+    peer_ = nullptr;
 }
 
 }  // namespace torvane

@@ -1,5 +1,4 @@
 #include "game/Game.h"
-#include "net/MessageEncoder.h"
 
 namespace torvane {
 
@@ -9,7 +8,7 @@ void Game::touryou_Click() {
     if (!shell_.AskYesNo("投了しますか?")) return;
     ui.touryou = false;
     if (NetworkGame == 1) {
-        shell_.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+        if (peer_) peer_->SendResign();
         NetworkGameRunning = 0;  // a move of the peer's crossing the resignation is not applied
         StopClockAfterResignation(true);
         // The peer's clock runs when the resignation comes on the peer's move; the game is
@@ -28,12 +27,9 @@ void Game::touryou_Click() {
 // The resigning side's clock goes back to zero and stops, and the board is locked.
 void Game::StopClockAfterResignation(bool bottom) {
     (bottom ? ui.Label1 : ui.Label3) = kZeroClock;
-    if (bottom)
-        ZeroClock1Counters();
-    else
-        ZeroClock2Counters();
+    bottom ? clocks.ZeroBottom() : clocks.ZeroTop();
     (bottom ? ui.Timer1 : ui.Timer2) = false;
-    ui.Picture1 = false;
+    SetBoardOpen(false);
 }
 
 }  // namespace torvane

@@ -28,11 +28,9 @@ void Game::ApplySettings(SettingsChoice choice) {
     // Switching the limit back on restarts the running move's time at zero.
     if (TimeLimitWasOff == 1) {
         TimeLimitWasOff = 0;
-        ClockMinutes = 0;
+        clocks.ZeroBoth();
         ui.Label3 = kZeroClock;
-        Timer2Seconds = Timer2Display = 0;
         ui.Label1 = kZeroClock;
-        Timer1Seconds = Timer1Display = 0;
     }
 }
 

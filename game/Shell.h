@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace torvane {
 
@@ -10,7 +8,8 @@ namespace torvane {
 // main window for a piece taken from a hand.
 enum class DragArea { Board, Window };
 
-// The effects only a window can have. The main window implements it; tests script it.
+// The effects only a window can have: boxes, sounds, the drag pointer and repaints. The main
+// window implements it; tests script it. Bytes for the peer go through the network session.
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -21,8 +20,6 @@ public:
     virtual bool AskYesNo(const std::string& text) = 0;
     // Plays a built-in sound effect (101 move, 102 chat) asynchronously.
     virtual void PlaySound(int resourceId) = 0;
-    // Writes one whole message to the peer; false when no connection can take it.
-    virtual bool Send(const std::vector<std::uint8_t>& bytes) = 0;
     // Starts a drag: the pointer shows `dragIcon` and cannot leave `area`.
     virtual void BeginDrag(DragArea area, int dragIcon) = 0;
     // Ends the drag: the pointer is normal and free again.

@@ -26,16 +26,4 @@ void Game::RunTimer2() {
     ui.Timer2 = true;
 }
 
-void Game::ZeroClock1Counters() {
-    Timer1Seconds = 0;
-    Timer1Display = 0;
-    ClockMinutes = 0;
-}
-
-void Game::ZeroClock2Counters() {
-    Timer2Seconds = 0;
-    Timer2Display = 0;
-    ClockMinutes = 0;
-}
-
 }  // namespace torvane

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
 

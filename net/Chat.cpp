@@ -1,27 +1,26 @@
-#include "game/Game.h"
-#include "net/MessageEncoder.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
 // A line that cannot be sent (no connection) is neither shown nor kept; the window clears the
 // input box either way.
-void Game::SendChat(const std::string& typed) {
+void NetSession::SendChat(const std::string& typed) {
     if (typed.empty()) return;
     std::string line = ui.Text2 + ">>" + typed;
-    if (!shell_.Send(Encode(CodeMsg{MessageCode::ChatLine, line}))) return;
+    if (!Send(CodeMsg{MessageCode::ChatLine, line})) return;
     AppendToChatLog(line);
 }
 
 // The message sound plays even with sound effects switched off. The line is shown at once;
 // no other event is let in here, so nothing can act in the middle of a received message.
-void Game::ReceiveChat(const std::string& line) {
+void NetSession::ReceiveChat(const std::string& line) {
     AppendToChatLog(line);
-    shell_.PlaySound(MessageSoundId);
+    shell_.PlaySound(game_.MessageSoundId);
     shell_.RepaintNow();
 }
 
 // The window keeps the newest line in view.
-void Game::AppendToChatLog(const std::string& line) {
+void NetSession::AppendToChatLog(const std::string& line) {
     ui.Text100 += line;
     ui.Text100 += '\n';
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace torvane {
@@ -14,9 +16,9 @@ struct ConnectionError {
     std::string description;  // shown to the player as it is
 };
 
-// The one TCP connection of the program, as the game drives it. Its events come back as the
-// game's routines `Connected`, `ConnectionRequested`, `BytesArrived`, `ClosedByPeer` and
-// `SocketError`, all on the main thread; sending goes through `Shell::Send`.
+// The one TCP connection of the program, as the network session drives it. Its events come
+// back as the session's routines `Connected`, `ConnectionRequested`, `BytesArrived`,
+// `ClosedByPeer` and `SocketError`, all on the main thread.
 class Connection {
 public:
     virtual ~Connection() = default;
@@ -30,6 +32,8 @@ public:
     virtual std::optional<ConnectionError> Listen(int port) = 0;
     // Takes the announced request as the connection; listening has stopped.
     virtual void Accept(int requestId) = 0;
+    // Writes one whole message to the peer; false when no connection can take it.
+    virtual bool Send(std::span<const std::uint8_t> bytes) = 0;
 };
 
 // The port number written in `text`: decimal digits with blanks around them, 1 to 65535.

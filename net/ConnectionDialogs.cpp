@@ -1,18 +1,10 @@
-#include "game/Game.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
-// From here on the socket carries the game: the use of captured pieces is switched off, as the
-// settings dialog would do, since the peer has no way to receive a drop from a hand.
-void Game::EnterNetworkMode() {
-    NetworkGame = 1;
-    CapturedPiecesOff = 1;
-    ui.Picture2 = ui.Picture3 = false;
-}
-
-bool Game::ConnectDialogOk(const std::string& handle, const std::string& address,
-                           const std::string& port) {
-    connection_->Close();
+bool NetSession::ConnectDialogOk(const std::string& handle, const std::string& address,
+                                 const std::string& port) {
+    connection_.Close();
     if (handle.empty()) {
         shell_.ShowMessage("ハンドルネームを入力してください");
         return false;
@@ -27,9 +19,9 @@ bool Game::ConnectDialogOk(const std::string& handle, const std::string& address
     }
     ui.suruu = ui.matu = ui.sutato = false;
     ui.setudann = true;
-    ui.Picture1 = false;
+    game_.SetBoardOpen(false);
     ui.Timer2 = ui.Timer1 = false;
-    EnterNetworkMode();
+    game_.EnterNetworkMode();
     ui.Text2 = ui.Label16 = handle;
     std::optional<int> number = ParsePort(port);
     if (!number) {
@@ -37,11 +29,11 @@ bool Game::ConnectDialogOk(const std::string& handle, const std::string& address
         return false;
     }
     ui.Label7 = "接続中...";
-    connection_->Connect(address, *number);
+    connection_.Connect(address, *number);
     return true;
 }
 
-bool Game::ListenDialogOk(const std::string& handle, const std::string& port) {
+bool NetSession::ListenDialogOk(const std::string& handle, const std::string& port) {
     if (handle.empty()) {
         shell_.ShowMessage("ハンドルネームを入力してください");
         return false;
@@ -51,7 +43,7 @@ bool Game::ListenDialogOk(const std::string& handle, const std::string& port) {
         return false;
     }
     ui.suruu = ui.matu = false;
-    ui.Picture1 = false;
+    game_.SetBoardOpen(false);
     ui.Timer2 = ui.Timer1 = false;
     ui.Text2 = handle;
     ui.Text3 = port;
@@ -63,21 +55,21 @@ bool Game::ListenDialogOk(const std::string& handle, const std::string& port) {
         return false;
     }
     ui.Label7 = "ポート" + port + "を監視中...";
-    if (std::optional<ConnectionError> error = connection_->Listen(*number)) {
+    if (std::optional<ConnectionError> error = connection_.Listen(*number)) {
         ConnectionSetupFailed(*error, port);
         return false;
     }
-    EnterNetworkMode();
+    game_.EnterNetworkMode();
     return true;
 }
 
 // The dialog stays open for another try, and the program is back to having no connection. A
 // failure other than the two the player can mend replaces the listening text, which would
 // otherwise claim a port that nobody listens on.
-void Game::ConnectionSetupFailed(const ConnectionError& error, const std::string& port) {
+void NetSession::ConnectionSetupFailed(const ConnectionError& error, const std::string& port) {
     ui.suruu = ui.matu = ui.sutato = true;
     ui.setudann = false;
-    NetworkGame = 0;
+    game_.NetworkGame = 0;
     if (error.number == kNotAPortNumber) {
         shell_.ShowMessage("ポート番号は数字で入力してください。");
         ui.Label16.clear();

@@ -1,20 +1,19 @@
-#include "game/Game.h"
-#include "net/MessageEncoder.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
 // The connecting side greets the peer as soon as the connection is open.
-void Game::Connected() {
+void NetSession::Connected() {
     ui.Label7 = "接続できました";
     ui.Text100Enabled = true;
     ResetConnectionState();
-    shell_.Send(Encode(CodeMsg{MessageCode::Hello, ui.Text2}));
+    Send(CodeMsg{MessageCode::Hello, ui.Text2});
 }
 
 // Only the listening side may offer the first game.
-void Game::ConnectionRequested(int requestId) {
-    connection_->Close();
-    connection_->Accept(requestId);
+void NetSession::ConnectionRequested(int requestId) {
+    connection_.Close();
+    connection_.Accept(requestId);
     ResetConnectionState();
     ui.Label7 = "接続されました";
     ui.kopyuuta = true;
@@ -24,10 +23,10 @@ void Game::ConnectionRequested(int requestId) {
 }
 
 // Nothing is sent: the peer learns of it when its socket closes.
-void Game::setudann_Click() {
+void NetSession::setudann_Click() {
     if (!shell_.AskYesNo("切断しますか?")) return;
-    connection_->Close();
-    NetworkGame = LocalNetMove = LocalIsGote = 0;
+    connection_.Close();
+    game_.NetworkGame = game_.LocalNetMove = game_.LocalIsGote = 0;
     ui.sutato = ui.suruu = ui.matu = true;
     ui.setudann = ui.kopyuuta = false;
     ui.Timer2 = ui.Timer1 = false;
@@ -36,16 +35,16 @@ void Game::setudann_Click() {
     ui.Label15.clear();
     ui.Text100.clear();
     ui.Text100Enabled = false;
-    ui.Picture1 = false;
+    game_.SetBoardOpen(false);
     ResetConnectionState();
 }
 
 // Unlike the disconnect command this leaves `sutato`, `kopyuuta`, the resign item and
 // `LocalIsGote` as they are.
-void Game::ClosedByPeer() {
+void NetSession::ClosedByPeer() {
     if (DeferWhileReceiving([this] { ClosedByPeer(); })) return;
-    connection_->Close();
-    NetworkGame = LocalNetMove = 0;
+    connection_.Close();
+    game_.NetworkGame = game_.LocalNetMove = 0;
     ui.Label7 = "切断されました";
     ui.Label15.clear();
     ui.Timer2 = ui.Timer1 = false;
@@ -54,26 +53,26 @@ void Game::ClosedByPeer() {
     ui.Text100Enabled = false;
     ui.suruu = ui.matu = true;
     ui.setudann = false;
-    ui.Picture1 = false;
+    game_.SetBoardOpen(false);
     ResetConnectionState();
 }
 
 // The board lock, the clocks, the peer's name, the chat log and `kopyuuta` stay as they are.
-void Game::SocketError(const std::string& description) {
+void NetSession::SocketError(const std::string& description) {
     if (DeferWhileReceiving([this, description] { SocketError(description); })) return;
     ui.Label7 = description;
-    connection_->Close();
+    connection_.Close();
     ui.suruu = ui.matu = ui.sutato = true;
     ui.setudann = false;
     ui.Label16.clear();
-    NetworkGame = LocalNetMove = LocalIsGote = 0;
+    game_.NetworkGame = game_.LocalNetMove = game_.LocalIsGote = 0;
     ResetConnectionState();
 }
 
 // A connection begins or ends: no game or offer carries over, and bytes of the old connection
 // that were not yet a whole message are forgotten with it.
-void Game::ResetConnectionState() {
-    NetworkGameRunning = 0;
+void NetSession::ResetConnectionState() {
+    game_.NetworkGameRunning = 0;
     pendingOffer_.reset();
     decoder_ = MessageDecoder();
     inbox_.clear();

@@ -1,18 +1,17 @@
-#include "game/Game.h"
-#include "net/MessageEncoder.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
 // The position is reset and the board stays locked until the answer comes; the markers keep
 // their captions until then. An offer that cannot be sent changes nothing.
-void Game::OfferGame(bool sente) {
+void NetSession::OfferGame(bool sente) {
     MessageCode code = sente ? MessageCode::OfferSente : MessageCode::OfferGote;
-    if (!shell_.Send(Encode(CodeMsg{code, ui.Label16}))) return;
+    if (!Send(CodeMsg{code, ui.Label16})) return;
     if (sente) ui.touryou = true;
     ui.Timer2 = ui.Timer1 = false;
-    NetworkSetup();
+    game_.NetworkSetup();
     ui.kopyuuta = false;
-    NetworkGameRunning = 0;
+    game_.NetworkGameRunning = 0;
     pendingOffer_ = code;
 }
 

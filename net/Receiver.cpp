@@ -1,16 +1,15 @@
 #include <utility>
 
-#include "game/Game.h"
-#include "net/MessageEncoder.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
-void Game::BytesArrived(std::span<const std::uint8_t> bytes) {
+void NetSession::BytesArrived(std::span<const std::uint8_t> bytes) {
     for (Message& message : decoder_.feed(bytes)) inbox_.push_back(std::move(message));
     DeliverInbox();
 }
 
-void Game::TextQuietPeriodElapsed() {
+void NetSession::TextQuietPeriodElapsed() {
     if (std::optional<CodeMsg> text = decoder_.flushText()) inbox_.push_back(std::move(*text));
     DeliverInbox();
 }
@@ -19,7 +18,7 @@ void Game::TextQuietPeriodElapsed() {
 // question, a message box) lets the window run; what arrives meanwhile waits in the inbox, and
 // the end of the connection waits for the handler to finish, so no handler ever starts or
 // ends the connection in the middle of another.
-void Game::DeliverInbox() {
+void NetSession::DeliverInbox() {
     if (receiving_) return;
     receiving_ = true;
     while (!inbox_.empty() && !endOfConnection_) {
@@ -31,18 +30,18 @@ void Game::DeliverInbox() {
     if (endOfConnection_) std::exchange(endOfConnection_, nullptr)();
 }
 
-bool Game::DeferWhileReceiving(std::function<void()> endOfConnection) {
+bool NetSession::DeferWhileReceiving(std::function<void()> endOfConnection) {
     if (!receiving_) return false;
     if (!endOfConnection_) endOfConnection_ = std::move(endOfConnection);
     return true;
 }
 
-void Game::Receive(const Message& message) {
+void NetSession::Receive(const Message& message) {
     if (const auto* move = std::get_if<MoveMsg>(&message)) return ReceiveMove(*move);
     Receive(std::get<CodeMsg>(message));
 }
 
-void Game::Receive(const CodeMsg& message) {
+void NetSession::Receive(const CodeMsg& message) {
     switch (message.code) {
         case MessageCode::Hello:
             return ReceiveHello(message.text);
@@ -67,9 +66,9 @@ void Game::Receive(const CodeMsg& message) {
     }
 }
 
-void Game::ReceiveHello(const std::string& handle) {
+void NetSession::ReceiveHello(const std::string& handle) {
     ui.Label15 = handle;
-    shell_.Send(Encode(CodeMsg{MessageCode::HelloReply, ui.Label16}));
+    Send(CodeMsg{MessageCode::HelloReply, ui.Label16});
 }
 
 }  // namespace torvane

@@ -1,12 +1,12 @@
-#include "game/Game.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
 // The peer's own clock ran out. Outside a running game the message means nothing and is
 // ignored.
-void Game::ReceiveTimeLoss() {
-    if (NetworkGameRunning != 1) return;
-    NetworkGameRunning = 0;
+void NetSession::ReceiveTimeLoss() {
+    if (game_.NetworkGameRunning != 1) return;
+    game_.NetworkGameRunning = 0;
     ui.Timer2 = ui.Timer1 = false;
     ui.kopyuuta = true;
     ui.touryou = false;
@@ -15,13 +15,13 @@ void Game::ReceiveTimeLoss() {
 
 // The peer resigned, perhaps while the local player was to move: the local clock stops too,
 // or it would run out later and report a loss of a game that is already won.
-void Game::ReceiveResign() {
-    if (NetworkGameRunning != 1) return;
-    NetworkGameRunning = 0;
+void NetSession::ReceiveResign() {
+    if (game_.NetworkGameRunning != 1) return;
+    game_.NetworkGameRunning = 0;
     ui.Label3 = kZeroClock;
-    ZeroClock2Counters();
+    game_.ZeroClock2Counters();
     ui.Timer2 = ui.Timer1 = false;
-    ui.Picture1 = false;
+    game_.SetBoardOpen(false);
     ui.kopyuuta = true;
     ui.touryou = false;
     shell_.ShowMessage("相手が投了しました");

@@ -1,6 +1,6 @@
 #include "rules/MovementRules.h"
 
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 #include "rules/StepDirection.h"
 
 namespace torvane {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/Cell.h"
+#include "rules/Cell.h"
 
 namespace torvane {
 

@@ -1,6 +1,6 @@
 #include "rules/StepDirection.h"
 
-#include "game/Cell.h"
+#include "rules/Cell.h"
 
 namespace torvane {
 

@@ -30,7 +30,7 @@ public:
     std::optional<ConnectionError> Listen(int port) override;
     void Accept(int requestId) override;
     // Writes `bytes` at once; false when no connection is open.
-    bool Send(std::span<const std::uint8_t> bytes);
+    bool Send(std::span<const std::uint8_t> bytes) override;
     // The address the peer connects to: the first IPv4 address that is not the loopback.
     static std::string LocalIP();
 

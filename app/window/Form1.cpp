@@ -21,7 +21,7 @@ MouseButton ToButton(Qt::MouseButton button) {
 
 }  // namespace
 
-Form1::Form1() : game_(*this) {
+Form1::Form1() : game_(*this, Socket::LocalIP()) {
     setObjectName("Form1");
     setWindowTitle("Torvane");
     QIcon icon;
@@ -52,10 +52,9 @@ Form1::Form1() : game_(*this) {
     connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(pendingTicks_); });
 
     socket_ = new Socket(this);
-    game_.UseConnection(*socket_);
+    session_ = std::make_unique<NetSession>(game_, *socket_);
     WireNetwork();
 
-    game_.Form_Load(Socket::LocalIP());
     Picture13->LayOut();
     ScheduleTicker();
     Render();
@@ -152,10 +151,6 @@ bool Form1::AskYesNo(const std::string& text) {
 
 void Form1::PlaySound(int resourceId) {
     sounds_->Play(resourceId);
-}
-
-bool Form1::Send(const std::vector<std::uint8_t>& bytes) {
-    return socket_->Send(bytes);
 }
 
 void Form1::BeginDrag(DragArea area, int dragIcon) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include "app/window/TexturePanel.h"
 #include "game/ContactTicker.h"
 #include "game/Game.h"
+#include "net/NetSession.h"
 
 namespace torvane {
 
@@ -31,6 +34,7 @@ public:
     ~Form1() override;
 
     Game& game() { return game_; }
+    NetSession& session() { return *session_; }
     BoardView* board() const { return Picture1; }
     HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
     QAction* action(const QString& name) const { return actions_.value(name); }
@@ -43,7 +47,6 @@ public:
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     void PlaySound(int resourceId) override;
-    bool Send(const std::vector<std::uint8_t>& bytes) override;
     void BeginDrag(DragArea area, int dragIcon) override;
     void EndDrag() override;
     void RepaintNow() override;
@@ -131,6 +134,7 @@ private:
     QPlainTextEdit* Text100 = nullptr;
     QTimer Timer1, Timer2, Timer3;
     Socket* socket_ = nullptr;
+    std::unique_ptr<NetSession> session_;  // made right after its socket
     QTimer textQuiet_;  // ends a received text once no bytes have come for a while
 };
 

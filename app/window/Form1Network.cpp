@@ -14,20 +14,20 @@ constexpr int kTextQuietMs = 60;
 
 void Form1::WireNetwork() {
     socket_->onConnected = [this] {
-        game_.Connected();
+        session_->Connected();
         Render();
     };
     socket_->onConnectionRequest = [this](int requestId) {
-        game_.ConnectionRequested(requestId);
+        session_->ConnectionRequested(requestId);
         Render();
     };
     socket_->onDataArrival = [this](std::span<const std::uint8_t> b) { OnBytesArrived(b); };
     socket_->onClose = [this] {
-        game_.ClosedByPeer();
+        session_->ClosedByPeer();
         Render();
     };
     socket_->onError = [this](int, const std::string& description) {
-        game_.SocketError(description);
+        session_->SocketError(description);
         Render();
     };
     textQuiet_.setSingleShot(true);
@@ -37,8 +37,8 @@ void Form1::WireNetwork() {
 }
 
 void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes) {
-    game_.BytesArrived(bytes);
-    if (game_.TextPending())
+    session_->BytesArrived(bytes);
+    if (session_->TextPending())
         textQuiet_.start();
     else
         textQuiet_.stop();
@@ -46,13 +46,13 @@ void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes) {
 }
 
 void Form1::OnTextQuiet() {
-    game_.TextQuietPeriodElapsed();
+    session_->TextQuietPeriodElapsed();
     Render();
 }
 
 // The input box is cleared whether or not the line could be sent.
 void Form1::OnChatEnter() {
-    game_.SendChat(Text1->text().toStdString());
+    session_->SendChat(Text1->text().toStdString());
     Text1->clear();
     Render();
 }
@@ -60,7 +60,7 @@ void Form1::OnChatEnter() {
 void Form1::suruu_Click() {
     Form4 dialog(this, [this](const std::string& handle, const std::string& address,
                               const std::string& port) {
-        bool connecting = game_.ConnectDialogOk(handle, address, port);
+        bool connecting = session_->ConnectDialogOk(handle, address, port);
         Render();
         return connecting;
     });
@@ -69,7 +69,7 @@ void Form1::suruu_Click() {
 
 void Form1::matu_Click() {
     Form5 dialog(this, [this](const std::string& handle, const std::string& port) {
-        bool listening = game_.ListenDialogOk(handle, port);
+        bool listening = session_->ListenDialogOk(handle, port);
         Render();
         return listening;
     });
@@ -77,12 +77,12 @@ void Form1::matu_Click() {
 }
 
 void Form1::setudann_Click() {
-    game_.setudann_Click();
+    session_->setudann_Click();
     Render();
 }
 
 void Form1::kopyuuta_Click() {
-    Form7 dialog(this, [this](bool sente) { game_.OfferGame(sente); });
+    Form7 dialog(this, [this](bool sente) { session_->OfferGame(sente); });
     dialog.exec();
     Render();
 }

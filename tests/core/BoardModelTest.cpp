@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "ScriptedShell.h"
-#include "game/PieceKind.h"
 #include "images/PieceImageTable.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 
@@ -63,8 +63,7 @@ TEST(StartPosition, SeventeenPiecesASideAndHalfTurnSymmetric) {
 
 TEST(StartPosition, TheWindowShowsItLockedBeforeAnyGame) {
     ScriptedShell shell;
-    Game game(shell);
-    game.Form_Load("10.0.0.5");
+    Game game(shell, "10.0.0.5");
     EXPECT_EQ(game.Image1, SetupTemplate());
     EXPECT_FALSE(game.ui.Picture1);
     EXPECT_FALSE(game.ui.touryou);

@@ -30,7 +30,7 @@ TEST(Clock, CountsSecondsAndCarriesMinutes) {
     EXPECT_EQ(g.game.ui.Label1, "00:00:59");
     Tick(g.game, 1);
     EXPECT_EQ(g.game.ui.Label1, "00:01:00");
-    EXPECT_EQ(g.game.ClockMinutes, 1);
+    EXPECT_EQ(g.game.clocks.ClockMinutes, 1);
     Tick(g.game, 120);
     EXPECT_EQ(g.game.ui.Label1, "00:03:00");
     EXPECT_TRUE(g.shell.messages.empty());
@@ -46,7 +46,7 @@ TEST(Clock, TheHundredAndEightyFirstSecondLosesForSente) {
     EXPECT_FALSE(g.game.ui.Timer1);
     EXPECT_FALSE(g.game.ui.Picture1);
     EXPECT_FALSE(g.game.ui.touryou);
-    EXPECT_EQ(g.game.ClockMinutes, 0);
+    EXPECT_EQ(g.game.clocks.ClockMinutes, 0);
 }
 
 TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
@@ -71,8 +71,8 @@ TEST(Clock, BottomClockInANetworkGameSendsTimeLoss) {
     g.game.NetworkGame = 1;
     Tick(g.game, 181);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"あなたの負けです。"});
-    ASSERT_EQ(g.shell.sent.size(), 1u);
-    EXPECT_EQ(g.shell.sent[0], (std::vector<std::uint8_t>{0x14, 0x05}));
+    ASSERT_EQ(g.connection.sent.size(), 1u);
+    EXPECT_EQ(g.connection.sent[0], (std::vector<std::uint8_t>{0x14, 0x05}));
 }
 
 TEST(Clock, WithoutTheLimitItRunsOnPastThreeMinutes) {
@@ -141,7 +141,8 @@ TEST(Settings, SwitchingTheLimitBackOnResetsTheClocksOnlyOnce) {
     EXPECT_EQ(g.game.ui.Label1, "00:01:30");
     g.game.ApplySettings({});
     EXPECT_EQ(g.game.ui.Label1, "00:00:00");
-    EXPECT_EQ(g.game.Timer1Display + g.game.Timer1Seconds + g.game.ClockMinutes, 0);
+    EXPECT_EQ(
+        g.game.clocks.Timer1Display + g.game.clocks.Timer1Seconds + g.game.clocks.ClockMinutes, 0);
     EXPECT_TRUE(g.game.ui.Timer1);  // the timers are left as they were
     Tick(g.game, 5);
     g.game.ApplySettings({});

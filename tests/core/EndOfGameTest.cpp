@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedShell.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 
@@ -48,7 +48,7 @@ TEST_F(EndOfGameTest, GoteTakingSentesElephantLosesForSente) {
     EXPECT_FALSE(g.game.ui.Picture1);
     EXPECT_FALSE(g.game.ui.Timer1);
     EXPECT_EQ(g.game.ui.Label1, "00:00:00");
-    EXPECT_EQ(g.game.Timer1Seconds, 0);
+    EXPECT_EQ(g.game.clocks.Timer1Seconds, 0);
 }
 
 TEST_F(EndOfGameTest, PiecesInHandsNeverCount) {
@@ -65,18 +65,18 @@ TEST_F(EndOfGameTest, ARefusedCaptureStillScansAndTheGameGoesOn) {
     g.Put(31, Tiger, "2");
     g.Drag(40, 31);
     EXPECT_TRUE(g.shell.messages.empty());
-    EXPECT_EQ(g.game.GoteElephantSeen + g.game.SenteRatSeen, 0);
     EXPECT_TRUE(g.game.ui.Picture1);
 }
 
-TEST_F(EndOfGameTest, FlagsLeftByAnEndedGameAreClearedByTheNextGamesFirstScan) {
+TEST_F(EndOfGameTest, AnEndedGameLeavesNothingBehindForTheNextGame) {
     g.Put(13, Rat, "1");
     g.Drag(13, 4);
-    EXPECT_EQ(g.game.GoteRatSeen, 1);
+    EXPECT_EQ(g.shell.messages.back(), "後手の負けです");
     g.game.sutato_Click();
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.GoteRatSeen + g.game.GoteElephantSeen + g.game.SenteRatSeen, 0);
+    g.Drag(35, 44);
     EXPECT_EQ(g.shell.messages.back(), "先手の番です");
+    EXPECT_TRUE(g.game.ui.Picture1);
 }
 
 TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
@@ -84,9 +84,9 @@ TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
     g.Drag(45, 36);
     g.Drag(27, 36);  // Gote's Dog takes Sente's Dog
     ASSERT_EQ(g.game.Image5[0].Kind, Dog);
-    g.game.Timer1Seconds = 30;
-    g.game.Timer1Display = 230;
-    g.game.ClockMinutes = 2;
+    g.game.clocks.Timer1Seconds = 30;
+    g.game.clocks.Timer1Display = 230;
+    g.game.clocks.ClockMinutes = 2;
     g.game.ui.Label1 = "00:02:30";
     g.game.SoundOff = 1;
     g.game.ui.Picture2 = g.game.ui.Picture3 = true;
@@ -99,7 +99,8 @@ TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
     EXPECT_EQ(g.game.Turn, 0);
     EXPECT_EQ(g.game.ui.Label1, "00:00:00");
     EXPECT_EQ(g.game.ui.Label3, "00:00:00");
-    EXPECT_EQ(g.game.Timer1Display + g.game.Timer1Seconds + g.game.ClockMinutes, 0);
+    EXPECT_EQ(
+        g.game.clocks.Timer1Display + g.game.clocks.Timer1Seconds + g.game.clocks.ClockMinutes, 0);
     EXPECT_EQ(g.game.ui.Label2Back, kGreen);
     EXPECT_EQ(g.game.ui.Label4Back, kButtonFace);
     EXPECT_TRUE(g.game.ui.Timer1);
@@ -121,9 +122,8 @@ TEST(NewGame, TheMessageComesBeforeTheNewPosition) {
         }
     };
     Peeking shell;
-    Game game(shell);
+    Game game(shell, "127.0.0.1");
     shell.game = &game;
-    game.Form_Load("127.0.0.1");
     game.sutato_Click();
     game.BoardPickUp(45, MouseButton::Left);
     game.Image1_DragDrop(36);
@@ -134,7 +134,7 @@ TEST(NewGame, TheMessageComesBeforeTheNewPosition) {
 
 TEST(NewGame, AfterAnEndedGameEnablesTheBoardAgain) {
     LocalGame g;
-    g.game.ui.Picture1 = false;
+    g.game.SetBoardOpen(false);
     g.game.ui.touryou = false;
     g.game.sutato_Click();
     EXPECT_TRUE(g.game.ui.Picture1);

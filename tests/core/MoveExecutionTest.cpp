@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedShell.h"
-#include "game/PieceKind.h"
 #include "images/PieceImageTable.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 
@@ -75,8 +75,7 @@ TEST(Drop, OnlyTheSideToMoveMayPickUp) {
 
 TEST(Drop, NothingCanBePickedUpBeforeAGame) {
     ScriptedShell shell;
-    Game game(shell);
-    game.Form_Load("127.0.0.1");
+    Game game(shell, "127.0.0.1");
     game.BoardPickUp(45, MouseButton::Left);
     EXPECT_EQ(shell.dragsBegun, 0);
 }

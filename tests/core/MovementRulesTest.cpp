@@ -4,8 +4,8 @@
 #include <random>
 
 #include "ScriptedShell.h"
-#include "game/PieceKind.h"
 #include "rules/MovementRules.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

@@ -17,9 +17,9 @@ TEST(NetPort, OnlyDecimalNumbersFrom1To65535) {
 
 TEST(NetConnectDialog, EmptyFieldsAreNamedInOrderAndNothingStarts) {
     NetPeer p;
-    EXPECT_FALSE(p.game.ConnectDialogOk("", "", ""));
-    EXPECT_FALSE(p.game.ConnectDialogOk("P1", "", "5000"));
-    EXPECT_FALSE(p.game.ConnectDialogOk("P1", "10.0.0.2", ""));
+    EXPECT_FALSE(p.session.ConnectDialogOk("", "", ""));
+    EXPECT_FALSE(p.session.ConnectDialogOk("P1", "", "5000"));
+    EXPECT_FALSE(p.session.ConnectDialogOk("P1", "10.0.0.2", ""));
     EXPECT_EQ(p.messages, (std::vector<std::string>{"ハンドルネームを入力してください",
                                                     "IPアドレスを入力してください",
                                                     "ポート番号を入力してください"}));
@@ -32,7 +32,7 @@ TEST(NetConnectDialog, StartsTheConnectionAndSwitchesCapturedPiecesOff) {
     NetPeer p;
     p.game.ApplySettings(SettingsChoice{.capturedPieces = true});
     ASSERT_TRUE(p.game.ui.Picture3);
-    EXPECT_TRUE(p.game.ConnectDialogOk("たろう", "10.0.0.2", " 5000 "));
+    EXPECT_TRUE(p.session.ConnectDialogOk("たろう", "10.0.0.2", " 5000 "));
     EXPECT_EQ(p.connection.calls, (Calls{"close", "connect 10.0.0.2:5000"}));
     const Controls& ui = p.game.ui;
     EXPECT_FALSE(ui.suruu || ui.matu || ui.sutato || ui.Picture1);
@@ -47,7 +47,7 @@ TEST(NetConnectDialog, StartsTheConnectionAndSwitchesCapturedPiecesOff) {
 
 TEST(NetConnectDialog, APortThatIsNoNumberRestoresTheMenus) {
     NetPeer p;
-    EXPECT_FALSE(p.game.ConnectDialogOk("P1", "10.0.0.2", "http"));
+    EXPECT_FALSE(p.session.ConnectDialogOk("P1", "10.0.0.2", "http"));
     EXPECT_EQ(p.messages, std::vector<std::string>{"ポート番号は数字で入力してください。"});
     EXPECT_EQ(p.connection.calls, Calls{"close"});
     EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
@@ -58,9 +58,9 @@ TEST(NetConnectDialog, APortThatIsNoNumberRestoresTheMenus) {
 
 TEST(NetListenDialog, ListensOnThePortTyped) {
     NetPeer p;
-    EXPECT_FALSE(p.game.ListenDialogOk("P1", ""));
+    EXPECT_FALSE(p.session.ListenDialogOk("P1", ""));
     EXPECT_EQ(p.messages, std::vector<std::string>{"ポート番号を入力してください"});
-    EXPECT_TRUE(p.game.ListenDialogOk("P1", "5000"));
+    EXPECT_TRUE(p.session.ListenDialogOk("P1", "5000"));
     EXPECT_EQ(p.connection.calls, Calls{"listen 5000"});
     const Controls& ui = p.game.ui;
     EXPECT_FALSE(ui.suruu || ui.matu || ui.sutato || ui.setudann);
@@ -72,10 +72,10 @@ TEST(NetListenDialog, ListensOnThePortTyped) {
 TEST(NetListenDialog, FailuresKeepTheDialogOpenWithTheMenusBack) {
     NetPeer p;
     p.game.ui.Label7 = "切断しました";
-    EXPECT_FALSE(p.game.ListenDialogOk("P1", "abc"));
+    EXPECT_FALSE(p.session.ListenDialogOk("P1", "abc"));
     EXPECT_EQ(p.game.ui.Label7, "切断しました");
     p.connection.listenError = ConnectionError{kAddressInUse, "in use"};
-    EXPECT_FALSE(p.game.ListenDialogOk("P1", "5000"));
+    EXPECT_FALSE(p.session.ListenDialogOk("P1", "5000"));
     EXPECT_EQ(p.game.ui.Label7, "ポート5000を監視中...");
     EXPECT_EQ(p.messages, (std::vector<std::string>{"ポート番号は数字で入力してください。",
                                                     "ポート5000は使用されています。"}));
@@ -85,7 +85,7 @@ TEST(NetListenDialog, FailuresKeepTheDialogOpenWithTheMenusBack) {
 
     // Any other failure is not hidden behind the listening text.
     p.connection.listenError = ConnectionError{10013, "許可がありません"};
-    EXPECT_FALSE(p.game.ListenDialogOk("P1", "80"));
+    EXPECT_FALSE(p.session.ListenDialogOk("P1", "80"));
     EXPECT_EQ(p.game.ui.Label7, "許可がありません");
     EXPECT_EQ(p.messages.size(), 2u);
 }
@@ -110,8 +110,8 @@ TEST(NetConnection, BothEndsOpenAndGreet) {
 
 TEST(NetConnection, AnEmptyHelloIsAnsweredToo) {
     NetPeer p;
-    p.game.ListenDialogOk("A", "5000");
-    p.game.ConnectionRequested(7);
+    p.session.ListenDialogOk("A", "5000");
+    p.session.ConnectionRequested(7);
     p.game.ui.Label15 = "old";
     p.Read(Bytes({0xD0, 0x07}));
     EXPECT_EQ(p.game.ui.Label15, "");
@@ -121,13 +121,13 @@ TEST(NetConnection, AnEmptyHelloIsAnsweredToo) {
 TEST(NetConnection, DisconnectAsksThenResetsTheNetworkState) {
     NetPair n;
     n.Offer(false);  // a is Gote
-    n.a.game.SendChat("hi");
+    n.a.session.SendChat("hi");
     n.a.answers = {false};
-    n.a.game.setudann_Click();
+    n.a.session.setudann_Click();
     EXPECT_EQ(n.a.game.ui.Label7, "接続されました");
     EXPECT_EQ(n.a.game.NetworkGame, 1);
 
-    n.a.game.setudann_Click();
+    n.a.session.setudann_Click();
     const Controls& ui = n.a.game.ui;
     EXPECT_EQ(n.a.connection.calls.back(), "close");
     EXPECT_EQ(n.a.game.NetworkGame + n.a.game.LocalIsGote + n.a.game.LocalNetMove, 0);
@@ -142,7 +142,7 @@ TEST(NetConnection, ThePeerClosingLeavesStartResignAndSideAsTheyWere) {
     NetPair n;
     n.Offer(false);  // a is Gote, waiting for b's first move
     n.a.game.ui.touryou = true;
-    n.a.game.ClosedByPeer();
+    n.a.session.ClosedByPeer();
     const Controls& ui = n.a.game.ui;
     EXPECT_EQ(ui.Label7, "切断されました");
     EXPECT_EQ(n.a.game.NetworkGame, 0);
@@ -157,8 +157,8 @@ TEST(NetConnection, ThePeerClosingLeavesStartResignAndSideAsTheyWere) {
 TEST(NetConnection, ASocketErrorShowsItsTextAndKeepsTheRest) {
     NetPair n;
     n.Offer(true);  // a is Sente and to move
-    n.a.game.SendChat("hi");
-    n.a.game.SocketError("接続がリセットされました");
+    n.a.session.SendChat("hi");
+    n.a.session.SocketError("接続がリセットされました");
     const Controls& ui = n.a.game.ui;
     EXPECT_EQ(ui.Label7, "接続がリセットされました");
     EXPECT_EQ(n.a.connection.calls.back(), "close");

@@ -84,7 +84,7 @@ TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
 
 TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
     NetPair n;
-    n.b.whileModal = [&] { n.b.game.ClosedByPeer(); };
+    n.b.whileModal = [&] { n.b.session.ClosedByPeer(); };
     n.Clear();
     n.Offer(true);
     EXPECT_TRUE(n.b.sent.empty());
@@ -211,16 +211,16 @@ TEST(NetWholeGame, AResignationReceivedStopsBothClocks) {
     n.a.Drag(45, 36);
     n.Pump();  // b (Gote) to move, its clock running
     n.Clear();
-    n.a.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+    n.a.connection.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
     n.Pump();
     const Game& b = n.b.game;
     EXPECT_EQ(n.b.messages, Texts{"相手が投了しました"});
     EXPECT_FALSE(b.ui.Timer1 || b.ui.Timer2 || b.ui.Picture1 || b.ui.touryou);
     EXPECT_TRUE(b.ui.kopyuuta);
     EXPECT_EQ(b.ui.Label3, kZeroClock);
-    EXPECT_EQ(b.Timer2Seconds + b.Timer2Display + b.ClockMinutes, 0);
+    EXPECT_EQ(b.clocks.Timer2Seconds + b.clocks.Timer2Display + b.clocks.ClockMinutes, 0);
     // Outside a running game the same message is ignored.
-    n.a.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
+    n.a.connection.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
     n.Pump();
     EXPECT_EQ(n.b.messages.size(), 1u);
 }
@@ -242,11 +242,11 @@ TEST(NetWholeGame, RunningOutOfTimeIsTheOthersWin) {
 TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
     NetPair n("P1");
     n.b.game.SoundOff = 1;
-    n.b.game.SendChat("hello");
+    n.b.session.SendChat("hello");
     n.Pump();
-    n.a.game.SendChat("こんにちは、よろしく");
+    n.a.session.SendChat("こんにちは、よろしく");
     n.Pump();
-    n.b.game.SendChat("");
+    n.b.session.SendChat("");
     EXPECT_TRUE(n.b.unread.empty());
     EXPECT_EQ(n.a.game.ui.Text100, "P1>>hello\nA>>こんにちは、よろしく\n");
     EXPECT_EQ(n.b.game.ui.Text100, n.a.game.ui.Text100);
@@ -257,7 +257,7 @@ TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
 TEST(NetChat, ALineThatCannotBeSentIsNotShown) {
     NetPeer p;
     p.sendSucceeds = false;
-    p.game.SendChat("hello");
+    p.session.SendChat("hello");
     EXPECT_EQ(p.game.ui.Text100, "");
 }
 

@@ -7,43 +7,22 @@
 #include <vector>
 
 #include "ScriptedShell.h"
-#include "net/MessageEncoder.h"
+#include "protocol/MessageEncoder.h"
 
 namespace torvane {
-
-// The socket operations the game asked for, in order, e.g. "close", "connect 10.0.0.2:5000".
-struct RecordedConnection : Connection {
-    std::vector<std::string> calls;
-    std::optional<ConnectionError> listenError;
-    void Close() override { calls.push_back("close"); }
-    void Connect(const std::string& host, int port) override {
-        calls.push_back("connect " + host + ":" + std::to_string(port));
-    }
-    std::optional<ConnectionError> Listen(int port) override {
-        calls.push_back("listen " + std::to_string(port));
-        return listenError;
-    }
-    void Accept(int id) override { calls.push_back("accept " + std::to_string(id)); }
-};
 
 // One program of a network game: its game, its recorded socket, and the bytes it sent that
 // the peer has not read yet. `whileModal` runs once while the next box is open, as window
 // events can.
 struct NetPeer : ScriptedShell {
     RecordedConnection connection;
-    Game game{*this};
-    std::vector<WireBytes> unread;
+    Game game{*this, "127.0.0.1"};
+    NetSession session{game, connection};
+    std::vector<WireBytes>& sent = connection.sent;
+    std::vector<WireBytes>& unread = connection.unread;
+    bool& sendSucceeds = connection.sendSucceeds;
     std::function<void()> whileModal;
 
-    NetPeer() {
-        game.Form_Load("127.0.0.1");
-        game.UseConnection(connection);
-    }
-    bool Send(const std::vector<std::uint8_t>& bytes) override {
-        if (!ScriptedShell::Send(bytes)) return false;
-        unread.push_back(bytes);
-        return true;
-    }
     bool AskYesNo(const std::string& text) override {
         if (whileModal) std::exchange(whileModal, nullptr)();
         return ScriptedShell::AskYesNo(text);
@@ -58,8 +37,8 @@ struct NetPeer : ScriptedShell {
     }
     // Delivers bytes as one read, then lets the quiet period end a text.
     void Read(const WireBytes& bytes) {
-        game.BytesArrived(bytes);
-        if (game.TextPending()) game.TextQuietPeriodElapsed();
+        session.BytesArrived(bytes);
+        if (session.TextPending()) session.TextQuietPeriodElapsed();
     }
 };
 
@@ -68,10 +47,10 @@ struct NetPeer : ScriptedShell {
 struct NetPair {
     NetPeer a, b;
     explicit NetPair(const std::string& handleB = "B") {
-        a.game.ListenDialogOk("A", "5000");
-        b.game.ConnectDialogOk(handleB, "127.0.0.1", "5000");
-        a.game.ConnectionRequested(1);
-        b.game.Connected();
+        a.session.ListenDialogOk("A", "5000");
+        b.session.ConnectDialogOk(handleB, "127.0.0.1", "5000");
+        a.session.ConnectionRequested(1);
+        b.session.Connected();
         Pump();
     }
     // Each write reaches the peer as one read, until both sides are quiet.
@@ -86,7 +65,7 @@ struct NetPair {
     // `a` offers, `b` answers; the game starts on Yes.
     void Offer(bool aTakesSente, bool answer = true) {
         b.answers.push_back(answer);
-        a.game.OfferGame(aTakesSente);
+        a.session.OfferGame(aTakesSente);
         Pump();
     }
     void Clear() {

@@ -30,10 +30,10 @@ struct WaitingGote : NetPair {
 
 TEST(NetFraming, ACodeAndItsTextInTwoReads) {
     WaitingGote n;
-    n.b.game.BytesArrived(Bytes({0xB0, 0x04}));
-    n.b.game.BytesArrived(Bytes({'A', '>', '>', 'h', 'i'}));
+    n.b.session.BytesArrived(Bytes({0xB0, 0x04}));
+    n.b.session.BytesArrived(Bytes({'A', '>', '>', 'h', 'i'}));
     EXPECT_EQ(n.b.game.ui.Text100, "");
-    n.b.game.TextQuietPeriodElapsed();
+    n.b.session.TextQuietPeriodElapsed();
     EXPECT_EQ(n.b.game.ui.Text100, "A>>hi\n");
 }
 
@@ -58,8 +58,8 @@ TEST(NetFraming, ACharacterSplitAcrossReadsArrivesWhole) {
     WaitingGote n;
     WireBytes line = Encode(CodeMsg{MessageCode::ChatLine, "A>>将棋"});
     std::size_t cut = line.size() - 1;  // between the lead and trail byte of 棋
-    n.b.game.BytesArrived(std::span(line).first(cut));
-    n.b.game.TextQuietPeriodElapsed();  // a quiet period cannot end the text mid-character
+    n.b.session.BytesArrived(std::span(line).first(cut));
+    n.b.session.TextQuietPeriodElapsed();  // a quiet period cannot end the text mid-character
     EXPECT_EQ(n.b.game.ui.Text100, "");
     n.b.Read(WireBytes(line.begin() + cut, line.end()));
     EXPECT_EQ(n.b.game.ui.Text100, "A>>将棋\n");
@@ -98,7 +98,7 @@ TEST(NetReceivedMove, AMoveOutsideThePeersTurnIsIgnored) {
     EXPECT_EQ(n.b.game.Image1, start);
     EXPECT_EQ(n.b.game.Turn, 0);
     n.Clear();
-    n.b.game.OfferGame(true);  // an offer is pending on b
+    n.b.session.OfferGame(true);  // an offer is pending on b
     n.b.Read(Encode(MoveMsg{45, 36}));
     EXPECT_EQ(n.b.game.Image1, SetupTemplate());
 }
@@ -152,7 +152,7 @@ TEST(NetReceivedMove, TheCheckNoticeIsGivenToTheReceiver) {
 TEST(NetReceivedMove, AClosePendingDuringTheMoveComesAfterIt) {
     WaitingGote n;
     n.Put(58, Rat, "1");
-    n.b.whileModal = [&] { n.b.game.ClosedByPeer(); };
+    n.b.whileModal = [&] { n.b.session.ClosedByPeer(); };
     n.b.Read(Encode(MoveMsg{22, 12}));
     EXPECT_EQ(n.b.game.Image1[68].Kind, Rat);
     EXPECT_EQ(n.b.game.ui.Label7, "切断されました");

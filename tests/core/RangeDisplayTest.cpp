@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedShell.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

@@ -41,10 +41,10 @@ TEST_F(ResignTest, NoLeavesGameClocksAndCommandAsTheyWere) {
     EXPECT_TRUE(after.ui.Timer2);
     EXPECT_FALSE(after.ui.Timer1);
     EXPECT_EQ(after.ui.Label3, "00:01:15");
-    EXPECT_EQ(after.Timer2Seconds, before.Timer2Seconds);
-    EXPECT_EQ(after.Timer2Display, before.Timer2Display);
-    EXPECT_EQ(after.ClockMinutes, 1);
-    EXPECT_TRUE(g.shell.sent.empty());
+    EXPECT_EQ(after.clocks.Timer2Seconds, before.clocks.Timer2Seconds);
+    EXPECT_EQ(after.clocks.Timer2Display, before.clocks.Timer2Display);
+    EXPECT_EQ(after.clocks.ClockMinutes, 1);
+    EXPECT_TRUE(g.connection.sent.empty());
 }
 
 TEST_F(ResignTest, SenteToMoveLosesAndTheBottomClockStopsAtZero) {
@@ -56,10 +56,10 @@ TEST_F(ResignTest, SenteToMoveLosesAndTheBottomClockStopsAtZero) {
     EXPECT_FALSE(game.ui.Timer1);
     EXPECT_FALSE(game.ui.Timer2);
     EXPECT_EQ(game.ui.Label1, "00:00:00");
-    EXPECT_EQ(game.Timer1Seconds, 0);
-    EXPECT_EQ(game.Timer1Display, 0);
-    EXPECT_EQ(game.ClockMinutes, 0);
-    EXPECT_TRUE(g.shell.sent.empty());
+    EXPECT_EQ(game.clocks.Timer1Seconds, 0);
+    EXPECT_EQ(game.clocks.Timer1Display, 0);
+    EXPECT_EQ(game.clocks.ClockMinutes, 0);
+    EXPECT_TRUE(g.connection.sent.empty());
 }
 
 TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
@@ -72,9 +72,9 @@ TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
     EXPECT_FALSE(game.ui.Timer2);
     EXPECT_FALSE(game.ui.Timer1);
     EXPECT_EQ(game.ui.Label3, "00:00:00");
-    EXPECT_EQ(game.Timer2Seconds, 0);
-    EXPECT_EQ(game.Timer2Display, 0);
-    EXPECT_EQ(game.ClockMinutes, 0);
+    EXPECT_EQ(game.clocks.Timer2Seconds, 0);
+    EXPECT_EQ(game.clocks.Timer2Display, 0);
+    EXPECT_EQ(game.clocks.ClockMinutes, 0);
     EXPECT_EQ(game.Turn, 1);
 }
 
@@ -85,17 +85,17 @@ TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
     for (bool peerToMove : {false, true}) {
         LocalGame n;
         n.game.NetworkGame = 1;
-        n.game.ui.Picture1 = !peerToMove;
+        n.game.SetBoardOpen(!peerToMove);
         n.game.ui.Timer1 = !peerToMove;
         n.game.ui.Timer2 = peerToMove;
         n.game.Turn = peerToMove ? 1 : 0;
         for (int i = 0; i < 20; ++i) peerToMove ? n.game.Timer2_Timer() : n.game.Timer1_Timer();
         n.game.touryou_Click();
-        EXPECT_EQ(n.shell.sent, kResignSent) << peerToMove;
+        EXPECT_EQ(n.connection.sent, kResignSent) << peerToMove;
         EXPECT_EQ(n.shell.messages, std::vector<std::string>{"貴方の負けです"}) << peerToMove;
         EXPECT_EQ(n.game.ui.Label1, "00:00:00");
-        EXPECT_EQ(n.game.Timer1Seconds, 0);
-        EXPECT_EQ(n.game.ClockMinutes, 0);
+        EXPECT_EQ(n.game.clocks.Timer1Seconds, 0);
+        EXPECT_EQ(n.game.clocks.ClockMinutes, 0);
         EXPECT_FALSE(n.game.ui.Timer1);
         EXPECT_FALSE(n.game.ui.Timer2) << "a clock kept running after the game ended";
         EXPECT_FALSE(n.game.ui.Picture1);
@@ -106,7 +106,7 @@ TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
 
 TEST_F(ResignTest, ALostConnectionStillEndsTheGameLocally) {
     g.game.NetworkGame = 1;
-    g.shell.sendSucceeds = false;
+    g.connection.sendSucceeds = false;
     EXPECT_EQ(Resign(true), std::vector<std::string>{"貴方の負けです"});
     EXPECT_FALSE(g.game.ui.Picture1);
     EXPECT_FALSE(g.game.ui.touryou);

@@ -1,23 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "game/Game.h"
-#include "game/PieceKind.h"
+#include "net/NetSession.h"
+#include "protocol/WireBytes.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
 
-// The window's effects, recorded: what was shown, played and sent, and how drags went.
+// The window's effects, recorded: what was shown and played, and how drags went.
 // Questions are answered from `answers` (Yes when it runs dry).
 struct ScriptedShell : Shell {
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
     std::vector<int> sounds;
-    std::vector<std::vector<std::uint8_t>> sent;
-    bool sendSucceeds = true;
     int dragsBegun = 0, dragsEnded = 0, repaints = 0;
     DragArea lastArea = DragArea::Board;
     int lastDragIcon = 0;
@@ -31,10 +34,6 @@ struct ScriptedShell : Shell {
         return a;
     }
     void PlaySound(int id) override { sounds.push_back(id); }
-    bool Send(const std::vector<std::uint8_t>& bytes) override {
-        if (sendSucceeds) sent.push_back(bytes);
-        return sendSucceeds;
-    }
     void BeginDrag(DragArea area, int icon) override {
         ++dragsBegun;
         lastArea = area;
@@ -44,12 +43,38 @@ struct ScriptedShell : Shell {
     void RepaintNow() override { ++repaints; }
 };
 
-// A started game at one computer with its shell.
+// The socket operations the session asked for, in order, e.g. "close", "connect
+// 10.0.0.2:5000", and the messages it sent: all of them, and those the peer has not read yet.
+struct RecordedConnection : Connection {
+    std::vector<std::string> calls;
+    std::optional<ConnectionError> listenError;
+    std::vector<WireBytes> sent, unread;
+    bool sendSucceeds = true;
+
+    void Close() override { calls.push_back("close"); }
+    void Connect(const std::string& host, int port) override {
+        calls.push_back("connect " + host + ":" + std::to_string(port));
+    }
+    std::optional<ConnectionError> Listen(int port) override {
+        calls.push_back("listen " + std::to_string(port));
+        return listenError;
+    }
+    void Accept(int id) override { calls.push_back("accept " + std::to_string(id)); }
+    bool Send(std::span<const std::uint8_t> bytes) override {
+        if (!sendSucceeds) return false;
+        sent.emplace_back(bytes.begin(), bytes.end());
+        unread.emplace_back(bytes.begin(), bytes.end());
+        return true;
+    }
+};
+
+// A started game at one computer with its shell, and the network session every window has.
 struct LocalGame {
     ScriptedShell shell;
-    Game game{shell};
+    Game game{shell, "127.0.0.1"};
+    RecordedConnection connection;
+    NetSession session{game, connection};
     LocalGame() {
-        game.Form_Load("127.0.0.1");
         game.sutato_Click();
         shell.messages.clear();
     }

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "net/MessageDecoder.h"
-#include "net/MessageEncoder.h"
+#include "protocol/MessageDecoder.h"
+#include "protocol/MessageEncoder.h"
 
 using namespace torvane;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "net/MessageEncoder.h"
+#include "protocol/MessageEncoder.h"
 
 using namespace torvane;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "net/TextCodec.h"
+#include "protocol/TextCodec.h"
 
 using namespace torvane;
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "net/MessageDecoder.h"
-#include "net/TextCodec.h"
+#include "protocol/MessageDecoder.h"
+#include "protocol/TextCodec.h"
 
 using namespace torvane;
 

@@ -7,7 +7,7 @@
 #include "UiHelpers.h"
 #include "WindowPictures.h"
 #include "app/dialogs/PictureDialog.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

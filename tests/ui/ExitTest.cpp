@@ -2,7 +2,7 @@
 #include <QEventLoop>
 
 #include "UiHelpers.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

@@ -6,7 +6,7 @@
 #include "ModalDialog.h"
 #include "UiHelpers.h"
 #include "app/dialogs/Form3.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

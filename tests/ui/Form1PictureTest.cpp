@@ -2,7 +2,7 @@
 
 #include "UiHelpers.h"
 #include "WindowPictures.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

@@ -4,7 +4,7 @@
 #include "app/dialogs/Form4.h"
 #include "app/dialogs/Form5.h"
 #include "app/dialogs/Form7.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

@@ -4,7 +4,7 @@
 
 #include "UiHelpers.h"
 #include "X11Mouse.h"
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 

@@ -1,6 +1,7 @@
-#include "game/Cell.h"
-#include "game/PieceKind.h"
+#include "images/SetupTemplate.h"
+
 #include "images/PieceImageTable.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "net/TextCodec.h"
+#include "protocol/TextCodec.h"
 
 #include <iconv.h>
 

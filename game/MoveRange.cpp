@@ -5,7 +5,7 @@
 namespace torvane {
 
 void Game::BoardPickUp(int cell, MouseButton button) {
-    if (!ui.Picture1) return;  // a disabled board passes no presses to its cells
+    if (!boardOpen_) return;  // a locked board passes no presses to its cells
     if (button == MouseButton::Right) return;
     if (cell < 0 || cell >= kCellCount) return;
     const Cell& piece = Image1[cell];

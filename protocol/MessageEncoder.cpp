@@ -1,6 +1,6 @@
-#include "net/MessageEncoder.h"
+#include "protocol/MessageEncoder.h"
 
-#include "net/TextCodec.h"
+#include "protocol/TextCodec.h"
 
 namespace torvane {
 namespace {

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "net/Message.h"
-#include "net/WireBytes.h"
+#include "protocol/Message.h"
+#include "protocol/WireBytes.h"
 
 namespace torvane {
 

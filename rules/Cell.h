@@ -33,9 +33,6 @@ inline constexpr int kHandSlots = 18;
 using BoardCells = std::array<Cell, kCellCount>;
 using HandCells = std::array<Cell, kHandSlots>;
 
-// `SetupTemplate`: the start position; element i is the first content of board cell i.
-const BoardCells& SetupTemplate();
-
 inline int RowOf(int cell) {
     return cell / 9;
 }

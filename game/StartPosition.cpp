@@ -2,12 +2,9 @@
 
 namespace torvane {
 
-// Both markers neutral (the caller turns one green), both clocks at zero, Sente to move, the
-// start position on the board and both hands empty.
-void Game::NetworkSetup() {
-    ui.Label2Back = ui.Label6Back;
-    ui.Label4Back = ui.Label6Back;
-    Timer1Seconds = Timer1Display = Timer2Seconds = Timer2Display = ClockMinutes = 0;
+// Both clocks at zero, Sente to move, the start position on the board and both hands empty.
+void Game::LayOutStartPosition() {
+    clocks.ZeroBoth();
     Turn = 0;
     ui.Label1 = kZeroClock;
     ui.Label3 = kZeroClock;
@@ -17,11 +14,26 @@ void Game::NetworkSetup() {
     for (Cell& slot : Image5) Clear(slot);
 }
 
+// A network game begins with both markers neutral (the caller turns one green).
+void Game::NetworkSetup() {
+    ui.Label2Back = ui.Label6Back;
+    ui.Label4Back = ui.Label6Back;
+    LayOutStartPosition();
+}
+
 // The Gote player sees his own pieces at the bottom: the start position is point-symmetric in
 // kinds and pictures, so turning the owner tags by half a turn is enough.
 void Game::MirrorTags() {
     const BoardCells& setup = SetupTemplate();
     for (int i = 0; i < kCellCount; ++i) Image1[i].Tag = setup[kCellCount - 1 - i].Tag;
+}
+
+// From here on the socket carries the game: the use of captured pieces is switched off, as the
+// settings dialog would do, since the peer has no way to receive a drop from a hand.
+void Game::EnterNetworkMode() {
+    NetworkGame = 1;
+    CapturedPiecesOff = 1;
+    ui.Picture2 = ui.Picture3 = false;
 }
 
 }  // namespace torvane

@@ -1,4 +1,4 @@
-#include "game/PieceKind.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
 

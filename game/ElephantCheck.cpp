@@ -1,6 +1,6 @@
 #include "game/Game.h"
-#include "game/PieceKind.h"
 #include "rules/MovementRules.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
 

@@ -1,6 +1,6 @@
 #include "game/Game.h"
-#include "game/PieceKind.h"
 #include "images/PieceImageTable.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
 
@@ -23,29 +23,34 @@ void Game::FindFreeHandSlot(Hand hand) {
     }
 }
 
-// The taken piece goes into the hand on the capturer's side of the screen, in that hand's ink,
-// with the capturer's tag. Which side captured is read from `Turn` and `LocalIsGote`, which the
-// callers set around this call. Called before the moving piece is copied onto `ToCell`.
-void Game::CaptureToHand() {
+// The hand on a side's side of the screen: the bottom hand is the local player's in a network
+// game (Gote's when the board is turned for Gote), Sente's at one computer.
+Hand Game::HandOf(Side side) const {
+    Side bottom = LocalIsGote == 1 ? Side::Gote : Side::Sente;
+    return side == bottom ? Hand::Image4 : Hand::Image5;
+}
+
+// The taken piece goes into the capturer's hand, in that hand's ink, with the capturer's tag.
+// Called before the moving piece is copied onto `ToCell`.
+void Game::CaptureToHand(Side capturer) {
     if (NoCapture == 1) {
         NoCapture = 0;
         return;
     }
-    bool topHand = Turn == 0;  // the row of the capture table
-    const std::string& capturedTag = (LocalIsGote == 1) == topHand ? GoteTag : SenteTag;
-    Hand hand = topHand ? Hand::Image5 : Hand::Image4;
+    Hand hand = HandOf(capturer);
+    bool topHand = hand == Hand::Image5;
     ImageInk ink = topHand ? ImageInk::Red : ImageInk::Black;
 
     FindFreeHandSlot(hand);
     Cell& slot = (topHand ? Image5 : Image4)[topHand ? NextFreeSlot5 : NextFreeSlot4];
     const Cell& captured = Image1[ToCell];
-    if (captured.Tag != capturedTag || !IsPieceKind(captured.Kind)) return;
+    if (captured.Tag != TagOf(Opponent(capturer)) || !IsPieceKind(captured.Kind)) return;
     // A full hand has no slot to spare: the taken piece leaves the game instead of
     // overwriting a piece that is already in the hand.
     if (!IsEmptySlot(slot)) return;
 
     slot.Kind = captured.Kind;
-    slot.Tag = Image1[FromCell].Tag;
+    slot.Tag = TagOf(capturer);
     slot.Picture = PieceImageId(captured.Kind, ink, ImageVariant::Normal);
     slot.DragIcon = PieceImageId(captured.Kind, ink, ImageVariant::Held);
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "net/MessageCode.h"
+#include "protocol/MessageCode.h"
 
 namespace torvane {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/WireBytes.h"
+#include "protocol/WireBytes.h"
 
 namespace torvane {
 

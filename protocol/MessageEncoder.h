@@ -1,7 +1,7 @@
 #pragma once
 
-#include "net/Message.h"
-#include "net/WireBytes.h"
+#include "protocol/Message.h"
+#include "protocol/WireBytes.h"
 
 namespace torvane {
 

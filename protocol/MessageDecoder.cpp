@@ -1,6 +1,6 @@
-#include "net/MessageDecoder.h"
+#include "protocol/MessageDecoder.h"
 
-#include "net/TextCodec.h"
+#include "protocol/TextCodec.h"
 
 namespace torvane {
 

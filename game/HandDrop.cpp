@@ -2,12 +2,10 @@
 
 namespace torvane {
 
-// A hand piece of the side to move can be put on any empty cell as a move. Only the enabled
-// hand boxes pass presses on (the settings switch the use of captured pieces through them),
-// and nothing moves while the board is locked.
+// A hand piece of the side to move can be put on any empty cell as a move, while the settings
+// allow the use of captured pieces (the hand boxes are enabled just then) and the board is open.
 void Game::HandPickUp(Hand hand, int slot, MouseButton button) {
-    bool boxEnabled = hand == Hand::Image4 ? ui.Picture3 : ui.Picture2;
-    if (!boxEnabled || !ui.Picture1) return;
+    if (CapturedPiecesOff == 1 || !boardOpen_) return;
     if (button == MouseButton::Right) return;
     if (slot < 0 || slot >= kHandSlots) return;
     const Cell& piece = (hand == Hand::Image4 ? Image4 : Image5)[slot];

@@ -1,0 +1,78 @@
+#include "game/Game.h"
+#include "rules/MovementRules.h"
+
+namespace torvane {
+
+// The peer's step `from` → `to`, already turned into the local view and judged possible. The
+// taken piece goes into the peer's hand, the top one, whichever side the peer plays.
+void Game::ApplyPeerMove(int from, int to) {
+    FromCell = from;
+    ToCell = to;
+    ui.Label8Fore = kGreen;
+    ui.Label8 = "あなたの番です";
+    ui.touryou = true;
+    HandDrag = 0;      // a received move is always from board to board
+    LocalNetMove = 0;  // the local player is told of a threat the peer's move makes
+    if (Image1[ToCell].Tag == EmptyTag) {
+        NoCapture = 1;
+        ApplyMove();
+        PassTurnToLocal();
+    } else {
+        PassTurnToLocal();
+        ApplyMove();
+    }
+    Turn = LocalIsGote;
+    PeerMoveScan();
+}
+
+// A network game is running, the local board is locked and the turn is the peer's, and
+// neither side has lost yet (a local move that decided the game leaves the turn with the peer).
+bool Game::PeerMayMove() const {
+    return NetworkGame == 1 && NetworkGameRunning == 1 && !boardOpen_ && Turn != LocalIsGote &&
+           BothSidesComplete();
+}
+
+// One of the peer's pieces steps to a neighbouring cell that is empty or holds a local piece
+// it may take.
+bool Game::IsPeerStep(int from, int to) const {
+    const std::string& peer = LocalIsGote == 1 ? SenteTag : GoteTag;
+    const std::string& local = LocalIsGote == 1 ? GoteTag : SenteTag;
+    const Cell& source = Image1[from];
+    const Cell& target = Image1[to];
+    if (source.Tag != peer || !IsStepNeighbour(from, to)) return false;
+    if (target.Tag == EmptyTag) return true;
+    return target.Tag == local &&
+           JudgeCapture(source, target, peer, local) == CaptureOutcome::Capture;
+}
+
+// The local marker turns green, the peer's takes the neutral colour, the peer's clock reads
+// zero and the local clock runs from zero.
+void Game::PassTurnToLocal() {
+    PassTurnToLabel2();
+    RunTimer1();
+    LocalIsGote == 1 ? ZeroClock1Counters() : ZeroClock2Counters();
+}
+
+// The end-of-game scan after the peer's move. The local player may move on, or has lost; the
+// winner's side gets `kopyuuta` from its own scan, the loser's does not.
+void Game::PeerMoveScan() {
+    bool goteComplete = HasElephantAndRat(Image1, GoteTag);
+    if (BothSidesComplete()) {
+        SetBoardOpen(true);
+        return;
+    }
+    NetworkGameRunning = 0;
+    ui.Timer2 = ui.Timer1 = false;
+    ui.touryou = false;
+    shell_.ShowMessage("あなたの負けです");
+    if (goteComplete) {
+        ui.Label1 = kZeroClock;
+        clocks.ZeroBottom();
+    } else {
+        ui.Label3 = kZeroClock;
+        clocks.ZeroTop();
+    }
+    SetBoardOpen(false);
+}
+
+}  // namespace torvane

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "rules/Cell.h"
+
+namespace torvane {
+
+// `SetupTemplate`: the start position with its pictures; element i is the first content of
+// board cell i.
+const BoardCells& SetupTemplate();
+
+}  // namespace torvane

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "game/Game.h"
+#include "net/Connection.h"
+#include "protocol/MessageDecoder.h"
+
+namespace torvane {
+
+// The network side of the program: the connect and listen dialogs' commands, the socket's
+// events, the greeting, the offer of a game and its answer, chat, and the receipt of the
+// peer's moves, resignation and loss on time. It drives the game it is given and tells the
+// peer of the local player's moves through the connection.
+class NetSession : public PeerLink {
+public:
+    NetSession(Game& game, Connection& connection);
+    ~NetSession() override;
+    NetSession(const NetSession&) = delete;
+    NetSession& operator=(const NetSession&) = delete;
+
+    // OK of the connect dialog ("接続する"); true when a connection is being made.
+    bool ConnectDialogOk(const std::string& handle, const std::string& address,
+                         const std::string& port);
+    // OK of the listen dialog ("接続を待つ"); true when listening, and the dialog closes.
+    bool ListenDialogOk(const std::string& handle, const std::string& port);
+    // "切断する(&D)".
+    void setudann_Click();
+    // The socket's events. A close or error that comes while a received message is being
+    // handled (a box of its handler is open) takes effect once that handler is done.
+    void Connected();
+    void ConnectionRequested(int requestId);
+    void ClosedByPeer();
+    void SocketError(const std::string& description);
+    // Bytes from the peer, in whatever pieces they come. A text message ends only after a
+    // quiet period: while `TextPending()`, the window calls `TextQuietPeriodElapsed()` once no
+    // bytes have come for about 60 ms.
+    void BytesArrived(std::span<const std::uint8_t> bytes);
+    bool TextPending() const { return decoder_.hasPendingText(); }
+    void TextQuietPeriodElapsed();
+
+    // OK of the side dialog: offers a game in which the local player is Sente or Gote.
+    void OfferGame(bool sente);
+    // Enter in the chat input box, with the typed line.
+    void SendChat(const std::string& typed);
+    void ReceiveChat(const std::string& line);
+
+    // What the game tells the peer.
+    void SendMove(int fromCell, int toCell) override;
+    void SendResign() override;
+    void SendTimeLoss() override;
+
+private:
+    bool Send(const CodeMsg& message);
+    void ConnectionSetupFailed(const ConnectionError& error, const std::string& port);
+    void ResetConnectionState();
+    void DeliverInbox();
+    bool DeferWhileReceiving(std::function<void()> endOfConnection);
+    void Receive(const Message& message);
+    void Receive(const CodeMsg& message);
+    void ReceiveHello(const std::string& handle);
+    void AnswerOffer(const CodeMsg& offer);
+    void AcceptAsGote(const std::string& peerHandle);
+    void AcceptAsSente(const std::string& peerHandle);
+    void ReceiveAcceptGote(const std::string& peerHandle);
+    void ReceiveAcceptSente(const std::string& peerHandle);
+    void ReceiveRefuse();
+    void ReceiveTimeLoss();
+    void ReceiveResign();
+    void ReceiveMove(const MoveMsg& move);
+    void AppendToChatLog(const std::string& line);
+
+    Game& game_;
+    Controls& ui;  // the window's model, which the session's routines set as the game's do
+    Shell& shell_;
+    Connection& connection_;
+    MessageDecoder decoder_;
+    std::deque<Message> inbox_;                // received messages waiting for their handler
+    bool receiving_ = false;                   // a handler is running (perhaps inside a modal box)
+    std::function<void()> endOfConnection_;    // a close or error that came meanwhile
+    std::optional<MessageCode> pendingOffer_;  // the offer sent and not yet answered
+};
+
+}  // namespace torvane
