@@ -8,12 +8,13 @@ namespace torvane {
 PeakLimiter::PeakLimiter(double sampleRate)
     : release_(float(std::exp(-1 / (kReleaseSeconds * sampleRate)))) {}
 
-// Above the threshold the envelope maps onto a tanh curve that leaves it with slope 1 and
-// approaches the ceiling.
+// Above the threshold the envelope maps onto a hyperbola that leaves it with slope 1 and
+// approaches the ceiling only slowly, so that even far louder peaks keep some of their shape.
 float PeakLimiter::gain() const {
     if (envelope_ <= kThreshold) return 1;
     constexpr float kRoom = kCeiling - kThreshold;
-    return (kThreshold + kRoom * std::tanh((envelope_ - kThreshold) / kRoom)) / envelope_;
+    const float over = envelope_ - kThreshold;
+    return (kThreshold + kRoom * over / (kRoom + over)) / envelope_;
 }
 
 void PeakLimiter::process(float* samples, int frames) {

@@ -6,7 +6,8 @@ namespace torvane {
 // A peak envelope follows the louder channel: it jumps up to each new peak at once and falls
 // back slowly. Below the threshold the samples pass untouched; above it, a soft knee bends the
 // envelope towards the ceiling, which it never reaches, so waves are squeezed rather than cut
-// flat, and the gain comes back smoothly as the envelope falls.
+// flat, and the gain comes back smoothly as the envelope falls. Both channels get the same
+// gain, which keeps the stereo image.
 class PeakLimiter {
 public:
     static constexpr float kThreshold = 0.5f;  // -6 dBFS
