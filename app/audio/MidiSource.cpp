@@ -3,6 +3,8 @@
 #include "app/audio/MidiFile.h"
 #include "app/audio/RmiFile.h"
 
+#include <cmath>
+
 namespace torvane {
 
 std::unique_ptr<MidiSource> MidiSource::Create(QByteArrayView bytes, MidiSynth& synth) {
@@ -34,13 +36,18 @@ void MidiSource::deletePlayer() {
 
 int MidiSource::render(qint16* out, int frames) {
     if (!player_ || fluid_player_get_status(player_) == FLUID_PLAYER_DONE) return 0;
-    fluid_synth_write_s16(synth_.synth(), frames, out, 0, 2, out, 1, 2);
+    mix_.resize(2 * size_t(frames));
+    fluid_synth_write_float(synth_.synth(), frames, mix_.data(), 0, 2, mix_.data(), 1, 2);
+    limiter_.process(mix_.data(), frames);
+    // The limiter keeps every sample under full scale, so none can overflow.
+    for (size_t i = 0; i < mix_.size(); ++i) out[i] = qint16(std::lrint(mix_[i] * 32767));
     return frames;
 }
 
 // A fresh player starts at the beginning with no notes left sounding.
 void MidiSource::rewind() {
     deletePlayer();
+    limiter_.reset();
     startPlayer();
 }
 

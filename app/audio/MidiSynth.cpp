@@ -18,6 +18,7 @@ void SilenceFluidSynthLog() {
 MidiSynth::MidiSynth() : settings_(new_fluid_settings()) {
     SilenceFluidSynthLog();
     fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
+    fluid_settings_setnum(settings_, "synth.gain", kGain);
     // Only the thread that owns the player touches the synth, so it needs no locking.
     fluid_settings_setint(settings_, "synth.threadsafe-api", 0);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");

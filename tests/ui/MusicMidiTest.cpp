@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -14,7 +15,7 @@ using namespace torvane::testmusic;
 namespace {
 
 constexpr int kRate = int(MidiSynth::kSampleRate);
-constexpr int kAudible = 200;  // a piano note at velocity 100 peaks near 840
+constexpr int kAudible = 2000;  // a piano note at velocity 100 peaks near 8400
 
 // Renders up to `frames` frames in blocks of 1024 and returns those the source gave.
 std::vector<qint16> Render(AudioSource& source, int frames) {
@@ -91,4 +92,58 @@ TEST(MusicMidiTest, TracksThatCannotBeParsedEndThePieceAtOnce) {
     const std::unique_ptr<MidiSource> source = MidiSource::Create(broken, synth);
     ASSERT_TRUE(source);
     EXPECT_LT(Render(*source, 10 * kRate).size(), size_t(2 * kRate));
+}
+
+namespace {
+
+double Dbfs(double level) {
+    return 20 * std::log10(level / 32768);
+}
+
+double RmsDbfs(const std::vector<qint16>& samples) {
+    double sum = 0;
+    for (qint16 s : samples) sum += double(s) * s;
+    return Dbfs(std::sqrt(sum / double(samples.size())));
+}
+
+// The longest run of equal consecutive samples of one channel above half of full scale: the
+// flat tops that clipping cuts into waves. Music has at most two or three near a bass peak.
+int LongestFlatTop(const std::vector<qint16>& samples) {
+    int longest = 0;
+    for (size_t channel = 0; channel < 2; ++channel)
+        for (size_t i = channel + 2, run = 1; i < samples.size(); i += 2) {
+            const bool flat = samples[i] == samples[i - 2] && std::abs(int(samples[i])) > 16384;
+            run = flat ? run + 1 : 1;
+            longest = std::max(longest, int(run));
+        }
+    return longest;
+}
+
+}  // namespace
+
+// Music players expect background music near the level of mastered recordings, about -18 dBFS
+// RMS; a plain piano melody at mezzo-forte should sit close to that, not 20 dB below.
+TEST(MusicMidiTest, PianoMelodyPlaysAtTheLevelOfRecordedMusic) {
+    MidiSynth synth;
+    const std::unique_ptr<MidiSource> source = MidiSource::Create(Midi(16, 250), synth);
+    ASSERT_TRUE(source);
+    const std::vector<qint16> melody = Render(*source, 4 * kRate);
+    ASSERT_EQ(melody.size(), size_t(2 * 4 * kRate));
+    const double rms = RmsDbfs(melody);
+    EXPECT_GT(rms, -26.0);
+    EXPECT_LT(rms, -12.0);
+    EXPECT_LT(Dbfs(Loudest(melody)), -1.0);
+}
+
+// Sixty-four fortissimo voices with full reverb and chorus are brought under full scale by the
+// limiter instead of clipping, and still play loud.
+TEST(MusicMidiTest, FullOrchestraNeverReachesFullScale) {
+    MidiSynth synth;
+    const std::unique_ptr<MidiSource> source = MidiSource::Create(DenseMidi(8, 500), synth);
+    ASSERT_TRUE(source);
+    const std::vector<qint16> piece = Render(*source, 10 * kRate);
+    EXPECT_GT(piece.size(), size_t(2 * 4 * kRate));
+    EXPECT_LT(Loudest(piece), 32767);
+    EXPECT_LT(LongestFlatTop(piece), 4);
+    EXPECT_GT(Dbfs(Loudest(piece)), -3.0);  // loud enough that the limiter had work to do
 }

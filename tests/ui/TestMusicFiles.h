@@ -1,7 +1,8 @@
 #pragma once
 
 // Small music files built in memory for the tests and benchmarks of the music and sound
-// players: PCM WAV, a one-track Standard MIDI File, and MIDI wrapped as RMI.
+// players: PCM WAV, one-track Standard MIDI Files (a piano melody, a full orchestra), and MIDI
+// wrapped as RMI.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -70,23 +71,61 @@ inline QByteArray VariableLength(quint32 value) {
     return bytes;
 }
 
-// Format 0, one track, one tick per millisecond: `notes` piano notes of `noteMs` each, one
-// after the other, rising from middle C; each is a chord of `voices` keys a third apart.
-inline QByteArray Midi(int notes, int noteMs, int voices = 1) {
-    QByteArray track = QByteArray::fromHex(
-        "00ff510307a120"  // 500000 us per quarter note
-        "00c000");        // piano
-    for (int note = 0; note < notes; ++note) {
-        const auto key = [note](int voice) { return char(60 + note % 24 + 4 * voice); };
-        for (int voice = 0; voice < voices; ++voice)
-            track += QByteArray::fromHex("0090") + key(voice) + char(100);
-        for (int voice = 0; voice < voices; ++voice)
-            track += VariableLength(voice == 0 ? quint32(noteMs) : 0) + char(0x80) + key(voice) +
-                     char(0);
-    }
-    track += QByteArray::fromHex("00ff2f00");
+// A format-0 Standard MIDI File around one track, one tick per millisecond at the tempo the
+// track sets first.
+inline QByteArray MidiFile(QByteArrayView track) {
     return "MThd" + BigEndian(quint32(6)) + BigEndian(quint16(0)) + BigEndian(quint16(1)) +
-           BigEndian(quint16(500)) + "MTrk" + BigEndian(quint32(track.size())) + track;
+           BigEndian(quint16(500)) + "MTrk" + BigEndian(quint32(track.size())) +
+           track.toByteArray();
+}
+
+inline const QByteArray kHalfSecondQuarterNote = QByteArray::fromHex("00ff510307a120");
+inline const QByteArray kEndOfTrack = QByteArray::fromHex("00ff2f00");
+
+// A note-on or note-off event on `channel`, `delta` ticks after the one before it.
+inline QByteArray NoteEvent(quint32 delta, bool on, int channel, int key, int velocity) {
+    return VariableLength(delta) + char((on ? 0x90 : 0x80) | channel) + char(key) + char(velocity);
+}
+
+// `notes` piano notes of `noteMs` each, one after the other, rising from middle C; each is a
+// chord of `voices` keys a third apart.
+inline QByteArray Midi(int notes, int noteMs, int voices = 1) {
+    QByteArray track = kHalfSecondQuarterNote + QByteArray::fromHex("00c000");  // piano
+    for (int note = 0; note < notes; ++note) {
+        const auto key = [note](int voice) { return 60 + note % 24 + 4 * voice; };
+        for (int voice = 0; voice < voices; ++voice)
+            track += NoteEvent(0, true, 0, key(voice), 100);
+        for (int voice = 0; voice < voices; ++voice)
+            track += NoteEvent(voice == 0 ? quint32(noteMs) : 0, false, 0, key(voice), 0);
+    }
+    return MidiFile(track + kEndOfTrack);
+}
+
+// A full orchestra at its loudest: all sixteen channels (the tenth is percussion) at full
+// volume, expression, reverb and chorus, each playing `chords` four-key chords of `chordMs`
+// at velocity 127, 64 voices at once.
+inline QByteArray DenseMidi(int chords, int chordMs) {
+    constexpr int kPrograms[16] = {48, 49, 56, 57, 60, 61, 68, 71, 73, 0, 19, 24, 32, 40, 42, 52};
+    constexpr int kChord[4] = {0, 4, 7, 12};
+    QByteArray track = kHalfSecondQuarterNote;
+    for (int channel = 0; channel < 16; ++channel) {
+        track += QByteArray::fromHex("00") + char(0xc0 | channel) + char(kPrograms[channel]);
+        for (int controller : {7, 11, 91, 93})
+            track += QByteArray::fromHex("00") + char(0xb0 | channel) + char(controller) + '';
+    }
+    const auto key = [&](int chord, int channel, int voice) {
+        return 36 + 12 * (channel % 4) + chord % 5 + kChord[voice];
+    };
+    for (int chord = 0; chord < chords; ++chord) {
+        for (int channel = 0; channel < 16; ++channel)
+            for (int voice = 0; voice < 4; ++voice)
+                track += NoteEvent(0, true, channel, key(chord, channel, voice), 127);
+        for (int channel = 0; channel < 16; ++channel)
+            for (int voice = 0; voice < 4; ++voice)
+                track += NoteEvent(channel + voice == 0 ? quint32(chordMs) : 0, false, channel,
+                                   key(chord, channel, voice), 0);
+    }
+    return MidiFile(track + kEndOfTrack);
 }
 
 inline QByteArray Rmi(QByteArrayView midi) {
