@@ -1,5 +1,6 @@
 #include "engine/Usi.h"
 
+#include <climits>
 #include <istream>
 #include <ostream>
 #include <random>
@@ -125,7 +126,8 @@ void Usi::Go(const std::vector<std::string>& words) {
 
 void Usi::GoPerft(const std::vector<std::string>& words) {
     std::int64_t depth = 0;
-    if (words.size() != 2 || !ParseNumber(words[1], 1, kMaxPerftDepth, depth)) {
+    if (words.size() != 2 || !ParseNumber(words[1], INT64_MIN, INT64_MAX, depth) || depth < 1 ||
+        depth > kMaxPerftDepth) {
         Write("info string go perft needs a depth from 1 to " + std::to_string(kMaxPerftDepth));
         return;
     }

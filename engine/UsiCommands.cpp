@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <sstream>
 
 #include "engine/MoveGen.h"
@@ -92,9 +93,15 @@ GoLimits ParseGoCommand(const std::vector<std::string>& words, std::vector<std::
             continue;
         }
         std::int64_t value = 0;
-        if (i + 1 >= words.size() || !ParseNumber(words[i + 1], 0, kMaxMs, value)) {
+        if (i + 1 >= words.size() || !ParseNumber(words[i + 1], INT64_MIN, INT64_MAX, value)) {
             warnings.push_back("go: " + key + " needs a number");
+            i += i + 1 < words.size();
             continue;
+        }
+        if (value < 0 || value > kMaxMs) {
+            value = std::clamp<std::int64_t>(value, 0, kMaxMs);
+            warnings.push_back("go: " + key + " " + words[i + 1] + " is out of range, using " +
+                               std::to_string(value));
         }
         ++i;
         if (target)
