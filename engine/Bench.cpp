@@ -13,7 +13,7 @@ namespace torvane::engine {
 
 namespace {
 
-constexpr int kSearchDepth = 8;
+constexpr int kSearchDepth = 7;
 constexpr int kPerftDepth = 5;
 constexpr int kPositions = 8;
 

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "engine/Evaluation.h"
+#include "engine/Threat.h"
 
 namespace torvane::engine {
 
@@ -154,6 +155,9 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     if (ShouldStop()) return 0;
     if (ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
     bool pvNode = beta - alpha > 1;
+    // A threat to end the game is answered a ply deeper, as chess engines extend checks.
+    bool threatened = VitalPieceAttacked(pos_, pos_.SideToMove());
+    if (threatened && ply < 2 * rootDepth_) ++depth;
 
     Move hashMove = kNoMove;
     if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
@@ -165,7 +169,7 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
             return score;
     }
 
-    if (!pvNode && nullAllowed && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
+    if (!pvNode && nullAllowed && !threatened && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
         pos_.MakeNull();
         stack_.push_back(pos_.Hash());
         int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
@@ -190,7 +194,8 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
         if (i == 0) {
             score = ChildScore(m, depth - 1, alpha, beta, ply, true);
         } else {
-            int reduction = quiet && i >= 3 && depth >= 3 ? 1 + (i >= 10 && depth >= 6) : 0;
+            int reduction =
+                quiet && !threatened && i >= 3 && depth >= 3 ? 1 + (i >= 10 && depth >= 6) : 0;
             score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
             if (score > alpha && reduction > 0)
                 score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);

@@ -1,6 +1,5 @@
 #include "Elo.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -30,10 +29,10 @@ std::string EloSummary(const Tally& t) {
         (t.wins * std::pow(1 - p, 2) + t.draws * std::pow(0.5 - p, 2) + t.losses * std::pow(p, 2)) /
         n;
     double deviation = std::sqrt(variance / n);
-    double lo = std::clamp(p - 1.96 * deviation, 1e-6, 1 - 1e-6);
-    double hi = std::clamp(p + 1.96 * deviation, 1e-6, 1 - 1e-6);
+    // The 95 % interval of the score, carried through the slope of the Elo curve at `p`.
+    double margin = 1.96 * deviation * 400.0 / (std::log(10.0) * p * (1 - p));
     std::snprintf(text, sizeof text, "+%d =%d -%d  score %.1f %%  Elo %+.0f +/- %.0f", t.wins,
-                  t.draws, t.losses, 100 * p, EloOf(p), (EloOf(hi) - EloOf(lo)) / 2);
+                  t.draws, t.losses, 100 * p, EloOf(p), margin);
     return text;
 }
 
