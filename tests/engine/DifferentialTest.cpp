@@ -88,6 +88,14 @@ void ExpectSameRules(const Position& pos, bool drops) {
     }
 }
 
+TEST(DifferentialAgainstCoreRules, CaptureRuleForEveryPairOfKinds) {
+    for (int mover = 0; mover < kKindCount; ++mover)
+        for (int target = 0; target < kKindCount; ++target)
+            EXPECT_EQ(CanCapture(mover, target),
+                      torvane::CanCapture(kCoreKind[mover], kCoreKind[target]))
+                << mover << " takes " << target;
+}
+
 void RunGames(bool drops, int games, unsigned seed) {
     std::mt19937 random(seed);
     int decided = 0;
