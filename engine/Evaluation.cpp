@@ -25,6 +25,8 @@ struct SideTerms {
     int attackersOnElephant = 0;
     int attackersOnLastRat = 0;
     int elephantSq = -1;
+    std::array<int, 4> ratSq{};  // there are four Rats in a game
+    int rats = 0;
 };
 
 bool Vital(const Position& pos, Piece target) {
@@ -41,6 +43,7 @@ void ScanBoard(const Position& pos, std::array<SideTerms, 2>& terms) {
         int kind = KindOf(p);
         terms[c].material += kKindValue[kind];
         if (kind == Elephant) terms[c].elephantSq = sq;
+        if (kind == Rat) terms[c].ratSq[terms[c].rats++] = sq;
         for (int i = 0; i < kNeighbours.count[sq]; ++i) {
             Piece t = pos.At(kNeighbours.cells[sq][i]);
             if (t == kEmpty) {
@@ -53,12 +56,11 @@ void ScanBoard(const Position& pos, std::array<SideTerms, 2>& terms) {
     }
 }
 
-int RatHunt(const Position& pos, Color c, int enemyElephantSq) {
+int RatHunt(const SideTerms& own, int enemyElephantSq) {
     if (enemyElephantSq < 0) return 0;
     int best = 0;
-    for (int sq = 0; sq < kSquares; ++sq)
-        if (pos.At(sq) == MakePiece(c, Rat))
-            best = std::max(best, 8 - Distance(sq, enemyElephantSq));
+    for (int i = 0; i < own.rats; ++i)
+        best = std::max(best, 8 - Distance(own.ratSq[i], enemyElephantSq));
     return best * kRatHunt;
 }
 
@@ -75,7 +77,7 @@ int SideScore(const Position& pos, const SideTerms& own, const SideTerms& enemy,
     int attacked = own.attackersOnElephant + own.attackersOnLastRat;
     score -= attacked * kVitalAttacked;
     if (own.attackersOnElephant > 0 && own.attackersOnLastRat > 0) score -= kDoubleThreat;
-    score += RatHunt(pos, c, enemy.elephantSq);
+    score += RatHunt(own, enemy.elephantSq);
     if (drops) score += HandValue(pos, c);
     return score;
 }
