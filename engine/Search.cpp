@@ -194,8 +194,9 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
         if (i == 0) {
             score = ChildScore(m, depth - 1, alpha, beta, ply, true);
         } else {
-            int reduction =
-                quiet && !threatened && i >= 3 && depth >= 3 ? 1 + (i >= 10 && depth >= 6) : 0;
+            bool reducible =
+                quiet && !threatened && i >= 3 && depth >= 3 && !CreatesThreat(pos_, m);
+            int reduction = reducible ? 1 + (i >= 10 && depth >= 6) : 0;
             score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
             if (score > alpha && reduction > 0)
                 score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);

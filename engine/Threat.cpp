@@ -29,4 +29,17 @@ bool VitalPieceAttacked(const Position& pos, Color side) {
     return false;
 }
 
+bool CreatesThreat(const Position& pos, Move m) {
+    Color side = pos.SideToMove();
+    int kind = IsDrop(m) ? DropKindOf(m) : KindOf(pos.At(FromOf(m)));
+    int to = ToOf(m);
+    for (int i = 0; i < kNeighbours.count[to]; ++i) {
+        Piece t = pos.At(kNeighbours.cells[to][i]);
+        if (t == kEmpty || ColorOf(t) == side || !CanCapture(kind, KindOf(t))) continue;
+        if (KindOf(t) == Elephant || (KindOf(t) == Rat && pos.OnBoard(ColorOf(t), Rat) == 1))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace torvane::engine
