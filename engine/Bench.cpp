@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <random>
 #include <vector>
 
@@ -17,11 +18,26 @@ constexpr int kSearchDepth = 7;
 constexpr int kPerftDepth = 5;
 constexpr int kPositions = 8;
 
-using Clock = std::chrono::steady_clock;
+// Wall time and this process's CPU time since construction: on a shared machine the CPU time
+// shows the engine's own speed, the wall time what a player would see.
+class Stopwatch {
+public:
+    std::string Rate(std::uint64_t count, const std::string& unit) const {
+        std::int64_t wallMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  std::chrono::steady_clock::now() - wall_)
+                                  .count();
+        std::int64_t cpuMs = (std::clock() - cpu_) * 1000 / CLOCKS_PER_SEC;
+        return std::to_string(count) + " " + unit + ", " + PerSecond(count, wallMs) + " wall, " +
+               PerSecond(count, cpuMs) + " cpu";
+    }
 
-std::int64_t MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
+private:
+    static std::string PerSecond(std::uint64_t count, std::int64_t ms) {
+        return std::to_string(ms) + " ms (" + std::to_string(count * 1000 / (ms + 1)) + "/s)";
+    }
+    std::chrono::steady_clock::time_point wall_ = std::chrono::steady_clock::now();
+    std::clock_t cpu_ = std::clock();
+};
 
 // The start position and positions after 8, 16, ... plies of play by a fixed-seed random
 // player, so every run searches the same positions.
@@ -50,24 +66,21 @@ void RunBench(const std::function<void(const std::string&)>& print) {
     Search search(tt, 1);
     std::atomic<bool> stop{false};
     std::uint64_t nodes = 0;
-    auto start = Clock::now();
+    Stopwatch searchClock;
     for (const Position& pos : BenchPositions()) {
         tt.Clear();
         SearchRequest request{pos, {}, {}, false, kMaxLevel};
         request.limits.depth = kSearchDepth;
         nodes += search.Run(request, stop, [](const std::string&) {}).nodes;
     }
-    std::int64_t ms = MsSince(start);
-    print("info string bench search: " + std::to_string(nodes) + " nodes " + std::to_string(ms) +
-          " ms " + std::to_string(nodes * 1000 / static_cast<std::uint64_t>(ms + 1)) + " nps");
+    print("info string bench search depth " + std::to_string(kSearchDepth) + ": " +
+          searchClock.Rate(nodes, "nodes"));
 
     Position pos = StartPosition();
-    start = Clock::now();
+    Stopwatch perftClock;
     std::uint64_t leaves = Perft(pos, kPerftDepth, false);
-    ms = MsSince(start);
-    print("info string bench perft " + std::to_string(kPerftDepth) + ": " + std::to_string(leaves) +
-          " leaves " + std::to_string(ms) + " ms " +
-          std::to_string(leaves * 1000 / static_cast<std::uint64_t>(ms + 1)) + " leaves/s");
+    print("info string bench perft " + std::to_string(kPerftDepth) + ": " +
+          perftClock.Rate(leaves, "leaves"));
 }
 
 }  // namespace torvane::engine
