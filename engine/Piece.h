@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace torvane::engine {
+
+// The two sides; Sente moves first and starts at the bottom (row 8).
+enum Color : int { Sente = 0, Gote = 1 };
+
+inline constexpr Color Opponent(Color c) {
+    return c == Sente ? Gote : Sente;
+}
+
+// Kinds by strength, weakest first: the index is the rank used for captures.
+enum Kind : int { Rat, Dog, Wolf, Leopard, Crocodile, Bear, Tiger, Lion, Elephant };
+inline constexpr int kKindCount = 9;
+
+// A board square's content: 0 empty, otherwise 1 + kind + 9 * color.
+using Piece = std::uint8_t;
+inline constexpr Piece kEmpty = 0;
+inline constexpr int kPieceCodes = 1 + 2 * kKindCount;
+
+inline constexpr Piece MakePiece(Color c, int kind) {
+    return static_cast<Piece>(1 + kind + kKindCount * c);
+}
+inline constexpr int KindOf(Piece p) {
+    return (p - 1) % kKindCount;
+}
+inline constexpr Color ColorOf(Piece p) {
+    return static_cast<Color>((p - 1) / kKindCount);
+}
+
+// Strength decides, except that the Elephant never takes a Rat and the Rat takes the Elephant.
+// Equal kinds take each other.
+inline constexpr bool CanCapture(int moverKind, int targetKind) {
+    if (moverKind == Elephant && targetKind == Rat) return false;
+    if (moverKind == Rat && targetKind == Elephant) return true;
+    return moverKind >= targetKind;
+}
+
+// The letter of a kind in position strings and drops, lowercase.
+inline constexpr char kKindLetters[] = "rdwpcbtle";
+
+// The kind written by `letter` (either case), or -1.
+int KindOfLetter(char letter);
+
+}  // namespace torvane::engine

@@ -1,0 +1,332 @@
+#include "engine/Search.h"
+
+#include <algorithm>
+#include <sstream>
+#include <thread>
+
+#include "engine/Evaluation.h"
+#include "engine/Threat.h"
+
+namespace torvane::engine {
+
+namespace {
+
+constexpr int kMaxQuiescence = 8;
+constexpr int kAspirationDelta = 40;
+constexpr int kHashMoveScore = 1 << 30;
+constexpr int kDecisiveCaptureScore = 1 << 29;
+constexpr int kCaptureScore = 1 << 28;
+constexpr int kKillerScore = 1 << 27;
+constexpr int kHistoryLimit = 1 << 24;
+constexpr std::uint64_t kClockCheckNodes = 2048;
+// Repetitions are looked for this many plies back; longer cycles are too rare to pay for.
+constexpr int kRepetitionWindow = 64;
+
+int ToTable(int score, int ply) {
+    if (score > kWin - 1000) return score + ply;
+    if (score < -(kWin - 1000)) return score - ply;
+    return score;
+}
+
+int FromTable(int score, int ply) {
+    if (score > kWin - 1000) return score - ply;
+    if (score < -(kWin - 1000)) return score + ply;
+    return score;
+}
+
+// Pick the best-scored move of the rest of the list and bring it to index `i`.
+Move PickNext(MoveList& list, std::array<int, 1024>& scores, int i) {
+    int best = i;
+    for (int j = i + 1; j < list.size; ++j)
+        if (scores[j] > scores[best]) best = j;
+    std::swap(list.moves[i], list.moves[best]);
+    std::swap(scores[i], scores[best]);
+    return list.moves[i];
+}
+
+}  // namespace
+
+Search::Search(TranspositionTable& tt, std::uint64_t seed) : tt_(tt), random_(seed) {}
+
+bool Search::IsCapture(Move m) const {
+    return !IsDrop(m) && pos_.At(ToOf(m)) != kEmpty;
+}
+
+bool Search::ShouldStop() {
+    if (aborted_) return true;
+    if (rootDepth_ <= 1) return false;  // depth 1 always completes
+    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) return aborted_ = true;
+    if (nodes_ % kClockCheckNodes != 0) return false;
+    aborted_ = stop_->load(std::memory_order_relaxed) || time_.HardLimitReached();
+    return aborted_;
+}
+
+bool Search::IsRepetition() const {
+    int n = static_cast<int>(stack_.size());
+    std::uint64_t current = stack_.back();
+    for (int i = n - 3; i >= 0 && i >= n - 1 - kRepetitionWindow; i -= 2)
+        if (stack_[i] == current) return true;
+    return false;
+}
+
+void Search::ScoreMoves(const MoveList& list, Move hashMove, int ply,
+                        std::array<int, 1024>& scores) {
+    for (int i = 0; i < list.size; ++i) {
+        Move m = list.moves[i];
+        if (m == hashMove) {
+            scores[i] = kHashMoveScore;
+        } else if (IsCapture(m)) {
+            Piece victim = pos_.At(ToOf(m));
+            int kind = KindOf(victim);
+            bool decisive =
+                kind == Elephant || (kind == Rat && pos_.OnBoard(ColorOf(victim), Rat) == 1);
+            int attacker = KindOf(pos_.At(FromOf(m)));
+            scores[i] = (decisive ? kDecisiveCaptureScore : kCaptureScore) + kKindValue[kind] * 16 -
+                        attacker;
+        } else if (m == killers_[ply][0]) {
+            scores[i] = kKillerScore;
+        } else if (m == killers_[ply][1]) {
+            scores[i] = kKillerScore - 1;
+        } else {
+            scores[i] = history_[FromOf(m)][ToOf(m)];
+        }
+    }
+}
+
+void Search::NoteCutoff(Move m, int depth, int ply) {
+    if (IsCapture(m)) return;
+    if (killers_[ply][0] != m) {
+        killers_[ply][1] = killers_[ply][0];
+        killers_[ply][0] = m;
+    }
+    int& h = history_[FromOf(m)][ToOf(m)];
+    h += depth * depth;
+    if (h > kHistoryLimit)
+        for (auto& row : history_)
+            for (int& v : row) v /= 2;
+}
+
+void Search::UpdatePv(int ply, Move m) {
+    pv_[ply][ply] = m;
+    for (int i = ply + 1; i < pvLength_[ply + 1]; ++i) pv_[ply][i] = pv_[ply + 1][i];
+    pvLength_[ply] = std::max(pvLength_[ply + 1], ply + 1);
+}
+
+int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed) {
+    Undo undo;
+    pos_.Make(m, undo);
+    stack_.push_back(pos_.Hash());
+    int score = -Negamax(depth, -beta, -alpha, ply + 1, nullAllowed);
+    stack_.pop_back();
+    pos_.Unmake(m, undo);
+    return score;
+}
+
+int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
+    ++nodes_;
+    selDepth_ = std::max(selDepth_, ply);
+    if (pos_.HasLost(pos_.SideToMove())) return -(kWin - ply);
+    int standPat = Evaluate(pos_, drops_);
+    if (standPat >= beta || qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return standPat;
+    alpha = std::max(alpha, standPat);
+    MoveList list;
+    GenerateCaptures(pos_, list);
+    std::array<int, 1024> scores;
+    ScoreMoves(list, kNoMove, ply, scores);
+    for (int i = 0; i < list.size; ++i) {
+        Move m = PickNext(list, scores, i);
+        Undo undo;
+        pos_.Make(m, undo);
+        int score = -Quiesce(-beta, -alpha, ply + 1, qdepth + 1);
+        pos_.Unmake(m, undo);
+        if (ShouldStop()) return 0;
+        if (score >= beta) return score;
+        alpha = std::max(alpha, score);
+    }
+    return alpha;
+}
+
+int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
+    pvLength_[ply] = ply;
+    if (pos_.HasLost(pos_.SideToMove())) return -(kWin - ply);
+    if (IsRepetition()) return 0;
+    if (depth <= 0) return Quiesce(alpha, beta, ply, 0);
+    ++nodes_;
+    if (ShouldStop()) return 0;
+    if (ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
+    bool pvNode = beta - alpha > 1;
+    // A threat to end the game is answered a ply deeper, as chess engines extend checks.
+    bool threatened = VitalPieceAttacked(pos_, pos_.SideToMove());
+    if (threatened && ply < 2 * rootDepth_) ++depth;
+
+    Move hashMove = kNoMove;
+    if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
+        hashMove = e->move;
+        int score = FromTable(e->score, ply);
+        if (!pvNode && e->depth >= depth &&
+            (e->bound == Bound::Exact || (e->bound == Bound::Lower && score >= beta) ||
+             (e->bound == Bound::Upper && score <= alpha)))
+            return score;
+    }
+
+    if (!pvNode && nullAllowed && !threatened && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
+        pos_.MakeNull();
+        stack_.push_back(pos_.Hash());
+        int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
+        stack_.pop_back();
+        pos_.UnmakeNull();
+        if (aborted_) return 0;
+        if (score >= beta && !IsDecisive(score)) return score;
+    }
+
+    MoveList list;
+    GenerateMoves(pos_, drops_, list);
+    if (list.size == 0) return -(kWin - ply);
+    std::array<int, 1024> scores;
+    ScoreMoves(list, hashMove, ply, scores);
+
+    int best = -kInfinite, originalAlpha = alpha;
+    Move bestMove = kNoMove;
+    for (int i = 0; i < list.size; ++i) {
+        Move m = PickNext(list, scores, i);
+        bool quiet = scores[i] < kKillerScore - 1;
+        int score;
+        if (i == 0) {
+            score = ChildScore(m, depth - 1, alpha, beta, ply, true);
+        } else {
+            bool reducible =
+                quiet && !threatened && i >= 3 && depth >= 3 && !CreatesThreat(pos_, m);
+            int reduction = reducible ? 1 + (i >= 10 && depth >= 6) : 0;
+            score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
+            if (score > alpha && reduction > 0)
+                score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);
+            if (score > alpha && score < beta)
+                score = ChildScore(m, depth - 1, alpha, beta, ply, true);
+        }
+        if (aborted_) return 0;
+        if (score > best) {
+            best = score;
+            bestMove = m;
+        }
+        if (score > alpha) {
+            alpha = score;
+            UpdatePv(ply, m);
+        }
+        if (alpha >= beta) {
+            NoteCutoff(m, depth, ply);
+            break;
+        }
+    }
+    Bound bound = best >= beta ? Bound::Lower : best > originalAlpha ? Bound::Exact : Bound::Upper;
+    tt_.Store(pos_.Hash(), ToTable(best, ply), bestMove, depth, bound);
+    return best;
+}
+
+int Search::RootSearch(int depth, int alpha, int beta) {
+    pvLength_[0] = 0;
+    int best = -kInfinite;
+    for (int i = 0; i < rootMoves_.size; ++i) {
+        Move m = rootMoves_.moves[i];
+        // The jitter shifts this move's score; the child window is shifted to match.
+        int j = rootJitter_[i];
+        int score;
+        if (i == 0) {
+            score = ChildScore(m, depth - 1, alpha - j, beta - j, 0, true) + j;
+        } else {
+            score = ChildScore(m, depth - 1, alpha - j, alpha - j + 1, 0, true) + j;
+            if (score > alpha && score < beta)
+                score = ChildScore(m, depth - 1, alpha - j, beta - j, 0, true) + j;
+        }
+        if (aborted_) return best;
+        if (score > best) best = score;
+        if (score > alpha) {
+            alpha = score;
+            UpdatePv(0, m);
+            std::rotate(rootMoves_.moves.begin(), rootMoves_.moves.begin() + i,
+                        rootMoves_.moves.begin() + i + 1);
+            std::rotate(rootJitter_.begin(), rootJitter_.begin() + i, rootJitter_.begin() + i + 1);
+        }
+        if (alpha >= beta) break;
+    }
+    return best;
+}
+
+int Search::Aspiration(int depth, int previous) {
+    if (depth < 4 || IsDecisive(previous)) return RootSearch(depth, -kInfinite, kInfinite);
+    int delta = kAspirationDelta;
+    int alpha = previous - delta, beta = previous + delta;
+    while (true) {
+        int score = RootSearch(depth, alpha, beta);
+        if (aborted_) return score;
+        if (score <= alpha) {
+            alpha = std::max(-kInfinite, alpha - delta);
+        } else if (score >= beta) {
+            beta = std::min(kInfinite, beta + delta);
+        } else {
+            return score;
+        }
+        delta *= 2;
+        if (delta > 1000) alpha = -kInfinite, beta = kInfinite;
+    }
+}
+
+void Search::Report(int depth, int score, const InfoSink& info) {
+    std::int64_t ms = time_.ElapsedMs();
+    std::ostringstream line;
+    line << "info depth " << depth << " seldepth " << selDepth_ << " score cp " << score
+         << " nodes " << nodes_ << " nps " << nodes_ * 1000 / static_cast<std::uint64_t>(ms + 1)
+         << " time " << ms << " pv";
+    for (int i = 0; i < pvLength_[0]; ++i) line << ' ' << MoveName(pv_[0][i]);
+    info(line.str());
+}
+
+SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& stop,
+                         const InfoSink& info) {
+    pos_ = request.position;
+    drops_ = request.drops;
+    level_ = SettingsOfLevel(request.level);
+    limits_ = request.limits;
+    stop_ = &stop;
+    stack_ = request.history;
+    stack_.push_back(pos_.Hash());
+    nodes_ = 0;
+    selDepth_ = 0;
+    aborted_ = false;
+    killers_ = {};
+    for (auto& row : history_) row.fill(0);
+    time_.Start(limits_, pos_.SideToMove(), level_.timeCapMs);
+
+    SearchResult result;
+    rootMoves_.size = 0;
+    if (pos_.IsDecided()) return result;
+    GenerateMoves(pos_, drops_, rootMoves_);
+    if (rootMoves_.size == 0) return result;
+    std::uniform_int_distribution<int> jitter(-level_.jitter, level_.jitter);
+    for (int i = 0; i < rootMoves_.size; ++i) rootJitter_[i] = jitter(random_);
+    std::shuffle(rootMoves_.moves.begin(), rootMoves_.moves.begin() + rootMoves_.size, random_);
+    result.best = rootMoves_.moves[0];
+    if (std::uniform_int_distribution<int>(0, 99)(random_) < level_.blunderPercent) {
+        info("info string playing a random move at this level");
+        return result;
+    }
+
+    int maxDepth = level_.maxDepth;
+    if (limits_.depth > 0) maxDepth = std::min(maxDepth, limits_.depth);
+    maxDepth = std::min(maxDepth, kMaxPly - 8);
+    for (int depth = 1; depth <= maxDepth; ++depth) {
+        rootDepth_ = depth;
+        int score = Aspiration(depth, result.score);
+        if (aborted_) break;
+        result = SearchResult{pv_[0][0], score, depth, nodes_};
+        Report(depth, score, info);
+        if (IsDecisive(score) && depth > 2) break;
+        if (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()) break;
+    }
+    // `go infinite` answers only once told to stop.
+    while (limits_.infinite && !stop.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    result.nodes = nodes_;
+    return result;
+}
+
+}  // namespace torvane::engine

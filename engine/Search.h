@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/Level.h"
+#include "engine/MoveGen.h"
+#include "engine/Position.h"
+#include "engine/TimeManager.h"
+#include "engine/TranspositionTable.h"
+
+namespace torvane::engine {
+
+inline constexpr int kInfinite = 32000;
+// Winning by taking the enemy Elephant or last Rat scores kWin minus the plies it takes.
+inline constexpr int kWin = 30000;
+inline constexpr int kMaxPly = 128;
+
+inline bool IsDecisive(int score) {
+    return score > kWin - 1000 || score < -(kWin - 1000);
+}
+
+struct SearchRequest {
+    Position position;
+    std::vector<std::uint64_t> history;  // hashes of the game's earlier positions
+    GoLimits limits;
+    bool drops = false;
+    int level = kMaxLevel;
+};
+
+struct SearchResult {
+    Move best = kNoMove;  // kNoMove: no legal move or the game is over; resign
+    int score = 0;
+    int depth = 0;
+    std::uint64_t nodes = 0;
+};
+
+// Iterative deepening alpha-beta (principal variation search, aspiration windows, null move,
+// late-move reductions, quiescence on captures) over one position. Run it on one thread;
+// `stop` may be set from another.
+class Search {
+public:
+    using InfoSink = std::function<void(const std::string&)>;
+
+    Search(TranspositionTable& tt, std::uint64_t seed);
+
+    SearchResult Run(const SearchRequest& request, const std::atomic<bool>& stop,
+                     const InfoSink& info);
+
+private:
+    int RootSearch(int depth, int alpha, int beta);
+    int Aspiration(int depth, int previous);
+    int Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed);
+    int Quiesce(int alpha, int beta, int ply, int qdepth);
+    int ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed);
+    bool ShouldStop();
+    bool IsRepetition() const;
+    void ScoreMoves(const MoveList& list, Move hashMove, int ply, std::array<int, 1024>& scores);
+    void NoteCutoff(Move m, int depth, int ply);
+    bool IsCapture(Move m) const;
+    void UpdatePv(int ply, Move m);
+    void Report(int depth, int score, const InfoSink& info);
+
+    TranspositionTable& tt_;
+    std::mt19937_64 random_;
+    Position pos_;
+    bool drops_ = false;
+    LevelSettings level_{};
+    const std::atomic<bool>* stop_ = nullptr;
+    TimeManager time_;
+    GoLimits limits_;
+    std::vector<std::uint64_t> stack_;
+    std::uint64_t nodes_ = 0;
+    int rootDepth_ = 0;
+    int selDepth_ = 0;
+    bool aborted_ = false;
+    MoveList rootMoves_;
+    std::array<int, 1024> rootJitter_{};
+    std::array<std::array<Move, 2>, kMaxPly> killers_{};
+    std::array<std::array<int, 81>, 90> history_{};
+    std::array<std::array<Move, kMaxPly>, kMaxPly> pv_{};
+    std::array<int, kMaxPly> pvLength_{};
+};
+
+}  // namespace torvane::engine

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvane::engine {
+
+// Cells 0..80, cell = 9 * row + column, row 0 at the top (Gote's back rank).
+inline constexpr int kSquares = 81;
+
+// The up to eight neighbours of every cell, never across the board's edge.
+struct NeighbourTable {
+    std::array<std::array<std::uint8_t, 8>, kSquares> cells{};
+    std::array<std::uint8_t, kSquares> count{};
+};
+
+inline constexpr NeighbourTable BuildNeighbours() {
+    NeighbourTable t;
+    for (int sq = 0; sq < kSquares; ++sq) {
+        for (int dr = -1; dr <= 1; ++dr) {
+            for (int dc = -1; dc <= 1; ++dc) {
+                int r = sq / 9 + dr, c = sq % 9 + dc;
+                if ((dr == 0 && dc == 0) || r < 0 || r > 8 || c < 0 || c > 8) continue;
+                t.cells[sq][t.count[sq]++] = static_cast<std::uint8_t>(r * 9 + c);
+            }
+        }
+    }
+    return t;
+}
+
+inline constexpr NeighbourTable kNeighbours = BuildNeighbours();
+
+// Shogi naming: file digit 9 - column, rank letter a..i for rows 0..8 (cell 49 is "5f").
+std::string SquareName(int sq);
+std::optional<int> ParseSquare(std::string_view text);
+
+// Steps a king needs from `a` to `b`.
+inline int Distance(int a, int b) {
+    int dr = a / 9 - b / 9, dc = a % 9 - b % 9;
+    dr = dr < 0 ? -dr : dr;
+    dc = dc < 0 ? -dc : dc;
+    return dr > dc ? dr : dc;
+}
+
+}  // namespace torvane::engine

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+namespace torvane::engine {
+
+// What `go` said about the clock, in milliseconds; 0 where it said nothing.
+struct GoLimits {
+    std::int64_t time[2] = {0, 0};  // btime, wtime
+    std::int64_t increment[2] = {0, 0};
+    std::int64_t byoyomi = 0;
+    std::int64_t movetime = 0;
+    int depth = 0;
+    std::uint64_t nodes = 0;
+    bool infinite = false;
+};
+
+// The time one move may take: well under what the clock allows, never over `capMs`, and
+// answered before the limit even when the machine is slow to wake the search thread.
+class TimeManager {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // `side` is 0 for Sente, 1 for Gote. `capMs` is the level's own ceiling.
+    void Start(const GoLimits& limits, int side, std::int64_t capMs);
+
+    std::int64_t ElapsedMs() const;
+    // Past the budget: the search must stop now.
+    bool HardLimitReached() const { return ElapsedMs() >= budgetMs_; }
+    // Past half the budget: a new iteration would not finish, so none is started.
+    bool SoftLimitReached() const { return ElapsedMs() >= budgetMs_ / 2; }
+    std::int64_t BudgetMs() const { return budgetMs_; }
+
+private:
+    Clock::time_point start_;
+    std::int64_t budgetMs_ = 0;
+};
+
+}  // namespace torvane::engine

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "engine/MoveGen.h"
+#include "engine/Search.h"
+#include "engine/Sfen.h"
+
+namespace torvane::engine {
+namespace {
+
+SearchResult Think(const char* sfen, int depth, int level = kMaxLevel) {
+    SearchRequest request;
+    std::string error;
+    EXPECT_TRUE(ParseSfen(sfen, request.position, error)) << error;
+    request.limits.depth = depth;
+    request.level = level;
+    TranspositionTable tt(1);
+    Search search(tt, 5);
+    std::atomic<bool> stop{false};
+    return search.Run(request, stop, [](const std::string&) {});
+}
+
+// Can the side to move take the enemy Elephant or last Rat at once?
+bool CanWinAtOnce(const Position& pos) {
+    MoveList captures;
+    GenerateCaptures(pos, captures);
+    for (Move m : captures) {
+        Position next = pos;
+        Undo undo;
+        next.Make(m, undo);
+        if (next.IsDecided()) return true;
+    }
+    return false;
+}
+
+TEST(Search, TakesTheElephantOrTheLastRatWhenItCan) {
+    // The Rat on 6d takes the Elephant on 5e; the Lion on 5b takes the last Rat on 4a.
+    EXPECT_EQ(MoveName(Think("8r/9/9/3R5/4e4/9/9/9/4E4 b - 1", 4).best), "6d5e");
+    SearchResult r = Think("5r3/4L4/9/9/e8/9/9/9/3RE4 b - 1", 4);
+    EXPECT_EQ(MoveName(r.best), "5b4a");
+    EXPECT_GT(r.score, kWin - 10);
+}
+
+// Gote threatens Sente's Elephant or last Rat: every level except the deliberately erring ones
+// must answer so that Gote cannot win at once.
+TEST(Search, DefendsTheElephantAndTheLastRat) {
+    const char* threats[] = {
+        "4e4/9/9/4rl3/4E4/9/9/9/R8 b - 1",
+        "r3e4/9/9/9/9/9/2l6/1R7/4E4 b - 1",
+        "e8/9/9/9/9/5r3/4E4/9/r3R4 b 2L 1",
+    };
+    for (const char* sfen : threats) {
+        for (int level = 3; level <= kMaxLevel; ++level) {
+            SearchResult r = Think(sfen, 4, level);
+            Position pos;
+            std::string error;
+            ASSERT_TRUE(ParseSfen(sfen, pos, error));
+            ASSERT_TRUE(FindLegalMove(pos, false, MoveName(r.best))) << sfen;
+            Undo undo;
+            pos.Make(r.best, undo);
+            EXPECT_FALSE(CanWinAtOnce(pos))
+                << sfen << " level " << level << " " << MoveName(r.best);
+        }
+    }
+}
+
+TEST(Search, NoMoveWhenTheGameIsOverOrNothingCanMove) {
+    EXPECT_EQ(Think("4e4/9/9/9/9/9/9/9/4E4 b - 1", 3).best, kNoMove);  // no Rats
+    // Sente's Rat on 9a is boxed in by Dogs, its Elephant on 1a by Rats it may not take.
+    EXPECT_EQ(Think("Rd5rE/dd5rr/9/9/9/9/9/9/4e4 b - 1", 3).best, kNoMove);
+}
+
+}  // namespace
+}  // namespace torvane::engine

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <sstream>
+
+#include "engine/MoveGen.h"
+#include "engine/Sfen.h"
+#include "engine/Usi.h"
+#include "engine/UsiCommands.h"
+
+namespace torvane::engine {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Session(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    {
+        Usi usi(out);
+        usi.Run(in);
+    }
+    return out.str();
+}
+
+std::vector<std::string> Starting(const std::vector<std::string>& lines, const std::string& head) {
+    std::vector<std::string> found;
+    for (const std::string& l : lines)
+        if (l.rfind(head, 0) == 0) found.push_back(l);
+    return found;
+}
+
+// The move after "bestmove " must be legal in the position that `moves` reaches.
+void ExpectLegalBestMove(const std::string& line, const std::string& positionWords, bool drops) {
+    ASSERT_EQ(line.rfind("bestmove ", 0), 0u) << line;
+    GamePosition game;
+    std::string error;
+    ASSERT_TRUE(ParsePositionCommand(SplitWords(positionWords), drops, game, error)) << error;
+    EXPECT_TRUE(FindLegalMove(game.position, drops, line.substr(9))) << line;
+}
+
+TEST(UsiSession, HandshakeOptionsAndALegalMove) {
+    auto lines =
+        Lines(Session("usi\nisready\nsetoption name Level value 3\nusinewgame\n"
+                      "position startpos moves 5f5e 5d5c\ngo depth 3\n"));
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "id name Torvane Engine");
+    EXPECT_EQ(lines[1], "id author Torvane developers");
+    EXPECT_EQ(Starting(lines, "option name").size(), 3u);
+    EXPECT_EQ(lines[5], "usiok");
+    EXPECT_EQ(lines[6], "readyok");
+    EXPECT_FALSE(Starting(lines, "info depth 1 ").empty());
+    ExpectLegalBestMove(lines.back(), "startpos moves 5f5e 5d5c", false);
+}
+
+TEST(UsiSession, DropsAreOfferedOnlyWhenCapturedPiecesMayBeUsed) {
+    const std::string position = "position sfen 4e3r/9/9/9/9/9/9/9/R3E4 b D 1\ngo perft 1\n";
+    auto off = Lines(Session(position));
+    auto on =
+        Lines(Session("setoption name CapturedPieces value true\n" + position + "go depth 2\n"));
+    EXPECT_TRUE(Starting(off, "D*").empty());
+    EXPECT_EQ(Starting(on, "D*5e: 1").size(), 1u);
+    EXPECT_EQ(off.back(), "Nodes searched: 8");
+    EXPECT_EQ(Starting(on, "Nodes searched: ").front(), "Nodes searched: 85");
+    ExpectLegalBestMove(on.back(), "sfen 4e3r/9/9/9/9/9/9/9/R3E4 b D 1", true);
+}
+
+// Every bad line is answered with an info string and the position stays where it was.
+TEST(UsiSession, BadInputIsNamedAndThePositionKept) {
+    const char* bad[] = {
+        "frobnicate",
+        "position",
+        "position sfen 9/9/9 b - 1",
+        "position sfen 4e4/9/9/9/9/9/9/9/4E4 q - 1",
+        "position startpos moves 5f5e 5e5d",
+        "position startpos moves 1a1b",
+        "position startpos garbage",
+        "position startpos moves D*5e",
+        "setoption name Level value 99x",
+        "setoption name Nonsense value 1",
+        "setoption",
+        "go perft 0",
+        "go perft 99999999999999999999999",
+        std::string(70000, 'x').c_str(),
+    };
+    std::string input = "position startpos moves 5f5e\n";
+    for (const char* b : bad) input += std::string(b) + "\n";
+    input += "go depth 2 btime -5 wtime 99999999999999999999999 nodes x\n";
+    auto lines = Lines(Session(input));
+    EXPECT_EQ(Starting(lines, "info string").size(), std::size(bad) + 3);
+    ExpectLegalBestMove(lines.back(), "startpos moves 5f5e", false);
+}
+
+TEST(UsiSession, StopEndsAnInfiniteSearchWithABestMove) {
+    std::ostringstream out;
+    Usi usi(out);
+    usi.Handle("position startpos");
+    usi.Handle("go infinite");
+    usi.Handle("isready");
+    usi.Handle("stop");
+    auto lines = Lines(out.str());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(Starting(lines, "readyok").size(), 1u);
+    EXPECT_EQ(Starting(lines, "bestmove").size(), 1u);
+    ExpectLegalBestMove(lines.back(), "startpos", false);
+}
+
+TEST(UsiSession, ResignsWhenTheGameIsOverOrNoMoveIsLeft) {
+    auto lines =
+        Lines(Session("position sfen 4e4/9/9/9/9/9/9/9/4ER3 b - 1\ngo depth 3\n"
+                      "position sfen Rd5rE/dd5rr/9/9/9/9/9/9/4e4 b - 1\ngo movetime 100\n"
+                      "position startpos moves 5f5e\ngo depth 1 nodes 1\n"));
+    auto best = Starting(lines, "bestmove");
+    ASSERT_EQ(best.size(), 3u);
+    EXPECT_EQ(best[0], "bestmove resign");
+    EXPECT_EQ(best[1], "bestmove resign");
+    ExpectLegalBestMove(best[2], "startpos moves 5f5e", false);
+}
+
+// The real program on pipes: a game's worth of commands, bad input, stop and quit.
+class EngineProcess {
+public:
+    EngineProcess() {
+        int toChild[2], fromChild[2];
+        EXPECT_EQ(pipe(toChild), 0);
+        EXPECT_EQ(pipe(fromChild), 0);
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(toChild[0], 0);
+            dup2(fromChild[1], 1);
+            close(toChild[1]);
+            close(fromChild[0]);
+            execl(TORVANE_ENGINE_BINARY, TORVANE_ENGINE_BINARY, nullptr);
+            _exit(127);
+        }
+        close(toChild[0]);
+        close(fromChild[1]);
+        in_ = toChild[1];
+        out_ = fdopen(fromChild[0], "r");
+    }
+    ~EngineProcess() {
+        close(in_);
+        fclose(out_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    void Send(const std::string& line) {
+        std::string text = line + "\n";
+        ASSERT_EQ(write(in_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
+    // The lines up to and including the first that starts with `head`.
+    std::vector<std::string> ReadUntil(const std::string& head) {
+        std::vector<std::string> lines;
+        char buffer[4096];
+        while (fgets(buffer, sizeof buffer, out_)) {
+            std::string line(buffer);
+            if (!line.empty() && line.back() == '\n') line.pop_back();
+            lines.push_back(line);
+            if (line.rfind(head, 0) == 0) break;
+        }
+        return lines;
+    }
+    int WaitForExit() {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return status;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int in_ = -1;
+    FILE* out_ = nullptr;
+};
+
+TEST(UsiProgram, WholeSessionThroughPipes) {
+    EngineProcess engine;
+    engine.Send("usi");
+    EXPECT_EQ(engine.ReadUntil("usiok").back(), "usiok");
+    engine.Send("isready");
+    EXPECT_EQ(engine.ReadUntil("readyok").back(), "readyok");
+    std::string moves = "startpos moves";
+    for (int ply = 0; ply < 6; ++ply) {
+        engine.Send("position " + moves);
+        engine.Send("go btime 1000 wtime 1000 byoyomi 100");
+        std::string best = engine.ReadUntil("bestmove").back();
+        ExpectLegalBestMove(best, moves, false);
+        moves += " " + best.substr(9);
+    }
+    engine.Send("position " + moves);
+    engine.Send("position sfen nonsense");
+    EXPECT_EQ(engine.ReadUntil("info string").back().rfind("info string", 0), 0u);
+    engine.Send("go infinite");
+    engine.Send("stop");
+    ExpectLegalBestMove(engine.ReadUntil("bestmove").back(), moves, false);
+    engine.Send("quit");
+    int status = engine.WaitForExit();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+}  // namespace
+}  // namespace torvane::engine
