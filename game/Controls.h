@@ -31,7 +31,9 @@ struct Controls {
     std::string Label15;  // peer's handle
     std::string Label16;  // local handle
 
-    std::string Text100;  // chat log
+    std::string Text100;                // chat log, the newest lines
+    std::uint64_t Text100Appended = 0;  // lines ever appended to the log
+    std::uint64_t Text100Cleared = 0;   // times the log was emptied
     bool Text100Enabled = false;
     std::string Text2, Text3, Text7;  // hidden: local handle, listening port, refused offer
 

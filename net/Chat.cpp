@@ -19,10 +19,21 @@ void NetSession::ReceiveChat(const std::string& line) {
     shell_.RepaintNow();
 }
 
-// The window keeps the newest line in view.
+// The log keeps the newest lines; the window keeps the newest line in view and adds only what
+// is new, so a line costs the same however long the conversation has been.
 void NetSession::AppendToChatLog(const std::string& line) {
     ui.Text100 += line;
     ui.Text100 += '\n';
+    ++ui.Text100Appended;
+    if (++chatLines_ <= kMaxChatLines) return;
+    ui.Text100.erase(0, ui.Text100.find('\n') + 1);
+    --chatLines_;
+}
+
+void NetSession::ClearChatLog() {
+    ui.Text100.clear();
+    ++ui.Text100Cleared;
+    chatLines_ = 0;
 }
 
 }  // namespace torvane

@@ -33,23 +33,24 @@ void NetSession::setudann_Click() {
     ui.Label7 = "切断しました";
     ui.Label8.clear();
     ui.Label15.clear();
-    ui.Text100.clear();
+    ClearChatLog();
     ui.Text100Enabled = false;
     game_.SetBoardOpen(false);
     ResetConnectionState();
 }
 
-// Unlike the disconnect command this leaves `sutato`, `kopyuuta`, the resign item and
-// `LocalIsGote` as they are.
+// Unlike the disconnect command this leaves `sutato`, `kopyuuta` and `LocalIsGote` as they
+// are. A game that was running is over: there is nobody left to resign to.
 void NetSession::ClosedByPeer() {
     if (DeferWhileReceiving([this] { ClosedByPeer(); })) return;
     connection_.Close();
     game_.NetworkGame = game_.LocalNetMove = 0;
     ui.Label7 = "切断されました";
+    ui.touryou = false;
     ui.Label15.clear();
     ui.Timer2 = ui.Timer1 = false;
     ui.Label8.clear();
-    ui.Text100.clear();
+    ClearChatLog();
     ui.Text100Enabled = false;
     ui.suruu = ui.matu = true;
     ui.setudann = false;
@@ -61,6 +62,7 @@ void NetSession::ClosedByPeer() {
 void NetSession::SocketError(const std::string& description) {
     if (DeferWhileReceiving([this, description] { SocketError(description); })) return;
     ui.Label7 = description;
+    ui.touryou = false;
     connection_.Close();
     ui.suruu = ui.matu = ui.sutato = true;
     ui.setudann = false;

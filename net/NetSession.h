@@ -19,6 +19,12 @@ namespace torvane {
 // peer of the local player's moves through the connection.
 class NetSession : public PeerLink {
 public:
+    // The most received messages kept waiting behind an open box before the connection is
+    // taken for broken: far more than a peer playing by the rules can send meanwhile.
+    static constexpr std::size_t kMaxBacklog = 256;
+    // The newest lines the chat log keeps.
+    static constexpr int kMaxChatLines = 2000;
+
     NetSession(Game& game, Connection& connection);
     ~NetSession() override;
     NetSession(const NetSession&) = delete;
@@ -57,6 +63,9 @@ public:
 
 private:
     bool Send(const CodeMsg& message);
+    void Flooded();
+    bool MayArriveNow(MessageCode code) const;
+    void ClearChatLog();
     void ConnectionSetupFailed(const ConnectionError& error, const std::string& port);
     void ResetConnectionState();
     void DeliverInbox();
@@ -84,6 +93,7 @@ private:
     bool receiving_ = false;                   // a handler is running (perhaps inside a modal box)
     std::function<void()> endOfConnection_;    // a close or error that came meanwhile
     std::optional<MessageCode> pendingOffer_;  // the offer sent and not yet answered
+    int chatLines_ = 0;                        // lines in the chat log
 };
 
 }  // namespace torvane

@@ -1,12 +1,25 @@
 #include <utility>
 
 #include "net/NetSession.h"
+#include "net/PeerText.h"
 
 namespace torvane {
 
 void NetSession::BytesArrived(std::span<const std::uint8_t> bytes) {
+    if (endOfConnection_) return;  // the connection is over, only a handler still runs
     for (Message& message : decoder_.feed(bytes)) inbox_.push_back(std::move(message));
+    if (inbox_.size() > kMaxBacklog) return Flooded();
     DeliverInbox();
+}
+
+// More messages wait behind an open box than a peer playing by the rules can send: the peer
+// is broken or hostile, and the connection is ended as if it had been lost.
+void NetSession::Flooded() {
+    inbox_.clear();
+    decoder_ = MessageDecoder();
+    if (DeferWhileReceiving([this] { Flooded(); })) return;
+    ClosedByPeer();
+    ui.Label7 = "相手からの受信が多すぎるため切断しました";
 }
 
 void NetSession::TextQuietPeriodElapsed() {
@@ -38,10 +51,27 @@ bool NetSession::DeferWhileReceiving(std::function<void()> endOfConnection) {
 
 void NetSession::Receive(const Message& message) {
     if (const auto* move = std::get_if<MoveMsg>(&message)) return ReceiveMove(*move);
-    Receive(std::get<CodeMsg>(message));
+    const CodeMsg& code = std::get<CodeMsg>(message);
+    bool chat = code.code == MessageCode::ChatLine;
+    Receive(CodeMsg{code.code, PeerText(code.text, chat ? std::string::npos : kMaxHandleChars)});
+}
+
+// A greeting or an offer belongs before a game: a correct peer sends none while one runs, so
+// one that arrives then is ignored, as a move outside the peer's turn is.
+bool NetSession::MayArriveNow(MessageCode code) const {
+    switch (code) {
+        case MessageCode::Hello:
+        case MessageCode::HelloReply:
+        case MessageCode::OfferSente:
+        case MessageCode::OfferGote:
+            return game_.NetworkGameRunning != 1;
+        default:
+            return true;
+    }
 }
 
 void NetSession::Receive(const CodeMsg& message) {
+    if (!MayArriveNow(message.code)) return;
     switch (message.code) {
         case MessageCode::Hello:
             return ReceiveHello(message.text);

@@ -21,11 +21,12 @@ std::vector<Message> MessageDecoder::feed(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<CodeMsg> MessageDecoder::flushText() {
-    if (!textCode_ || leadWaiting_) return std::nullopt;
+    if (!textCode_) return std::nullopt;
     CodeMsg msg{*textCode_, DecodeCp932(text_)};
     textCode_.reset();
     text_.clear();
     textFull_ = false;
+    leadWaiting_ = false;
     return msg;
 }
 

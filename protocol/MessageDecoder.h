@@ -30,9 +30,9 @@ namespace torvane {
 //       apart from text and becomes part of that text. The peer writes each message in one
 //       write and, after a text message, waits for the other side or for its user, so in play
 //       this happens only to a TimeLoss sent within the quiet period after a chat line.
-//   flushText() does not end a text while its last byte is a lead byte waiting for its trail
-//   (the rest of the peer's write is still on its way); the next bytes go on with the text.
-//   A text that ends so when the connection closes is lost.
+//   flushText() ends a text even when its last byte is a lead byte without its trail: that
+//   byte decodes as a replacement character, and whatever comes next is a new message, so a
+//   broken text can never swallow the peer's next message.
 // - A text keeps at most kMaxTextBytes bytes, cut before a whole character; the bytes after
 //   that are dropped until the text ends.
 class MessageDecoder {
@@ -46,7 +46,7 @@ public:
     bool hasPendingText() const { return textCode_.has_value(); }
 
     // Ends the pending text message and returns it, with its text in UTF-8. Returns nothing
-    // when no text is pending, or while its last byte waits for a trail byte.
+    // when no text is pending.
     std::optional<CodeMsg> flushText();
 
 private:

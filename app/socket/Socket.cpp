@@ -3,6 +3,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include "app/socket/GameSocketOptions.h"
 #include "app/socket/LocalAddress.h"
 
 namespace torvane {
@@ -61,7 +62,7 @@ void Socket::Connect(const std::string& host, int port) {
     auto* socket = new QTcpSocket(this);
     Adopt(socket);
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
-        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        SetGameSocketOptions(*socket);
         Post([this] { onConnected(); });
     });
     socket->connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
@@ -96,7 +97,7 @@ void Socket::Accept(int requestId) {
     QTcpSocket* socket = pending_;
     pending_ = nullptr;
     Adopt(socket);
-    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    SetGameSocketOptions(*socket);
     if (socket->bytesAvailable() > 0) ReadAll();
     if (socket->state() != QAbstractSocket::ConnectedState) PeerClosed();
 }

@@ -104,6 +104,7 @@ private:
     void RenderMarker(QLabel* label, const std::string& text, Colour back);
 
     void ScheduleTicker();
+    void RenderChatLog();
 
     void WireNetwork();
     void OnBytesArrived(std::span<const std::uint8_t> bytes);
@@ -115,7 +116,7 @@ private:
     SoundEffects* sounds_ = nullptr;
     ContactTicker ticker_;
     int pendingTicks_ = 1;
-    std::string shownLog_;  // the chat log as `Text100` shows it
+    std::uint64_t shownAppended_ = 0, shownCleared_ = 0;  // the chat log `Text100` shows
     QHash<QString, QAction*> actions_;
     MusicPlayer* MMControl1 = nullptr;
     QString helpFile_;

@@ -73,6 +73,7 @@ void Form1::BuildControls() {
     Text100 = new QPlainTextEdit(client_);
     Text100->setObjectName("Text100");
     Text100->setReadOnly(true);
+    Text100->setMaximumBlockCount(NetSession::kMaxChatLines + 1);  // + the empty last line
     Text100->setFont(UiFont(9));
     Text100->setGeometry(TwipRect(7440, 3000, 3540, 4140));
     Text100->setEnabled(false);

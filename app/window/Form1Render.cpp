@@ -49,13 +49,7 @@ void Form1::Render() {
     Label14->setText(Q(ui.Label14));
     Label15->setText(Q(ui.Label15));
     Label16->setText(Q(ui.Label16));
-    // The log only grows or empties; it is compared with what was last shown, not read back
-    // out of the text box and converted on every render.
-    if (shownLog_ != ui.Text100) {
-        shownLog_ = ui.Text100;
-        Text100->setPlainText(Q(ui.Text100));
-        Text100->moveCursor(QTextCursor::End);
-    }
+    RenderChatLog();
     Text100->setEnabled(ui.Text100Enabled);
 
     SyncTimer(Timer1, ui.Timer1);
@@ -71,6 +65,28 @@ void Form1::Render() {
     Picture1->update();
     Picture2->update();
     Picture3->update();
+}
+
+// The log only grows at its end or empties: only the lines appended since the last render are
+// added to the text box, which drops its oldest lines as the model does.
+void Form1::RenderChatLog() {
+    const Controls& ui = game_.ui;
+    if (shownCleared_ != ui.Text100Cleared) {
+        Text100->clear();
+        shownCleared_ = ui.Text100Cleared;
+    }
+    if (shownAppended_ == ui.Text100Appended) return;
+    std::uint64_t newLines = ui.Text100Appended - shownAppended_;
+    shownAppended_ = ui.Text100Appended;
+    std::size_t start = ui.Text100.size();
+    for (; newLines > 0 && start > 0; --newLines) {
+        std::size_t end = start >= 2 ? ui.Text100.rfind('\n', start - 2) : std::string::npos;
+        start = end == std::string::npos ? 0 : end + 1;
+    }
+    QTextCursor cursor(Text100->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(Q(ui.Text100.substr(start)));
+    Text100->moveCursor(QTextCursor::End);
 }
 
 }  // namespace torvane

@@ -138,7 +138,9 @@ TEST(NetConnection, DisconnectAsksThenResetsTheNetworkState) {
     EXPECT_FALSE(ui.Text100Enabled);
 }
 
-TEST(NetConnection, ThePeerClosingLeavesStartResignAndSideAsTheyWere) {
+// The game that was running is over with the connection: resigning is no longer offered, so
+// no message of a game at one computer can follow.
+TEST(NetConnection, ThePeerClosingEndsTheGameAndLeavesStartAndSideAsTheyWere) {
     NetPair n;
     n.Offer(false);  // a is Gote, waiting for b's first move
     n.a.game.ui.touryou = true;
@@ -148,7 +150,8 @@ TEST(NetConnection, ThePeerClosingLeavesStartResignAndSideAsTheyWere) {
     EXPECT_EQ(n.a.game.NetworkGame, 0);
     EXPECT_EQ(n.a.game.LocalIsGote, 1);
     EXPECT_FALSE(ui.sutato);
-    EXPECT_TRUE(ui.touryou);
+    EXPECT_FALSE(ui.touryou);
+    EXPECT_EQ(n.a.game.NetworkGameRunning, 0);
     EXPECT_TRUE(ui.suruu && ui.matu);
     EXPECT_FALSE(ui.setudann || ui.Timer1 || ui.Timer2 || ui.Picture1 || ui.Text100Enabled);
     EXPECT_EQ(ui.Label8 + ui.Label15 + ui.Text100, "");

@@ -75,7 +75,9 @@ TEST(NetOffer, RefusedOfferLeavesTheOffererLockedAndFreeToOfferAgain) {
 TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
     NetPair n;
     n.Offer(false);
-    n.a.game.ui.kopyuuta = true;  // as after a won game
+    n.b.game.touryou_Click();  // b resigns: a has won and may offer the next game
+    n.Pump();
+    ASSERT_TRUE(n.a.game.ui.kopyuuta);
     n.Offer(true);
     EXPECT_EQ(n.a.game.LocalIsGote, 0);
     EXPECT_EQ(n.a.game.Image1, SetupTemplate());

@@ -54,15 +54,20 @@ TEST(NetFraming, TwoMovesAndALineInOneRead) {
     EXPECT_EQ(n.b.game.ui.Text100, "A>>x\n");
 }
 
-TEST(NetFraming, ACharacterSplitAcrossReadsArrivesWhole) {
+// A character split across reads arrives whole; a quiet period after a lone lead byte ends
+// the text with a replacement character, and what comes next is a message of its own.
+TEST(NetFraming, ACharacterSplitAcrossReadsArrivesWholeAndALoneLeadByteEndsTheText) {
     WaitingGote n;
     WireBytes line = Encode(CodeMsg{MessageCode::ChatLine, "A>>将棋"});
     std::size_t cut = line.size() - 1;  // between the lead and trail byte of 棋
     n.b.session.BytesArrived(std::span(line).first(cut));
-    n.b.session.TextQuietPeriodElapsed();  // a quiet period cannot end the text mid-character
-    EXPECT_EQ(n.b.game.ui.Text100, "");
     n.b.Read(WireBytes(line.begin() + cut, line.end()));
     EXPECT_EQ(n.b.game.ui.Text100, "A>>将棋\n");
+
+    n.b.session.BytesArrived(std::span(line).first(cut));
+    n.b.session.TextQuietPeriodElapsed();
+    n.b.Read(Encode(CodeMsg{MessageCode::ChatLine, "A>>x"}));
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>将棋\nA>>将\xEF\xBF\xBD\nA>>x\n");
 }
 
 TEST(NetReceivedMove, CellsOffTheBoardAndNumbersThatAreNoCodeAreIgnored) {

@@ -77,10 +77,18 @@ TEST(WireDecoder, TextRunsUntilFlushedAcrossReads) {
     EXPECT_TRUE(decoder.feed(WireBytes{0xD0, 0x07}).empty());
     EXPECT_TRUE(decoder.hasPendingText());
     EXPECT_TRUE(decoder.feed(WireBytes{0x82, 0xBD, 0x82}).empty());
-    EXPECT_FALSE(decoder.flushText());  // the trail byte of お is still on its way
     EXPECT_TRUE(decoder.feed(WireBytes{0xEB, 0x82, 0xA4}).empty());
     EXPECT_EQ(decoder.flushText(), (CodeMsg{MessageCode::Hello, "たろう"}));
     EXPECT_FALSE(decoder.hasPendingText());
+    EXPECT_EQ(decoder.feed(kRefuse), Messages{kRefuseMsg});
+}
+
+// A text cut after the lead byte of a two-byte character ends at the quiet period anyway,
+// with that byte as a replacement character: the peer's next message stays a message.
+TEST(WireDecoder, ATextEndingInALoneLeadByteCannotSwallowTheNextMessage) {
+    MessageDecoder decoder;
+    EXPECT_TRUE(decoder.feed(WireBytes{0xD0, 0x07, 'A', 0x82}).empty());
+    EXPECT_EQ(decoder.flushText(), (CodeMsg{MessageCode::Hello, "A\xEF\xBF\xBD"}));
     EXPECT_EQ(decoder.feed(kRefuse), Messages{kRefuseMsg});
 }
 

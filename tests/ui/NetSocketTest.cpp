@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
+#include <QTcpServer>
 #include <QTcpSocket>
 
 #include "NetTestHelpers.h"
+#include "app/socket/GameSocketOptions.h"
 #include "app/socket/Socket.h"
 
 using namespace torvane;
@@ -90,4 +96,27 @@ TEST(NetSocket, IPv6Loopback) {
     const std::uint8_t refuse[] = {0x78, 0x05};
     EXPECT_TRUE(server.socket.Send(refuse));
     ASSERT_TRUE(WaitFor([&] { return client.data.size() == 2; }));
+}
+
+// A peer whose machine vanishes without closing is noticed by the keepalive probes that the
+// kernel sends on the game's connection.
+TEST(NetSocket, TheGameConnectionProbesAQuietPeer) {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, server.serverPort());
+    ASSERT_TRUE(socket.waitForConnected(5000));
+    SetGameSocketOptions(socket);
+    auto fd = static_cast<int>(socket.socketDescriptor());
+    auto option = [fd](int level, int name) {
+        int value = -1;
+        socklen_t size = sizeof value;
+        getsockopt(fd, level, name, &value, &size);
+        return value;
+    };
+    EXPECT_EQ(option(SOL_SOCKET, SO_KEEPALIVE), 1);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPIDLE), kKeepIdleSeconds);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPINTVL), kKeepIntervalSeconds);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPCNT), kKeepCount);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_NODELAY), 1);
 }

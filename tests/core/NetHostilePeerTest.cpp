@@ -1,0 +1,82 @@
+// What a broken or hostile peer can send, and what it cannot do with it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "NetPeers.h"
+#include "net/PeerText.h"
+
+namespace torvane {
+namespace {
+
+using Texts = std::vector<std::string>;
+const std::string kReplacement = "\xEF\xBF\xBD";
+
+WireBytes Text(MessageCode code, const std::string& text) {
+    return Encode(CodeMsg{code, text});
+}
+
+// Control characters (NUL and line breaks included) never reach the screen, handles are cut
+// to a sane length, and whole characters are kept.
+TEST(NetHostilePeer, PeerTextIsShownWithoutControlsAndHandlesAreCapped) {
+    NetPeer p;
+    p.Read(Text(MessageCode::HelloReply, std::string("ab\0cd\n", 6)));
+    EXPECT_EQ(p.game.ui.Label15, "ab" + kReplacement + "cd" + kReplacement);
+    std::string longHandle;
+    for (int i = 0; i < 100; ++i) longHandle += "象";
+    p.Read(Text(MessageCode::HelloReply, longHandle));
+    EXPECT_EQ(p.game.ui.Label15, longHandle.substr(0, 3 * kMaxHandleChars) + "…");
+    p.Read(Text(MessageCode::ChatLine, "B>>one\ntwo"));
+    EXPECT_EQ(p.game.ui.Text100, "B>>one" + kReplacement + "two\n");
+    EXPECT_EQ(PeerText("plain 将棋 <b>", 3), "pla…");
+}
+
+// A correct peer sends greetings and offers only before a game; while one runs they are
+// ignored, and neither a question nor a new handle appears.
+TEST(NetHostilePeer, GreetingsAndOffersDuringAGameAreIgnored) {
+    NetPair n;
+    n.Offer(true);
+    n.Clear();
+    const BoardCells board = n.b.game.Image1;
+    for (MessageCode code : {MessageCode::Hello, MessageCode::HelloReply, MessageCode::OfferSente,
+                             MessageCode::OfferGote})
+        n.b.Read(Text(code, "X"));
+    EXPECT_TRUE(n.b.questions.empty());
+    EXPECT_TRUE(n.b.sent.empty());
+    EXPECT_EQ(n.b.game.ui.Label15, "A");
+    EXPECT_EQ(n.b.game.Image1, board);
+    EXPECT_EQ(n.b.game.NetworkGameRunning, 1);
+}
+
+// While the player answers an offer, what arrives waits; a peer that sends far more than any
+// game needs meanwhile is cut off, and the memory it took is given back.
+TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {
+    NetPair n;
+    n.Clear();
+    WireBytes flood;
+    for (std::size_t i = 0; i <= NetSession::kMaxBacklog; ++i)
+        flood.insert(flood.end(), {0x01, 0x00, 0x02, 0x00});  // moves nobody asked for
+    n.b.answers.push_back(false);
+    n.b.whileModal = [&] { n.b.session.BytesArrived(flood); };
+    n.b.Read(Text(MessageCode::OfferSente, "A"));
+    EXPECT_EQ(n.b.game.ui.Label7, "相手からの受信が多すぎるため切断しました");
+    EXPECT_EQ(n.b.game.NetworkGame, 0);
+    EXPECT_FALSE(n.b.game.ui.setudann);
+    EXPECT_EQ(n.b.connection.calls.back(), "close");
+    EXPECT_TRUE(n.b.sent.empty()) << "the refusal of an offer from a cut-off peer is not sent";
+}
+
+// The log keeps the newest lines only; the count of lines appended tells the window what
+// is new, however many lines have been dropped at the front.
+TEST(NetHostilePeer, TheChatLogKeepsTheNewestLines) {
+    NetPair n;
+    for (int i = 0; i < NetSession::kMaxChatLines + 10; ++i)
+        n.b.Read(Text(MessageCode::ChatLine, std::to_string(i)));
+    const Controls& ui = n.b.game.ui;
+    EXPECT_EQ(std::count(ui.Text100.begin(), ui.Text100.end(), '\n'), NetSession::kMaxChatLines);
+    EXPECT_EQ(ui.Text100.substr(0, 3), "10\n");
+    EXPECT_EQ(ui.Text100Appended, static_cast<std::uint64_t>(NetSession::kMaxChatLines + 10));
+}
+
+}  // namespace
+}  // namespace torvane
