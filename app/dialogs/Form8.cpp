@@ -58,7 +58,6 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
     image->setGeometry(TwipRect(110, 70, 1350, 1200));
-    image->setPixmap(Picture("about", devicePixelRatioF()));
     image->setScaledContents(true);
 
     QLabel* title = AddLabel("Label1", "Torvane", TwipRect(1560, 120, 1815, 435), 9);
@@ -102,7 +101,10 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
 
 // Centred on the main window as it stands when the box comes up; the client areas of the two
 // share their centre.
+// The picture is drawn for the size the box is shown at.
 void Form8::showEvent(QShowEvent* event) {
+    if (auto* image = findChild<QLabel*>("Image1"))
+        image->setPixmap(AboutPixmap(image->size(), devicePixelRatioF()));
     if (QWidget* main = parentWidget())
         setGeometry(QRect(main->window()->geometry().center() - rect().center(), size()));
     QDialog::showEvent(event);

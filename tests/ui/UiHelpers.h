@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
@@ -50,12 +51,17 @@ struct ShownForm {
         if (!QTest::qWaitForWindowExposed(&form)) ADD_FAILURE() << "the window was never shown";
     }
     QWindow* window() { return form.windowHandle(); }
+    // Sizes the window to `scale` times the design size, as a player dragging its border would.
+    void ScaleTo(double scale) {
+        form.ResizeToScale(scale);
+        if (!QTest::qWaitFor([&] { return std::abs(form.scale() - scale) < 0.01; }))
+            ADD_FAILURE() << "the window did not take the scale " << scale;
+    }
     QPoint CellCentre(int cell) {
-        QPoint inBoard(cell % 9 * 40 + 20, cell / 9 * 40 + 20);
-        return form.board()->mapTo(&form, inBoard);
+        return form.board()->mapTo(&form, form.board()->CellRect(cell).center());
     }
     QPoint SlotCentre(Hand hand, int slot) {
-        return form.hand(hand)->mapTo(&form, HandView::SlotRect(slot).center());
+        return form.hand(hand)->mapTo(&form, form.hand(hand)->SlotRect(slot).center());
     }
     // Press, move and release with the left button, as a real mouse does.
     void Drag(QPoint from, QPoint to) {
