@@ -8,6 +8,7 @@
 #include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/HelpFile.h"
+#include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
 namespace torvane {
@@ -65,6 +66,7 @@ Form1::Form1() : game_(*this) {
     Render();
     ResizeToScale(scale);
     client_->installEventFilter(this);
+    connect(&PictureDrawer::instance(), &PictureDrawer::drawn, this, &Form1::ShowDrawnPictures);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

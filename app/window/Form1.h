@@ -97,6 +97,7 @@ private:
     void BuildControls();
     void LayOutAt(double scale);
     void CentreStage();
+    void ShowDrawnPictures();
     double InitialScale() const;
     void BuildMenus();
     QLabel* AddLabel(const QString& name, const QString& text, QWidget* parent, QRect rect,

@@ -110,11 +110,20 @@ void Form1::LayOutAt(double scale) {
     Picture1->SetScale(scale);
     Picture2->SetScale(scale);
     Picture3->SetScale(scale);
-    Picture5->setPixmap(TitlePixmap(Picture5->size(), devicePixelRatioF()));
     Picture13->LayOut(scale);
     Picture13->SetTextTop(ticker_.top());
-    if (drag_ && drag_->active()) drag_->Rescale(Picture1->PieceSize());
+    PreparePieces(Picture1->PieceSize(), devicePixelRatioF());
+    ShowDrawnPictures();
     ScheduleTicker();
+}
+
+// The pictures as drawn for the present size so far; a picture drawn later shows it again.
+void Form1::ShowDrawnPictures() {
+    Picture5->setPixmap(TitlePixmap(Picture5->size(), devicePixelRatioF()));
+    Picture1->update();
+    Picture2->update();
+    Picture3->update();
+    if (drag_ && drag_->active()) drag_->Rescale(Picture1->PieceSize());
 }
 
 }  // namespace torvane

@@ -4,7 +4,9 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
+#include "app/window/PictureDrawer.h"
 #include "images/PieceImageTable.h"
 #include "tools/assetgen/PieceToken.h"
 #include "tools/assetgen/TitlePictures.h"
@@ -47,39 +49,53 @@ const PieceImageEntry* EntryOf(int id) {
     return nullptr;
 }
 
-// The build drew every piece at 32 and 64 pixels.
-QImage PieceImageAt(int id, int pixels) {
-    if (pixels == 32 || pixels == 64) {
-        QImage built(QStringLiteral(":/img/piece/%1%2.png").arg(id).arg(pixels == 64 ? "@2x" : ""));
-        if (!built.isNull()) return built;
-    }
+QImage PieceDrawn(int id, int pixels) {
     const PieceImageEntry* entry = EntryOf(id);
     return entry ? PieceImage(*entry, pixels) : QImage();
 }
 
-// A lettered picture of `logical` size drawn at a whole-number scale (1 and 2 were drawn by the
-// build) at least as large as `pixels`, and brought down to exactly that.
-QPixmap LetteredAt(const QString& name, QImage (*draw)(int), QSize logical, QSize pixels) {
-    const double needed = std::max(double(pixels.width()) / logical.width(),
-                                   double(pixels.height()) / logical.height());
-    const int scale = std::max(1, static_cast<int>(std::ceil(needed - 1e-9)));
-    QImage image;
-    if (scale <= 2) image.load(QStringLiteral(":/img/%1%2.png").arg(name, scale == 2 ? "@2x" : ""));
-    if (image.isNull()) image = draw(scale);
-    if (image.size() != pixels)
-        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
+// A picture the build drew at `scale` 1 or 2.
+QImage BuiltPicture(const QString& name, int scale) {
+    return QImage(QStringLiteral(":/img/%1%2.png").arg(name, scale == 2 ? "@2x" : ""));
 }
 
+QPixmap ScaledTo(const QImage& image, QSize pixels) {
+    if (image.isNull() || image.size() == pixels) return QPixmap::fromImage(image);
+    return QPixmap::fromImage(
+        image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+// `slot`'s picture at `pixels`, once drawn. Where the build's picture will do (`built`), it
+// is that; otherwise `draw` is handed to the drawer and the build's picture, brought to the
+// size, stands in until the drawn one is ready.
+QPixmap Exact(const QString& slot, QSize pixels, bool built,
+              const std::function<QImage()>& builtPicture, std::function<QImage()> draw) {
+    const QString key =
+        QStringLiteral("%1/%2x%3").arg(slot).arg(pixels.width()).arg(pixels.height());
+    if (QPixmap* kept = Cache().object(key)) return *kept;
+    if (built) return Cached(key, [&] { return QPixmap::fromImage(builtPicture()); });
+    PictureDrawer::instance().Want(slot, key, std::move(draw), [key](const QImage& image) {
+        Cached(key, [&] { return QPixmap::fromImage(image); });
+    });
+    return Cached(QStringLiteral("stand-in/") + key,
+                  [&] { return ScaledTo(builtPicture(), pixels); });
+}
+
+// A lettered picture of `logical` size at `size`: drawn at the next whole-number scale (the
+// build drew scales 1 and 2) and brought down to exactly its pixels.
 QPixmap Lettered(const QString& name, QImage (*draw)(int), QSize logical, QSize size,
                  qreal devicePixelRatio) {
     const QSize pixels(DevicePixels(size.width(), devicePixelRatio),
                        DevicePixels(size.height(), devicePixelRatio));
     if (pixels.isEmpty()) return {};
-    const QString key =
-        QStringLiteral("%1/%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
-    return WithRatio(Cached(key, [&] { return LetteredAt(name, draw, logical, pixels); }),
-                     double(pixels.width()) / size.width());
+    const double needed = std::max(double(pixels.width()) / logical.width(),
+                                   double(pixels.height()) / logical.height());
+    const int scale = std::max(1, static_cast<int>(std::ceil(needed - 1e-9)));
+    const QPixmap pixmap = Exact(
+        name, pixels, scale <= 2,
+        [&] { return ScaledTo(BuiltPicture(name, std::min(scale, 2)), pixels).toImage(); },
+        [=] { return ScaledTo(draw(scale), pixels).toImage(); });
+    return WithRatio(pixmap, double(pixels.width()) / size.width());
 }
 
 }  // namespace
@@ -87,9 +103,21 @@ QPixmap Lettered(const QString& name, QImage (*draw)(int), QSize logical, QSize 
 QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio) {
     const int pixels = DevicePixels(size, devicePixelRatio);
     if (id <= 0 || pixels <= 0) return {};
-    const QString key = QStringLiteral("piece/%1/%2").arg(id).arg(pixels);
-    QPixmap pixmap = Cached(key, [&] { return QPixmap::fromImage(PieceImageAt(id, pixels)); });
+    // The build drew every piece at 32 and 64 pixels.
+    const int built = pixels <= 32 ? 32 : 64;
+    const QPixmap pixmap = Exact(
+        QStringLiteral("piece/%1").arg(id), QSize(pixels, pixels), pixels == built,
+        [&] {
+            return QImage(
+                QStringLiteral(":/img/piece/%1%2.png").arg(id).arg(built == 64 ? "@2x" : ""));
+        },
+        [=] { return PieceDrawn(id, pixels); });
     return WithRatio(pixmap, double(pixels) / size);
+}
+
+void PreparePieces(int size, qreal devicePixelRatio) {
+    for (const PieceImageEntry& entry : PieceImageEntries())
+        PiecePixmap(entry.id, size, devicePixelRatio);
 }
 
 QCursor DragCursor(int id, int size, qreal devicePixelRatio) {

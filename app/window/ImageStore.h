@@ -13,6 +13,10 @@ namespace torvane {
 // Piece image `id` (101..202), `size` logical pixels square.
 QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio);
 
+// Has every piece image made ready at `size`, so that ghosts and held pieces are drawn before
+// they are first shown.
+void PreparePieces(int size, qreal devicePixelRatio);
+
 // The pointer shown while a piece is dragged: its `Held` image, `size` logical pixels square,
 // with the hot spot in the middle.
 QCursor DragCursor(int id, int size, qreal devicePixelRatio);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/window/Form1.h"
+#include "app/window/PictureDrawer.h"
 
 namespace torvane {
 
@@ -51,11 +52,15 @@ struct ShownForm {
         if (!QTest::qWaitForWindowExposed(&form)) ADD_FAILURE() << "the window was never shown";
     }
     QWindow* window() { return form.windowHandle(); }
-    // Sizes the window to `scale` times the design size, as a player dragging its border would.
+    // Sizes the window to `scale` times the design size, as a player dragging its border would,
+    // and waits until its pictures are drawn for that size.
     void ScaleTo(double scale) {
         form.ResizeToScale(scale);
         if (!QTest::qWaitFor([&] { return std::abs(form.scale() - scale) < 0.01; }))
             ADD_FAILURE() << "the window did not take the scale " << scale;
+        form.grab();
+        if (!QTest::qWaitFor([] { return !PictureDrawer::instance().pending(); }))
+            ADD_FAILURE() << "the pictures were not drawn";
     }
     QPoint CellCentre(int cell) {
         return form.board()->mapTo(&form, form.board()->CellRect(cell).center());
