@@ -67,9 +67,10 @@ QPixmap ScaledTo(const QImage& image, QSize pixels) {
 
 // `slot`'s picture at `pixels`, once drawn. Where the build's picture will do (`built`), it
 // is that; otherwise `draw` is handed to the drawer and the build's picture, brought to the
-// size, stands in until the drawn one is ready.
+// size, stands in until the drawn one is ready (without `standIn`, nothing does).
 QPixmap Exact(const QString& slot, QSize pixels, bool built,
-              const std::function<QImage()>& builtPicture, std::function<QImage()> draw) {
+              const std::function<QImage()>& builtPicture, std::function<QImage()> draw,
+              bool standIn = true) {
     const QString key =
         QStringLiteral("%1/%2x%3").arg(slot).arg(pixels.width()).arg(pixels.height());
     if (QPixmap* kept = Cache().object(key)) return *kept;
@@ -77,6 +78,7 @@ QPixmap Exact(const QString& slot, QSize pixels, bool built,
     PictureDrawer::instance().Want(slot, key, std::move(draw), [key](const QImage& image) {
         Cached(key, [&] { return QPixmap::fromImage(image); });
     });
+    if (!standIn) return {};
     return Cached(QStringLiteral("stand-in/") + key,
                   [&] { return ScaledTo(builtPicture(), pixels); });
 }
@@ -98,26 +100,31 @@ QPixmap Lettered(const QString& name, QImage (*draw)(int), QSize logical, QSize 
     return WithRatio(pixmap, double(pixels.width()) / size.width());
 }
 
-}  // namespace
-
-QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio) {
-    const int pixels = DevicePixels(size, devicePixelRatio);
-    if (id <= 0 || pixels <= 0) return {};
+// Piece `id` at `pixels`, as by Exact.
+QPixmap PieceAt(int id, int pixels, bool standIn) {
     // The build drew every piece at 32 and 64 pixels.
     const int built = pixels <= 32 ? 32 : 64;
-    const QPixmap pixmap = Exact(
+    return Exact(
         QStringLiteral("piece/%1").arg(id), QSize(pixels, pixels), pixels == built,
         [&] {
             return QImage(
                 QStringLiteral(":/img/piece/%1%2.png").arg(id).arg(built == 64 ? "@2x" : ""));
         },
-        [=] { return PieceDrawn(id, pixels); });
-    return WithRatio(pixmap, double(pixels) / size);
+        [=] { return PieceDrawn(id, pixels); }, standIn);
+}
+
+}  // namespace
+
+QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio) {
+    const int pixels = DevicePixels(size, devicePixelRatio);
+    if (id <= 0 || pixels <= 0) return {};
+    return WithRatio(PieceAt(id, pixels, true), double(pixels) / size);
 }
 
 void PreparePieces(int size, qreal devicePixelRatio) {
-    for (const PieceImageEntry& entry : PieceImageEntries())
-        PiecePixmap(entry.id, size, devicePixelRatio);
+    const int pixels = DevicePixels(size, devicePixelRatio);
+    if (pixels <= 0) return;
+    for (const PieceImageEntry& entry : PieceImageEntries()) PieceAt(entry.id, pixels, false);
 }
 
 QCursor DragCursor(int id, int size, qreal devicePixelRatio) {
