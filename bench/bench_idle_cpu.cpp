@@ -3,7 +3,7 @@
 // seconds. Each is a child process; the CPU of every thread is read from /proc, and the main
 // (GUI) thread, where the ticker runs, is reported apart from the whole process.
 //
-//   bench_idle_cpu [SCALE ...]     default: 1 1.5 2; 5 rounds of 4 s at each scale
+//   bench_idle_cpu [SCALE ...]     default: 1 1.5 2; 5 rounds of 8 s at each scale
 //
 // Run it under the display to be measured (xvfb-run, X11, offscreen).
 #include <unistd.h>
@@ -125,6 +125,6 @@ int main(int argc, char** argv) {
     QStringList scales = args.mid(1);
     if (scales.isEmpty())
         scales = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
-    for (const QString& scale : scales) Measure(app.applicationFilePath(), scale, 5, 4);
+    for (const QString& scale : scales) Measure(app.applicationFilePath(), scale, 5, 8);
     return 0;
 }
