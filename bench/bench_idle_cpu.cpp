@@ -1,45 +1,130 @@
-// CPU used by the idle program (window shown, no game, the contact ticker running), measured
-// from outside the process over 10 seconds. Usage: bench_idle_cpu [path to torvane]
+// CPU of the idle program (window shown, no game, the contact ticker running) against a bare
+// Qt window with a menu bar and an empty 10 ms timer, the two run side by side over the same
+// seconds. Each is a child process; the CPU of every thread is read from /proc, and the main
+// (GUI) thread, where the ticker runs, is reported apart from the whole process.
+//
+//   bench_idle_cpu [SCALE ...]     default: 1 1.5 2; 5 rounds of 8 s at each scale
+//
+// Run it under the display to be measured (xvfb-run, X11, offscreen).
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProcess>
+#include <QTest>
 #include <QThread>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
+
+#include "app/window/Application.h"
+#include "app/window/Form1.h"
 
 namespace {
 
-// User plus system time of process `pid`, in clock ticks.
-long long CpuTicks(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return -1;
-    QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+// User plus system time, in clock ticks, of thread `tid` of process `pid`.
+long long ThreadTicks(qint64 pid, const QString& tid) {
+    QFile stat(QStringLiteral("/proc/%1/task/%2/stat").arg(pid).arg(tid));
+    if (!stat.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
     // After the command name: state is field 3, utime field 14, stime field 15.
     return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+struct Cpu {
+    long long main = 0;
+    long long all = 0;
+};
+
+Cpu Ticks(qint64 pid) {
+    Cpu cpu;
+    for (const QString& tid : QDir(QStringLiteral("/proc/%1/task").arg(pid))
+                                  .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const long long ticks = ThreadTicks(pid, tid);
+        cpu.all += ticks;
+        if (tid.toLongLong() == pid) cpu.main = ticks;
+    }
+    return cpu;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The child that stands for an idle Qt program: a window with a menu bar and an empty 10 ms
+// timer.
+int RunBare(QApplication& app) {
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("ゲーム(&G)"))->addAction(QStringLiteral("投了(&F)"));
+    window.setCentralWidget(new QWidget);
+    window.resize(733, 500);
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [] {});
+    timer.start(10);
+    window.show();
+    return app.exec();
+}
+
+int RunTorvane(QApplication& app, double scale) {
+    torvane::Form1 form;
+    form.ResizeToScale(scale);
+    form.show();
+    return app.exec();
+}
+
+void Measure(const QString& self, const QString& scale, int rounds, int seconds) {
+    QProcess bare, torvane;
+    for (QProcess* p : {&bare, &torvane}) p->setProcessChannelMode(QProcess::ForwardedChannels);
+    bare.start(self, {QStringLiteral("--bare")});
+    torvane.start(self, {QStringLiteral("--torvane"), scale});
+    if (!bare.waitForStarted() || !torvane.waitForStarted()) {
+        std::fprintf(stderr, "cannot start the measured windows\n");
+        return;
+    }
+    QThread::sleep(3);  // both windows up and settled
+    std::vector<double> mainRatio, allRatio, torvaneMain, bareMain;
+    const double perSecond = sysconf(_SC_CLK_TCK) * seconds / 100.0;  // ticks per % of a core
+    for (int i = 0; i < rounds; ++i) {
+        const Cpu b0 = Ticks(bare.processId()), t0 = Ticks(torvane.processId());
+        QThread::sleep(seconds);
+        const Cpu b1 = Ticks(bare.processId()), t1 = Ticks(torvane.processId());
+        torvaneMain.push_back((t1.main - t0.main) / perSecond);
+        bareMain.push_back((b1.main - b0.main) / perSecond);
+        mainRatio.push_back(double(t1.main - t0.main) / std::max(1LL, b1.main - b0.main));
+        allRatio.push_back(double(t1.all - t0.all) / std::max(1LL, b1.all - b0.all));
+    }
+    for (QProcess* p : {&bare, &torvane}) {
+        p->kill();
+        p->waitForFinished();
+    }
+    std::printf(
+        "scale %s: GUI thread %.2f %% vs bare %.2f %% of a core, ratio %.2f; "
+        "all threads ratio %.2f (medians of %d x %d s)\n",
+        qPrintable(scale), Median(torvaneMain), Median(bareMain), Median(mainRatio),
+        Median(allRatio), rounds, seconds);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QString program = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                               : QCoreApplication::applicationDirPath() + "/../torvane";
-    QProcess torvane;
-    torvane.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    torvane.start(program, {});
-    if (!torvane.waitForStarted()) {
-        std::fprintf(stderr, "cannot start %s\n", qPrintable(program));
-        return 1;
+    torvane::PrepareEnvironment();
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 2 && args[1] == QLatin1String("--bare")) return RunBare(app);
+    if (args.size() == 3 && args[1] == QLatin1String("--torvane")) {
+        torvane::SetUpApplication(app);
+        bool ok = false;
+        const double scale = args[2].toDouble(&ok);
+        return ok && scale >= 1 ? RunTorvane(app, scale) : 2;
     }
-    QThread::sleep(4);  // the splash and the start-up
-    long long before = CpuTicks(torvane.processId());
-    const int seconds = 10;
-    QThread::sleep(seconds);
-    long long after = CpuTicks(torvane.processId());
-    torvane.kill();
-    torvane.waitForFinished();
-    double percent = 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / seconds;
-    std::printf("idle CPU over %d s: %.2f %% of one core\n", seconds, percent);
+    QStringList scales = args.mid(1);
+    if (scales.isEmpty())
+        scales = {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")};
+    for (const QString& scale : scales) Measure(app.applicationFilePath(), scale, 5, 8);
     return 0;
 }

@@ -19,7 +19,7 @@ namespace {
 Form1* form = nullptr;
 
 QPoint Centre(int cell) {
-    return form->board()->mapTo(form, QPoint(cell % 9 * 40 + 20, cell / 9 * 40 + 20));
+    return form->board()->mapTo(form, form->board()->CellRect(cell).center());
 }
 
 void Move(int from, int to) {

@@ -34,11 +34,12 @@ Form3::Form3(QWidget* parent, SettingsChoice current, std::function<void(Setting
     auto* frame = new QGroupBox("設定", this);
     frame->setObjectName("Frame1");
     frame->setGeometry(TwipRect(120, 120, 2775, 2175));
-    Check1 = AddCheck(frame, "Check1", "音を出す", 240, current.sound);
-    Check2 = AddCheck(frame, "Check2", "移動範囲を表示する", 600, current.rangeDisplay);
-    Check3 = AddCheck(frame, "Check3", "王手を知らせる", 960, current.checkNotice);
-    Check4 = AddCheck(frame, "Check4", "取った駒を使用できる", 1320, current.capturedPieces);
-    Check5 = AddCheck(frame, "Check5", "時間制限をする", 1680, current.timeLimit);
+    // The boxes start below the frame's caption, which takes about 280 twips of the frame's top.
+    Check1 = AddCheck(frame, "Check1", "音を出す", 360, current.sound);
+    Check2 = AddCheck(frame, "Check2", "移動範囲を表示する", 705, current.rangeDisplay);
+    Check3 = AddCheck(frame, "Check3", "王手を知らせる", 1050, current.checkNotice);
+    Check4 = AddCheck(frame, "Check4", "取った駒を使用できる", 1395, current.capturedPieces);
+    Check5 = AddCheck(frame, "Check5", "時間制限をする", 1740, current.timeLimit);
 
     QPushButton* ok = AddButton(this, "Command1", "OK", 600);
     ok->setDefault(true);

@@ -7,6 +7,7 @@
 
 #include "app/window/Fonts.h"
 #include "app/window/ImageStore.h"
+#include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
 namespace torvane {
@@ -55,11 +56,11 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
     setWindowTitle("パージョン情報");
     setFixedSize(Px(5070), Px(3780));
 
-    auto* image = new QLabel(this);
-    image->setObjectName("Image1");
-    image->setGeometry(TwipRect(110, 70, 1350, 1200));
-    image->setPixmap(Picture("about", devicePixelRatioF()));
-    image->setScaledContents(true);
+    image_ = new QLabel(this);
+    image_->setObjectName("Image1");
+    image_->setGeometry(TwipRect(110, 70, 1350, 1200));
+    image_->setScaledContents(true);
+    connect(&PictureDrawer::instance(), &PictureDrawer::drawn, this, &Form8::ShowPicture);
 
     QLabel* title = AddLabel("Label1", "Torvane", TwipRect(1560, 120, 1815, 435), 9);
     title->setFont(TitleFont(21));
@@ -102,7 +103,13 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
 
 // Centred on the main window as it stands when the box comes up; the client areas of the two
 // share their centre.
+// The picture as drawn for the size the box is shown at; a picture drawn later shows again.
+void Form8::ShowPicture() {
+    image_->setPixmap(AboutPixmap(image_->size(), devicePixelRatioF()));
+}
+
 void Form8::showEvent(QShowEvent* event) {
+    ShowPicture();
     if (QWidget* main = parentWidget())
         setGeometry(QRect(main->window()->geometry().center() - rect().center(), size()));
     QDialog::showEvent(event);

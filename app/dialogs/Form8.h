@@ -20,8 +20,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ShowPicture();
     QLabel* AddLabel(const char* name, const QString& text, QRect rect, qreal points,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+    QLabel* image_;
 };
 
 // The texts of the box that are ours to choose.

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
@@ -11,6 +13,7 @@ namespace torvane {
 namespace {
 
 constexpr int kCellTwips = 600;
+constexpr int kPieceTwips = 480;  // 32 pixels at the design size
 
 }  // namespace
 
@@ -21,15 +24,40 @@ BoardView::BoardView(const Game& game, QWidget* parent) : QWidget(parent), game_
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-int BoardView::CellAt(QPoint pos) const {
-    int column = pos.x() * kTwipsPerPixel / kCellTwips;
-    int row = pos.y() * kTwipsPerPixel / kCellTwips;
-    if (pos.x() < 0 || pos.y() < 0 || column > 8 || row > 8) return -1;
-    return row * 9 + column;
+void BoardView::SetScale(double scale) {
+    scale_ = scale;
+    base_ = QPixmap();
+    update();
 }
 
-QPoint BoardView::CellPicturePos(int cell) {
-    return QPoint(Px(60 + kCellTwips * ColumnOf(cell)), Px(70 + kCellTwips * RowOf(cell)));
+int BoardView::GridLine(int index) const {
+    return Px(kCellTwips * index, scale_);
+}
+
+// The same grid lines as drawn, so a press lands in the square the player sees.
+int BoardView::CellAt(QPoint pos) const {
+    auto index = [this](int at) {
+        for (int i = 0; i < 9; ++i)
+            if (at >= GridLine(i) && at < GridLine(i + 1)) return i;
+        return -1;
+    };
+    int column = index(pos.x());
+    int row = index(pos.y());
+    return column < 0 || row < 0 ? -1 : row * 9 + column;
+}
+
+QRect BoardView::CellRect(int cell) const {
+    return QRect(QPoint(GridLine(ColumnOf(cell)), GridLine(RowOf(cell))),
+                 QPoint(GridLine(ColumnOf(cell) + 1) - 1, GridLine(RowOf(cell) + 1) - 1));
+}
+
+QPoint BoardView::CellPicturePos(int cell) const {
+    return QPoint(Px(60 + kCellTwips * ColumnOf(cell), scale_),
+                  Px(70 + kCellTwips * RowOf(cell), scale_));
+}
+
+int BoardView::PieceSize() const {
+    return Px(kPieceTwips, scale_);
 }
 
 void BoardView::SetBackground(const QImage& picture) {
@@ -48,13 +76,15 @@ const QPixmap& BoardView::Base() {
     base_.setDevicePixelRatio(dpr);
     QPainter p(&base_);
     if (background_.isNull())
-        p.drawTiledPixmap(rect(), Picture("maple", dpr));
+        p.drawTiledPixmap(rect(), Texture("maple", dpr));
     else
         p.drawPixmap(0, 0, background_.At(size(), dpr));
-    p.setPen(QPen(Qt::black, 1));
-    for (int t = 0; t <= 6000; t += kCellTwips) {
-        p.drawLine(0, Px(t), Px(6000), Px(t));
-        p.drawLine(Px(t), 0, Px(t), Px(6000));
+    // Lines a whole number of pixels wide, drawn on the pixels right of and below each line's
+    // position, as the one-pixel lines of the design size are.
+    const int width = std::max(1, static_cast<int>(std::lround(scale_)));
+    for (int i = 0; i <= 10; ++i) {
+        p.fillRect(0, GridLine(i), GridLine(10) + width, width, Qt::black);
+        p.fillRect(GridLine(i), 0, width, GridLine(10) + width, Qt::black);
     }
     return base_;
 }
@@ -65,7 +95,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     qreal dpr = devicePixelRatioF();
     for (int i = 0; i < kCellCount; ++i) {
         int picture = game_.Image1[i].Picture;
-        if (picture) p.drawPixmap(CellPicturePos(i), PiecePixmap(picture, dpr));
+        if (picture) p.drawPixmap(CellPicturePos(i), PiecePixmap(picture, PieceSize(), dpr));
     }
 }
 

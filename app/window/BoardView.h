@@ -16,10 +16,15 @@ class BoardView : public QWidget {
 public:
     BoardView(const Game& game, QWidget* parent);
 
+    // Lays the board out at `scale` times the design size.
+    void SetScale(double scale);
     // The cell whose 600-twip square holds `pos`, or -1 over the margin beyond the grid.
     int CellAt(QPoint pos) const;
-    // Top-left corner of the picture of cell `cell`.
-    static QPoint CellPicturePos(int cell);
+    // The square of cell `cell` between its grid lines.
+    QRect CellRect(int cell) const;
+    // Top-left corner of the picture of cell `cell`, and the pictures' size.
+    QPoint CellPicturePos(int cell) const;
+    int PieceSize() const;
 
     // A chosen picture fitted to the board, drawn under the grid; a null image restores wood.
     void SetBackground(const QImage& picture);
@@ -34,8 +39,11 @@ protected:
 
 private:
     const QPixmap& Base();
+    // The position of grid line `index` (0..10) from the board's edge.
+    int GridLine(int index) const;
 
     const Game& game_;
+    double scale_ = 1.0;
     ScaledPicture background_;
     QPixmap base_;
 };

@@ -7,6 +7,12 @@
 
 namespace torvane {
 
+namespace {
+
+constexpr qreal kPoints = 7.5;
+
+}  // namespace
+
 const char* const kContactText =
     "Torvane 開発チーム\n"
     "\n"
@@ -30,14 +36,15 @@ ContactBox::ContactBox(const QString& text, QWidget* parent)
     text_->setObjectName("Picture14");
     text_->setTextFormat(Qt::PlainText);
     text_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    text_->setFont(UiFont(7.5));
     text_->setAttribute(Qt::WA_OpaquePaintEvent);
     text_->hide();
 }
 
 // The text is printed once into a picture: the ticker moves it many times a second, and
 // drawing a picture costs far less than laying out the text again each time.
-void ContactBox::LayOut() {
+void ContactBox::LayOut(double scale) {
+    scale_ = scale;
+    text_->setFont(UiFont(kPoints * scale));
     QSize size = text_->fontMetrics().size(0, lines_);
     qreal dpr = devicePixelRatioF();
     QPixmap printed(size * dpr);
@@ -55,7 +62,7 @@ void ContactBox::LayOut() {
 }
 
 void ContactBox::SetTextTop(int twips) {
-    text_->move(text_->x(), Px(twips));
+    text_->move(text_->x(), RowOf(twips));
 }
 
 }  // namespace torvane

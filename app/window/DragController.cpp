@@ -14,17 +14,24 @@ DragController::DragController(QWidget* window, QWidget* board)
     qApp->installEventFilter(this);
 }
 
-void DragController::Begin(DragArea area, int dragIcon) {
+void DragController::Begin(DragArea area, int dragIcon, int size) {
     if (active_) End();
     active_ = true;
     area_ = area;
-    QApplication::setOverrideCursor(DragCursor(dragIcon, window_->devicePixelRatioF()));
+    dragIcon_ = dragIcon;
+    QApplication::setOverrideCursor(DragCursor(dragIcon, size, window_->devicePixelRatioF()));
     // A board piece was pressed on the board's own native window; a hand piece on the native
     // window the hands share with the board.
     if (area == DragArea::Board)
         confinement_.Confine(board_, board_);
     else
         confinement_.Confine(board_->nativeParentWidget(), window_);
+}
+
+void DragController::Rescale(int size) {
+    if (active_)
+        QApplication::changeOverrideCursor(
+            DragCursor(dragIcon_, size, window_->devicePixelRatioF()));
 }
 
 void DragController::End() {

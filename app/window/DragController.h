@@ -20,7 +20,10 @@ class DragController : public QObject {
 public:
     DragController(QWidget* window, QWidget* board);
 
-    void Begin(DragArea area, int dragIcon);
+    // `dragIcon`'s picture is shown `size` logical pixels square.
+    void Begin(DragArea area, int dragIcon, int size);
+    // Shows the held piece's picture at `size` pixels, after the window changed its scale.
+    void Rescale(int size);
     void End();
     bool active() const { return active_; }
     DragArea area() const { return area_; }
@@ -42,6 +45,7 @@ private:
     PointerConfinement confinement_;
     bool active_ = false;
     DragArea area_ = DragArea::Board;
+    int dragIcon_ = 0;
 };
 
 }  // namespace torvane

@@ -5,13 +5,18 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/HelpFile.h"
+#include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
 namespace torvane {
 
 namespace {
+
+// The longest the contact ticker's timer sleeps, in ticks; longer than the ticker's rests.
+constexpr int kLongestSleep = 1000;
 
 MouseButton ToButton(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MouseButton::Left;
@@ -55,16 +60,44 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     session_ = std::make_unique<NetSession>(game_, *socket_);
     WireNetwork();
 
-    Picture13->LayOut();
-    ScheduleTicker();
+    const double scale = InitialScale();
+    LayOutAt(scale);
     Render();
-    setFixedSize(sizeHint());
+    ResizeToScale(scale);
+    client_->installEventFilter(this);
+    connect(&PictureDrawer::instance(), &PictureDrawer::drawn, this, &Form1::ShowDrawnPictures);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
 Form1::~Form1() {
     drag_->End();
+}
+
+// The design size, or larger where the screen has room: about three quarters of its height,
+// and no more than nine tenths of its width.
+double Form1::InitialScale() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return 1.0;
+    const QSize available = screen->availableGeometry().size();
+    const QSize window = minimumSizeHint();
+    const double scale = std::min(0.75 * available.height() / window.height(),
+                                  0.9 * available.width() / window.width());
+    return std::max(1.0, scale);
+}
+
+void Form1::ResizeToScale(double scale) {
+    resize(minimumSizeHint() - kDesignSize + (QSizeF(kDesignSize) * scale).toSize());
+}
+
+// The controls follow the client area: as large as the design's proportions allow inside it.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        const QSize size = client_->size();
+        LayOutAt(std::max(1.0, std::min(double(size.width()) / kDesignSize.width(),
+                                        double(size.height()) / kDesignSize.height())));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::sutato_Click() {
@@ -75,6 +108,7 @@ void Form1::sutato_Click() {
 void Form1::opusyonn_Click() {
     Form3 dialog(this, game_.SettingsOnLoad(),
                  [this](SettingsChoice c) { game_.ApplySettings(c); });
+    ScaleDialog(dialog, scale_);
     dialog.exec();
     Render();
 }
@@ -89,8 +123,9 @@ void Form1::Timer2_Timer() {
     Render();
 }
 
-// The contact lines move 10 twips every 10 ms, less than a pixel; the timer sleeps until the
-// next tick that moves them by a whole pixel, so the idle program wakes a few times a second.
+// The contact lines move 10 twips every 10 ms, less than a pixel at most scales; the timer
+// sleeps until the next tick that moves them by a whole pixel of the box, so the idle program
+// wakes only as often as the text visibly moves.
 void Form1::Timer3_Timer(int ticks) {
     for (int i = 0; i < ticks; ++i) ticker_.Tick();
     Picture13->SetTextTop(ticker_.top());
@@ -98,7 +133,13 @@ void Form1::Timer3_Timer(int ticks) {
 }
 
 void Form1::ScheduleTicker() {
-    pendingTicks_ = ticker_.TicksUntilMove(kTwipsPerPixel);
+    ContactTicker next = ticker_;
+    const int row = Picture13->RowOf(ticker_.top());
+    pendingTicks_ = 0;
+    do {
+        next.Tick();
+        ++pendingTicks_;
+    } while (Picture13->RowOf(next.top()) == row && pendingTicks_ < kLongestSleep);
     Timer3.start(10 * pendingTicks_);
 }
 
@@ -154,7 +195,7 @@ void Form1::PlaySound(int resourceId) {
 }
 
 void Form1::BeginDrag(DragArea area, int dragIcon) {
-    drag_->Begin(area, dragIcon);
+    drag_->Begin(area, dragIcon, Picture1->PieceSize());
 }
 
 void Form1::EndDrag() {

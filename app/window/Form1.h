@@ -17,6 +17,7 @@
 #include "app/window/ContactBox.h"
 #include "app/window/DragController.h"
 #include "app/window/HandView.h"
+#include "app/window/ScaledLayout.h"
 #include "app/window/TexturePanel.h"
 #include "game/ContactTicker.h"
 #include "game/Game.h"
@@ -39,6 +40,13 @@ public:
     HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
     QAction* action(const QString& name) const { return actions_.value(name); }
     const DragController& drag() const { return *drag_; }
+
+    // The client area's size at the design's 15 twips to a pixel.
+    static constexpr QSize kDesignSize{733, 477};
+    // How many times the design size the controls are shown.
+    double scale() const { return scale_; }
+    // Sizes the window so that its client area is `scale` times the design size.
+    void ResizeToScale(double scale);
 
     // Shows the game's state in the controls.
     void Render();
@@ -81,6 +89,7 @@ public:
     void Timer3_Timer(int ticks = 1);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The close box asks "終了しますか?" like "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)".
     void closeEvent(QCloseEvent* event) override;
 
@@ -89,11 +98,15 @@ private:
     void EndProgram();
 
     void BuildControls();
+    void LayOutAt(double scale);
+    void CentreStage();
+    void ShowDrawnPictures();
+    double InitialScale() const;
     void BuildMenus();
     QLabel* AddLabel(const QString& name, const QString& text, QWidget* parent, QRect rect,
                      qreal points, bool bold = false);
     TexturePanel* AddPanel(const QString& name, const QString& texture, QWidget* parent,
-                           QRect rect);
+                           QRect twips);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
     void AddSeparator(QMenu* menu, const QString& name);
 
@@ -123,7 +136,11 @@ private:
     HelpWindow* help_ = nullptr;
     bool exiting_ = false;
 
+    ScaledLayout layout_;
+    double scale_ = 0;  // until the constructor lays the controls out
     TexturePanel* client_ = nullptr;
+    QWidget* stage_ = nullptr;
+    QLabel* Picture5 = nullptr;
     BoardView* Picture1 = nullptr;
     HandView* Picture2 = nullptr;
     HandView* Picture3 = nullptr;

@@ -1,3 +1,4 @@
+#include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form4.h"
 #include "app/dialogs/Form5.h"
 #include "app/dialogs/Form7.h"
@@ -64,6 +65,7 @@ void Form1::suruu_Click() {
         Render();
         return connecting;
     });
+    ScaleDialog(dialog, scale_);
     dialog.exec();
 }
 
@@ -73,6 +75,7 @@ void Form1::matu_Click() {
         Render();
         return listening;
     });
+    ScaleDialog(dialog, scale_);
     dialog.exec();
 }
 
@@ -83,6 +86,7 @@ void Form1::setudann_Click() {
 
 void Form1::kopyuuta_Click() {
     Form7 dialog(this, [this](bool sente) { session_->OfferGame(sente); });
+    ScaleDialog(dialog, scale_);
     dialog.exec();
     Render();
 }

@@ -1,6 +1,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+#include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form8.h"
 #include "app/dialogs/OpenFileDialog.h"
 #include "app/dialogs/PictureDialog.h"
@@ -82,6 +83,7 @@ void Form1::readme_Click() {
 
 void Form1::pajyonn_Click() {
     Form8 about(this);
+    ScaleDialog(about, scale_);
     about.exec();
 }
 

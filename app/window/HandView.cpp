@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
@@ -14,6 +15,11 @@ namespace {
 // stand 510 twips apart: every one of the 18 slots stays visible and can be picked up.
 constexpr int kSlotWidth = 600;
 constexpr int kRowPitch = 510;
+// A piece sits 4 pixels in and 1 down in its slot, in a ring 31 pixels across.
+constexpr int kPieceLeft = 60;
+constexpr int kPieceTop = 15;
+constexpr int kRingTwips = 465;
+constexpr int kPieceTwips = 480;
 
 }  // namespace
 
@@ -26,8 +32,13 @@ const HandCells& HandView::cells() const {
     return hand_ == Hand::Image4 ? game_.Image4 : game_.Image5;
 }
 
-QRect HandView::SlotRect(int slot) {
-    return TwipRect(kSlotWidth * (slot % 3), kRowPitch * (slot / 3), kSlotWidth, kRowPitch);
+void HandView::SetScale(double scale) {
+    scale_ = scale;
+    update();
+}
+
+QRect HandView::SlotRect(int slot) const {
+    return TwipRect(kSlotWidth * (slot % 3), kRowPitch * (slot / 3), kSlotWidth, kRowPitch, scale_);
 }
 
 int HandView::SlotAt(QPoint pos) const {
@@ -39,14 +50,16 @@ int HandView::SlotAt(QPoint pos) const {
 void HandView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     qreal dpr = devicePixelRatioF();
-    p.drawTiledPixmap(rect(), Picture("wood", dpr));
-    p.setPen(QColor(60, 35, 15, 90));
+    p.drawTiledPixmap(rect(), Texture("wood", dpr));
+    p.setPen(QPen(QColor(60, 35, 15, 90), std::max(1, Px(kTwipsPerPixel, scale_))));
+    const QPoint inset(Px(kPieceLeft, scale_), Px(kPieceTop, scale_));
+    const int ring = Px(kRingTwips, scale_);
+    const int piece = Px(kPieceTwips, scale_);
     for (int k = 0; k < kHandSlots; ++k) {
-        QRect slot = SlotRect(k);
-        QPoint at = slot.topLeft() + QPoint(4, 1);
-        p.drawEllipse(QRect(at, QSize(31, 31)));
+        QPoint at = SlotRect(k).topLeft() + inset;
+        p.drawEllipse(QRect(at, QSize(ring, ring)));
         int picture = cells()[k].Picture;
-        if (picture) p.drawPixmap(at, PiecePixmap(picture, dpr));
+        if (picture) p.drawPixmap(at, PiecePixmap(picture, piece, dpr));
     }
 }
 

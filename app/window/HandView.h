@@ -15,9 +15,11 @@ public:
     HandView(const Game& game, Hand hand, QWidget* parent);
 
     Hand hand() const { return hand_; }
+    // Lays the slots out at `scale` times the design size.
+    void SetScale(double scale);
     // The slot under `pos`, or -1.
     int SlotAt(QPoint pos) const;
-    static QRect SlotRect(int slot);
+    QRect SlotRect(int slot) const;
 
     std::function<void(Hand, int slot, Qt::MouseButton)> onPress;
     std::function<void(QPoint globalPos)> onRelease;
@@ -32,6 +34,7 @@ private:
 
     const Game& game_;
     Hand hand_;
+    double scale_ = 1.0;
 };
 
 }  // namespace torvane

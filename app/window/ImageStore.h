@@ -5,11 +5,28 @@
 
 namespace torvane {
 
-// Piece images by id (101..202), at the resolution of the screen they are drawn on.
-QPixmap PiecePixmap(int id, qreal devicePixelRatio);
+// The pictures of the program at the size they are shown, for the device pixels of the screen
+// they are shown on. Sizes the build drew into the resources are loaded from there; any other
+// size is drawn afresh by the same drawing code, so a picture is never enlarged and blurred.
+// Every picture is kept once drawn, so repaints only copy it.
 
-// The pointer shown while a piece is dragged: its `Held` image, with the hot spot in the middle.
-QCursor DragCursor(int id, qreal devicePixelRatio);
+// Piece image `id` (101..202), `size` logical pixels square.
+QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio);
+
+// Has every piece image made ready at `size`, so that ghosts and held pieces are drawn before
+// they are first shown.
+void PreparePieces(int size, qreal devicePixelRatio);
+
+// The pointer shown while a piece is dragged: its `Held` image, `size` logical pixels square,
+// with the hot spot in the middle.
+QCursor DragCursor(int id, int size, qreal devicePixelRatio);
+
+// A tiling texture (":/img/<name>.png": felt, maple, wood), one texel to a device pixel.
+QPixmap Texture(const QString& name, qreal devicePixelRatio);
+
+// The title panel's picture and the about box's, `size` logical pixels.
+QPixmap TitlePixmap(QSize size, qreal devicePixelRatio);
+QPixmap AboutPixmap(QSize size, qreal devicePixelRatio);
 
 // A picture of the program (":/img/<name>.png"), with its @2x version on HiDPI screens.
 QPixmap Picture(const QString& name, qreal devicePixelRatio);

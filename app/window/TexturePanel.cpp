@@ -23,7 +23,7 @@ void TexturePanel::paintEvent(QPaintEvent*) {
         p.drawPixmap(0, 0, picture_.At(size(), devicePixelRatioF()));
         return;
     }
-    p.drawTiledPixmap(rect(), Picture(texture_, devicePixelRatioF()));
+    p.drawTiledPixmap(rect(), Texture(texture_, devicePixelRatioF()));
     if (texture_ != QLatin1String("felt")) {
         p.setPen(QColor(40, 22, 8, 160));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -74,8 +74,8 @@ protected:
         for (int i = 0; i < kCellCount; ++i) {
             const int picture = f.form.game().Image1[i].Picture;
             if (picture)
-                EXPECT_GT(MatchingPixels(window, board + BoardView::CellPicturePos(i), picture),
-                          500)
+                EXPECT_GT(
+                    MatchingPixels(window, board + f.form.board()->CellPicturePos(i), picture), 500)
                     << "cell " << i;
         }
     }

@@ -5,6 +5,7 @@
 
 #include "ModalDialog.h"
 #include "UiHelpers.h"
+#include "WindowPictures.h"
 #include "app/dialogs/Form3.h"
 #include "rules/PieceKind.h"
 
@@ -26,12 +27,34 @@ void SetOptions(ShownForm& f, std::map<std::string, bool> boxes) {
 
 }  // namespace
 
-// Sente's Rat walks up the d-file while Gote shuffles a Dog, and takes the Elephant.
-TEST(Form1Game, AWholeGameByMouseToTheLossOfAnElephant) {
+// The games by mouse at the design size and in a window half as large again.
+class Form1GameAtScale : public ::testing::TestWithParam<double> {
+protected:
+    void SetUp() override {
+        if (GetParam() != 1.0) f.ScaleTo(GetParam());
+    }
     ShownForm f;
+};
+
+INSTANTIATE_TEST_SUITE_P(Scales, Form1GameAtScale, ::testing::Values(1.0, 1.5));
+
+// Sente's Rat walks up the d-file while Gote shuffles a Dog, and takes the Elephant. The first
+// pick shows the ghosts of the Rat's range, drawn at the window's scale.
+TEST_P(Form1GameAtScale, AWholeGameByMouseToTheLossOfAnElephant) {
     ModalAnswerer answers;
     QSignalSpy sounds(&f.form.sounds(), &SoundEffects::played);
     f.Trigger("sutato");
+    QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(75));
+    const QImage picked = Snapshot(f.form, "picked");
+    const int ghost = f.form.game().Image1[66].Picture;
+    QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(75));
+    ASSERT_NE(ghost, 0);
+    const BoardView* board = f.form.board();
+    const QPoint origin = board->mapTo(&f.form, QPoint());
+    const int ghosts =
+        MatchingPixels(picked, origin + board->CellPicturePos(66), ghost, board->PieceSize());
+    EXPECT_EQ(board->PieceSize(), std::lround(32 * GetParam()));
+    EXPECT_GT(ghosts, 200 * GetParam() * GetParam());
     const int sente[] = {75, 66, 57, 48, 39, 30, 21, 12, 4};
     for (int i = 0; i + 1 < 9; ++i) {
         f.DragCell(sente[i], sente[i + 1]);
@@ -80,8 +103,7 @@ TEST(Form1Game, CancelChangesNothing) {
 }
 
 // With captured pieces in use, a taken piece is dragged from the hand onto an empty cell.
-TEST(Form1Game, AHandPieceIsDroppedByMouse) {
-    ShownForm f;
+TEST_P(Form1GameAtScale, AHandPieceIsDroppedByMouse) {
     ModalAnswerer answers;
     f.Trigger("sutato");
     SetOptions(f, {{"Check4", true}});

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <QMenu>
 #include <QMenuBar>
+#include <cmath>
 
 #include "ModalDialog.h"
 #include "UiHelpers.h"
+#include "WindowPictures.h"
 
 using namespace torvane;
 
@@ -18,27 +20,50 @@ QStringList Captions(QMenu* menu) {
 
 }  // namespace
 
-TEST(Form1Layout, WindowCaptionSizeAndPanels) {
+// The window at 1x (the design size, exactly), 1.5x and 2x: every control where the design
+// puts it, scaled, within a pixel; the fonts grow with it.
+class Form1LayoutAtScale : public ::testing::TestWithParam<double> {};
+
+TEST_P(Form1LayoutAtScale, WindowCaptionSizeAndPanels) {
+    const double scale = GetParam();
     ShownForm f;
+    if (scale != 1.0) f.ScaleTo(scale);
+    auto scaled = [scale](QRect r) {
+        return QRect(std::lround(r.x() * scale), std::lround(r.y() * scale),
+                     std::lround(r.width() * scale), std::lround(r.height() * scale));
+    };
+    auto near = [](QRect a, QRect b) {
+        return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1 &&
+               std::abs(a.width() - b.width()) <= 1 && std::abs(a.height() - b.height()) <= 1;
+    };
     EXPECT_EQ(f.form.windowTitle(), "Torvane");
-    EXPECT_EQ(f.form.centralWidget()->size(), QSize(733, 477));
+    EXPECT_TRUE(
+        near(QRect(QPoint(), f.form.centralWidget()->size()), scaled(QRect(0, 0, 733, 477))));
     struct Expected {
         const char* name;
         QRect rect;
     };
-    const Expected panels[] = {
+    const Expected controls[] = {
         {"Picture2", QRect(2, 8, 124, 204)},     {"Picture7", QRect(2, 216, 124, 25)},
         {"Picture6", QRect(2, 244, 124, 25)},    {"Picture3", QRect(2, 272, 124, 204)},
         {"Picture12", QRect(128, 5, 365, 41)},   {"Picture1", QRect(128, 48, 365, 365)},
         {"Picture11", QRect(128, 416, 365, 63)}, {"Picture10", QRect(496, 5, 105, 177)},
         {"Picture4", QRect(608, 5, 125, 51)},    {"Picture9", QRect(608, 61, 124, 121)},
-        {"Text100", QRect(496, 200, 236, 276)},
+        {"Text100", QRect(496, 200, 236, 276)},  {"Label1", QRect(40, 0, 80, 21)},
+        {"Label4", QRect(1, 1, 37, 19)},         {"Label8", QRect(84, 8, 188, 28)},
+        {"Text1", QRect(0, 31, 365, 26)},        {"Picture13", QRect(3, 9, 95, 113)},
+        {"Label14", QRect(12, 97, 109, 17)},     {"Picture5", QRect(0, 0, 125, 51)},
     };
-    for (const Expected& e : panels) {
+    for (const Expected& e : controls) {
         auto* w = f.form.centralWidget()->findChild<QWidget*>(e.name);
         ASSERT_NE(w, nullptr) << e.name;
-        EXPECT_EQ(w->geometry(), e.rect) << e.name;
+        if (scale == 1.0)
+            EXPECT_EQ(w->geometry(), e.rect) << e.name;
+        else
+            EXPECT_TRUE(near(w->geometry(), scaled(e.rect))) << e.name;
     }
+    EXPECT_NEAR(f.form.findChild<QLabel*>("Label1")->font().pointSizeF(), 14.25 * scale, 0.2);
+    EXPECT_NEAR(f.form.findChild<QWidget*>("Text100")->font().pointSizeF(), 9 * scale, 0.2);
     EXPECT_EQ(f.form.findChild<QLabel*>("Label1")->text(), "00:00:00");
     EXPECT_EQ(f.form.findChild<QLabel*>("Label3")->text(), "00:00:00");
     EXPECT_EQ(f.form.findChild<QLabel*>("Label2")->text(), "先手");
@@ -46,6 +71,24 @@ TEST(Form1Layout, WindowCaptionSizeAndPanels) {
     EXPECT_EQ(f.form.findChild<QLabel*>("Label6")->text(), "入力ボックス（Enterで送信します）");
     EXPECT_FALSE(f.form.findChild<QLabel*>("Label14")->text().isEmpty());
     EXPECT_FALSE(f.form.findChild<QWidget*>("Text100")->isEnabled());
+    Snapshot(f.form, QStringLiteral("window-%1x").arg(scale).toUtf8().constData());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, Form1LayoutAtScale, ::testing::Values(1.0, 1.5, 2.0));
+
+// A window wider than the design's proportions keeps them: the layout grows with the height
+// and stands in the middle of the felt.
+TEST(Form1Layout, AWideWindowCentresTheScaledLayout) {
+    ShownForm f;
+    f.form.resize(f.form.size() + QSize(733, 238));
+    QTRY_VERIFY(std::abs(f.form.scale() - 1.5) < 0.01);
+    QWidget* board = f.form.board();
+    const QRect client = f.form.centralWidget()->rect();
+    const QRect onClient(board->mapTo(f.form.centralWidget(), QPoint()), board->size());
+    EXPECT_NEAR(board->width(), 365 * 1.5, 1);
+    const int left = onClient.left() - 128 * 1.5;
+    EXPECT_NEAR(left, (client.width() - 733 * 1.5) / 2, 1);
+    EXPECT_NEAR(onClient.top(), 48 * 1.5, 1);
 }
 
 TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {

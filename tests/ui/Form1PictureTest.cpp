@@ -13,7 +13,8 @@ TEST(Form1Picture, EveryPieceIsDrawnOnItsCell) {
     for (int i = 0; i < kCellCount; ++i) {
         const Cell& cell = f.form.game().Image1[i];
         if (!cell.Picture) continue;
-        EXPECT_GT(MatchingPixels(image, board + BoardView::CellPicturePos(i), cell.Picture), 500)
+        EXPECT_GT(MatchingPixels(image, board + f.form.board()->CellPicturePos(i), cell.Picture),
+                  500)
             << "cell " << i;
     }
 }
@@ -28,7 +29,8 @@ TEST(Form1Picture, GhostsAndCapturedPiecesAreShown) {
     QImage image = Snapshot(f.form, "dragging");
     QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(76));
     QPoint board = f.form.board()->mapTo(&f.form, QPoint(0, 0));
-    EXPECT_GT(MatchingPixels(image, board + BoardView::CellPicturePos(66), 106), 300);
-    QPoint hand = f.form.hand(Hand::Image5)->mapTo(&f.form, HandView::SlotRect(0).topLeft());
+    EXPECT_GT(MatchingPixels(image, board + f.form.board()->CellPicturePos(66), 106), 300);
+    QPoint hand =
+        f.form.hand(Hand::Image5)->mapTo(&f.form, f.form.hand(Hand::Image5)->SlotRect(0).topLeft());
     EXPECT_GT(MatchingPixels(image, hand + QPoint(4, 1), 189), 500);
 }

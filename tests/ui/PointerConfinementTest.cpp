@@ -35,6 +35,8 @@ protected:
 };
 
 TEST_F(PointerConfinementTest, APieceHeldOnTheBoardKeepsThePointerOnTheBoard) {
+    // On this screen the window opens larger than the design size.
+    EXPECT_GT(f->form.scale(), 1.2);
     QPoint start = f->CellCentre(45);
     QCursor::setPos(f->form.mapToGlobal(start));
     QTest::mousePress(f->window(), Qt::LeftButton, {}, start);
@@ -119,4 +121,26 @@ TEST_F(PointerConfinementTest, ARealMouseDropsAHandPiece) {
     ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
     EXPECT_EQ(game.Image1[40].Kind, Dog);
     EXPECT_EQ(game.Image4[0], BlankCell);
+}
+
+// In a window resized to another scale the pointer is held by the board as it is now shown, and
+// a drop lands on the cell under the pointer at that scale.
+TEST_F(PointerConfinementTest, TheScaledBoardHoldsThePointer) {
+    const double scale = f->form.scale() > 1.2 ? 1.0 : 1.25;
+    f->ScaleTo(scale);
+    ASSERT_NEAR(f->form.board()->width(), 365 * scale, 1);
+    X11Mouse mouse;
+    ASSERT_TRUE(mouse.available());
+    const QPoint from = f->form.mapToGlobal(f->CellCentre(45));
+    mouse.MoveTo(from);
+    ASSERT_TRUE(WaitUntil([&] { return QCursor::pos() == from; }));
+    mouse.Press();
+    ASSERT_TRUE(WaitUntil([&] { return f->form.drag().active(); }));
+    mouse.MoveTo(f->form.mapToGlobal(QPoint(f->form.width() - 5, f->form.height() - 5)));
+    ASSERT_TRUE(WaitUntil([&] { return BoardOnScreen().contains(QCursor::pos()); }));
+    EXPECT_GE(QCursor::pos().x(), BoardOnScreen().right() - 1);
+    mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(36)));
+    mouse.Release();
+    ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
+    EXPECT_EQ(f->form.game().Image1[36].Kind, Dog);
 }

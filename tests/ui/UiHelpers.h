@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
 
 #include "app/window/Form1.h"
+#include "app/window/PictureDrawer.h"
 
 namespace torvane {
 
@@ -50,12 +52,21 @@ struct ShownForm {
         if (!QTest::qWaitForWindowExposed(&form)) ADD_FAILURE() << "the window was never shown";
     }
     QWindow* window() { return form.windowHandle(); }
+    // Sizes the window to `scale` times the design size, as a player dragging its border would,
+    // and waits until its pictures are drawn for that size.
+    void ScaleTo(double scale) {
+        form.ResizeToScale(scale);
+        if (!QTest::qWaitFor([&] { return std::abs(form.scale() - scale) < 0.01; }))
+            ADD_FAILURE() << "the window did not take the scale " << scale;
+        form.grab();
+        if (!QTest::qWaitFor([] { return !PictureDrawer::instance().pending(); }))
+            ADD_FAILURE() << "the pictures were not drawn";
+    }
     QPoint CellCentre(int cell) {
-        QPoint inBoard(cell % 9 * 40 + 20, cell / 9 * 40 + 20);
-        return form.board()->mapTo(&form, inBoard);
+        return form.board()->mapTo(&form, form.board()->CellRect(cell).center());
     }
     QPoint SlotCentre(Hand hand, int slot) {
-        return form.hand(hand)->mapTo(&form, HandView::SlotRect(slot).center());
+        return form.hand(hand)->mapTo(&form, form.hand(hand)->SlotRect(slot).center());
     }
     // Press, move and release with the left button, as a real mouse does.
     void Drag(QPoint from, QPoint to) {

@@ -17,12 +17,13 @@ inline QImage Snapshot(QWidget& w, const char* name) {
     return image;
 }
 
-// How many pixels of the 32 x 32 picture at `at` show exactly `piece`'s own opaque pixels.
-inline int MatchingPixels(const QImage& window, QPoint at, int pieceId) {
-    QImage piece = PiecePixmap(pieceId, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+// How many pixels of the `size` x `size` picture at `at` show exactly `piece`'s own opaque
+// pixels.
+inline int MatchingPixels(const QImage& window, QPoint at, int pieceId, int size = 32) {
+    QImage piece = PiecePixmap(pieceId, size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     int matches = 0;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
             if (qAlpha(piece.pixel(x, y)) == 255 &&
                 window.pixel(at + QPoint(x, y)) == (piece.pixel(x, y) | 0xFF000000))
                 ++matches;
