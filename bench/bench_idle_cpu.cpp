@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     long long after = CpuTicks(torvane.processId());
     torvane.kill();
     torvane.waitForFinished();
-    double percent = 100.0 * (after - before) / sysconf(_SC_CLK_TCK) / seconds;
+    const double ticksPerSecond = double(sysconf(_SC_CLK_TCK));
+    const double percent = 100.0 * double(after - before) / ticksPerSecond / seconds;
     std::printf("idle CPU over %d s: %.2f %% of one core\n", seconds, percent);
     return 0;
 }

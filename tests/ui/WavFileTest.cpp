@@ -81,7 +81,11 @@ TEST(WavFileTest, RejectsFilesItCannotPlay) {
 
 // The parsed file holds on to its bytes: what the caller does with its own array afterwards
 // does not reach the samples, and no view of the samples can be taken from a temporary.
-static_assert(!requires(WavFile wav) { std::move(wav).samples(); });
+template <class T>
+concept SamplesOfATemporary = requires(T wav) {
+    std::move(wav).samples();
+};
+static_assert(!SamplesOfATemporary<WavFile>);
 
 TEST(WavFileTest, KeepsItsSamplesWhenTheCallersBytesChange) {
     QByteArray file = WavWithData(1, 16, LittleEndian(qint16(1234)));
