@@ -47,7 +47,7 @@ inline QPlainTextEdit* ChatLog(Form1& form) {
 }
 
 inline bool WaitFor(std::function<bool()> condition) {
-    return QTest::qWaitFor(condition, 10000);
+    return QTest::qWaitFor(std::move(condition), 10000);
 }
 
 }  // namespace torvane
