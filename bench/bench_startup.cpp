@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     form.repaint();
     qint64 ms = clock.elapsed();
     std::printf("start-up to a shown main window: %lld ms, resident memory: %.1f MB (%s)\n",
-                static_cast<long long>(ms), ResidentKiB() / 1024.0,
+                static_cast<long long>(ms), double(ResidentKiB()) / 1024.0,
                 qPrintable(QGuiApplication::platformName()));
     return 0;
 }

@@ -20,13 +20,14 @@ bool IsSupported(const WavFile& wav) {
 }
 
 qint16 Sample(const WavFile& wav, qint64 index) {
-    if (wav.bitsPerSample == 8) return qint16((quint8(wav.samples[index]) - 128) * 256);
-    return qFromLittleEndian<qint16>(wav.samples.data() + 2 * index);
+    const QByteArrayView samples = wav.samples();
+    if (wav.bitsPerSample == 8) return qint16((quint8(samples[index]) - 128) * 256);
+    return qFromLittleEndian<qint16>(samples.data() + 2 * index);
 }
 
 }  // namespace
 
-std::optional<WavFile> ParseWav(QByteArrayView file) {
+std::optional<WavFile> ParseWav(QByteArray file) {
     const std::optional<RiffChunk> format = FindRiffChunk(file, "WAVE", "fmt ");
     const std::optional<RiffChunk> data = FindRiffChunk(file, "WAVE", "data");
     if (!format || !data || format->body.size() < kPcmFormatChunkSize) return std::nullopt;
@@ -37,8 +38,10 @@ std::optional<WavFile> ParseWav(QByteArrayView file) {
     wav.sampleRate = int(qMin<quint32>(qFromLittleEndian<quint32>(f + 4), kMaxSampleRate + 1));
     wav.bitsPerSample = qFromLittleEndian<quint16>(f + 14);
     if (!IsSupported(wav)) return std::nullopt;
-    wav.samples = data->body.first(data->body.size() - data->body.size() % wav.bytesPerFrame());
+    wav.samplesOffset = data->body.data() - file.constData();
+    wav.samplesSize = data->body.size() - data->body.size() % wav.bytesPerFrame();
     if (wav.frames() == 0) return std::nullopt;
+    wav.bytes = std::move(file);
     return wav;
 }
 

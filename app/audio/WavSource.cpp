@@ -3,10 +3,9 @@
 namespace torvane {
 
 std::unique_ptr<WavSource> WavSource::Create(QByteArray bytes) {
-    const std::optional<WavFile> wav = ParseWav(bytes);
+    std::optional<WavFile> wav = ParseWav(std::move(bytes));
     if (!wav) return nullptr;
-    // The views of `wav` stay valid: moving a QByteArray keeps its data where it is.
-    return std::unique_ptr<WavSource>(new WavSource(std::move(bytes), *wav));
+    return std::unique_ptr<WavSource>(new WavSource(std::move(*wav)));
 }
 
 int WavSource::render(qint16* out, int frames) {

@@ -19,9 +19,8 @@ public:
     void rewind() override { position_ = 0; }
 
 private:
-    WavSource(QByteArray bytes, const WavFile& wav) : bytes_(std::move(bytes)), wav_(wav) {}
+    explicit WavSource(WavFile wav) : wav_(std::move(wav)) {}
 
-    QByteArray bytes_;  // owns the samples that wav_ points into
     WavFile wav_;
     qint64 position_ = 0;
 };

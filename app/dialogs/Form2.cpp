@@ -3,15 +3,23 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
 
 namespace torvane {
 
-Form2::Form2() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+std::chrono::milliseconds Form2::SteadyNow() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
+Form2::Form2(Clock clock)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), clock_(std::move(clock)) {
     setObjectName("Form2");
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &Form2::CloseWhenDue);
     setFixedSize(Px(6000), Px(2250));
     // Closing the splash before the main window is shown must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -20,7 +28,7 @@ Form2::Form2() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
 }
 
 void Form2::Show() {
-    shown_.start();
+    shownAt_ = clock_();
     show();
     repaint();
 }
@@ -33,9 +41,9 @@ void Form2::CloseAfter(std::chrono::milliseconds time, std::function<void()> the
 
 // A timer may wake a little early; the clock decides, and an early wake waits for the rest.
 void Form2::CloseWhenDue() {
-    const qint64 left = time_.count() - shown_.elapsed();
-    if (left > 0) {
-        QTimer::singleShot(left, Qt::PreciseTimer, this, &Form2::CloseWhenDue);
+    const std::chrono::milliseconds left = shownAt_ + time_ - clock_();
+    if (left.count() > 0) {
+        timer_.start(left);
         return;
     }
     close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <functional>
@@ -14,13 +14,17 @@ public:
     // How long the splash stays on screen at start-up: a little more than two seconds.
     static constexpr std::chrono::milliseconds kShowTime{2050};
 
-    Form2();
+    // A monotonic clock; a test gives its own to decide when the time is up.
+    using Clock = std::function<std::chrono::milliseconds()>;
+    static std::chrono::milliseconds SteadyNow();
+
+    explicit Form2(Clock clock = SteadyNow);
 
     // Shows the splash and paints it at once; its time on screen counts from here.
     void Show();
-    // Closes the splash once it has been on screen for `time`, measured on a monotonic clock,
-    // and then calls `then`. Returns at once: the program's events go on being handled while
-    // the splash waits.
+    // Closes the splash once it has been on screen for `time`, measured on the clock, and then
+    // calls `then`. Returns at once: the program's events go on being handled while the splash
+    // waits for its single-shot timer.
     void CloseAfter(std::chrono::milliseconds time, std::function<void()> then);
 
 protected:
@@ -29,7 +33,9 @@ protected:
 private:
     void CloseWhenDue();
 
-    QElapsedTimer shown_;
+    Clock clock_;
+    QTimer timer_{this};  // a child of the splash, found in its object tree
+    std::chrono::milliseconds shownAt_{0};
     std::chrono::milliseconds time_{0};
     std::function<void()> then_;
 };

@@ -4,7 +4,7 @@
 
 namespace torvane {
 
-Form5::Form5(QWidget* parent, OnOk onOk) : QDialog(parent) {
+Form5::Form5(QWidget* parent, const OnOk& onOk) : QDialog(parent) {
     setObjectName("Form5");
     setWindowTitle("接続を待つ");
     setFixedSize(Px(4320), Px(2040));

@@ -15,7 +15,7 @@ class Form5 : public QDialog {
     Q_OBJECT
 public:
     using OnOk = std::function<bool(const std::string& handle, const std::string& port)>;
-    Form5(QWidget* parent, OnOk onOk);
+    Form5(QWidget* parent, const OnOk& onOk);
 
 private:
     QLineEdit* Text1;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/Version.h"
 #include "app/window/Fonts.h"
 #include "app/window/ImageStore.h"
 #include "app/window/PictureDrawer.h"
@@ -64,7 +65,8 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
 
     QLabel* title = AddLabel("Label1", "Torvane", TwipRect(1560, 120, 1815, 435), 9);
     title->setFont(TitleFont(21));
-    AddLabel("Label2", "パージョン　1.0.0", TwipRect(1630, 720, 1710, 180), 9);
+    AddLabel("Label2", QStringLiteral("パージョン　%1").arg(kVersion),
+             TwipRect(1630, 720, 1710, 180), 9);
     AddLabel("Label3", "ｱﾌﾟﾘｹｰｼｮﾝの説明", TwipRect(1680, 1080, 1410, 180), 9);
     // The description is set a little tighter than the face's own line spacing, so that its
     // three lines fit the box.
@@ -88,10 +90,11 @@ Form8::Form8(QWidget* parent) : QDialog(parent) {
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(TwipRect(40, 2880, 4990, 30));
 
-    QLabel* notice = AddLabel("lblDisclaimer",
-                              "本ソフトウェアはフリーソフトウェアです。自由にお使いいただけますが、"
-                              "使用によって生じたいかなる損害についても製作者は責任を負いません。",
-                              TwipRect(40, 3000, 3660, 795), 7, Qt::AlignLeft | Qt::AlignTop);
+    QLabel* notice = AddLabel(
+        "lblDisclaimer",
+        "本ソフトウェアはMITライセンスのフリーソフトウェアです。自由にお使いいただけますが、"
+        "使用によって生じたいかなる損害についても製作者は責任を負いません。",
+        TwipRect(40, 3000, 3660, 795), 7, Qt::AlignLeft | Qt::AlignTop);
     notice->setWordWrap(true);
 
     auto* ok = new QPushButton("OK", this);

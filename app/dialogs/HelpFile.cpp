@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace torvane {
 
@@ -11,11 +12,12 @@ QString HelpFilePath() {
                                               QStringLiteral("/../share/torvane/") + kHelpFileName);
     const QString candidates[] = {
         installed,
-        QStringLiteral(TORVANE_SOURCE_DIR "/help/") + kHelpFileName,
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               QStringLiteral("torvane/") + kHelpFileName),
         QStringLiteral(TORVANE_DATA_DIR "/") + kHelpFileName,
     };
     for (const QString& path : candidates)
-        if (QFileInfo(path).isFile()) return path;
+        if (!path.isEmpty() && QFileInfo(path).isFile()) return path;
     return installed;
 }
 

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/Version.h"
 #include "app/window/Fonts.h"
 
 namespace torvane {
@@ -17,7 +18,7 @@ void PrepareEnvironment() {
 void SetUpApplication(QApplication& app) {
     app.setApplicationName("Torvane");
     app.setApplicationDisplayName("Torvane");
-    app.setApplicationVersion("1.0.0");
+    app.setApplicationVersion(kVersion);
     app.setFont(UiFont(9));
     QIcon icon;  // every window and dialog of the program carries it
     icon.addFile(":/img/icon.png");

@@ -3,9 +3,10 @@
 #include <QLabel>
 #include <QTextDocument>
 
-#include "DialogAnswerer.h"
+#include "ModalDialog.h"
 #include "UiHelpers.h"
 #include "WindowPictures.h"
+#include "app/Version.h"
 #include "app/dialogs/Form8.h"
 #include "app/window/Fonts.h"
 #include "app/window/Twips.h"
@@ -30,7 +31,7 @@ void CheckAboutBox(Form8* box, Form1& main) {
 
     const Expected labels[] = {
         {"Label1", "Torvane", TwipRect(1560, 120, 1815, 435)},
-        {"Label2", "パージョン　1.0.0", TwipRect(1630, 720, 1710, 180)},
+        {"Label2", QString("パージョン　") + kVersion, TwipRect(1630, 720, 1710, 180)},
         {"Label3", "ｱﾌﾟﾘｹｰｼｮﾝの説明", TwipRect(1680, 1080, 1410, 180)},
         {"Label5", "製作者：", TwipRect(40, 1920, 2200, 240)},
         {"Label6", "Torvane 開発チーム", TwipRect(2280, 1920, 2760, 240)},
@@ -85,7 +86,7 @@ void CheckAboutBox(Form8* box, Form1& main) {
 
 TEST(AboutBox, ShowsItsTextsInPlaceAndOkClosesIt) {
     ShownForm f;
-    DialogAnswerer<Form8> answerer([&](Form8* box) { CheckAboutBox(box, f.form); });
+    ModalWatcher<Form8> answerer([&](Form8& box) { CheckAboutBox(&box, f.form); });
     f.Trigger("pajyonn");
     EXPECT_EQ(answerer.answered, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -56,7 +56,7 @@ double Overlap(const QImage& a, ImageInk inkA, const QImage& b, ImageInk inkB, b
         const QPoint q = turn ? QPoint(a.width() - 1 - p.x(), a.height() - 1 - p.y()) : p;
         shared += IsInk(b.pixel(q), inkB);
     }
-    return pixels.empty() ? 0.0 : double(shared) / pixels.size();
+    return pixels.empty() ? 0.0 : double(shared) / double(pixels.size());
 }
 
 int CountWhite(const QImage& image, int top, int bottom) {
@@ -98,8 +98,9 @@ TEST_P(EveryPieceImage, LoadsWithTransparentCornersAnOpaqueCentreAndInk) {
         EXPECT_GT(InkPixels(image, e.ink).size(), size_t(12 * scale * scale));
         // The hand of a held piece has a black outline; otherwise only the own ink shows.
         const ImageInk other = e.ink == ImageInk::Red ? ImageInk::Black : ImageInk::Red;
-        if (e.variant != ImageVariant::Held)
+        if (e.variant != ImageVariant::Held) {
             EXPECT_LT(InkPixels(image, other).size(), size_t(2 * scale * scale));
+        }
     }
 }
 
@@ -156,7 +157,8 @@ TEST_P(EveryPieceImage, GhostIsACheckerboardPalerThanTheToken) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScales, EveryPieceImage, testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(BothScales, EveryPieceImage, testing::Values(1, 2),
+                         [](const auto& test) { return "Scale" + std::to_string(test.param); });
 
 struct Picture {
     const char* path;

@@ -2,7 +2,7 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
-#include "DialogAnswerer.h"
+#include "FileDialogAnswerer.h"
 #include "TestMusicFiles.h"
 #include "UiHelpers.h"
 #include "WindowPictures.h"
@@ -73,10 +73,11 @@ protected:
         const QPoint board = f.form.board()->mapTo(&f.form, QPoint(0, 0));
         for (int i = 0; i < kCellCount; ++i) {
             const int picture = f.form.game().Image1[i].Picture;
-            if (picture)
+            if (picture) {
                 EXPECT_GT(
                     MatchingPixels(window, board + f.form.board()->CellPicturePos(i), picture), 500)
                     << "cell " << i;
+            }
         }
     }
     // The grid lines between cells, where no piece covers them.
@@ -111,16 +112,16 @@ TEST(BackgroundPictureDialog, OffersEachKindOfPicture) {
         {"a.bmp", "b.gif", "c.jpg", "d.jpeg", "e.png", "f.txt"},
     };
     std::vector<QStringList> listed;
-    DialogAnswerer<QFileDialog> look([&](QFileDialog* d) {
-        EXPECT_EQ(d->windowTitle(), "画像ファイル選択");
+    ModalWatcher<QFileDialog> look([&](QFileDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "画像ファイル選択");
         EXPECT_EQ(
-            d->nameFilters(),
+            d.nameFilters(),
             QStringList({"ピットマップファイル(*bmp) (*.bmp)", "gifファイル (*gif) (*.gif)",
                          "ｊｐｇファイル (*jpg) (*.jpg *.jpeg)", "すべてのファイル(*.*) (*)"}));
-        d->setDirectory(dir_.path());
-        for (int i = 0; i < d->nameFilters().size() && i < int(expected.size()); ++i) {
-            d->selectNameFilter(d->nameFilters()[i]);
-            const auto sortedList = [d] {
+        d.setDirectory(dir_.path());
+        for (int i = 0; i < d.nameFilters().size() && i < int(expected.size()); ++i) {
+            d.selectNameFilter(d.nameFilters()[i]);
+            const auto sortedList = [&d] {
                 QStringList names = ListedFiles(d);
                 names.sort();
                 return names;

@@ -15,12 +15,12 @@ namespace {
 
 // Opens the settings, sets the boxes as given, and presses OK, through the dialog's widgets.
 void SetOptions(ShownForm& f, std::map<std::string, bool> boxes) {
-    WhenModal<Form3>([boxes](Form3* dialog) {
+    WhenModal<Form3>([boxes](Form3& dialog) {
         for (const auto& [name, on] : boxes) {
-            auto* box = dialog->findChild<QCheckBox*>(QString::fromStdString(name));
+            auto* box = dialog.findChild<QCheckBox*>(QString::fromStdString(name));
             if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8));
         }
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     });
     f.Trigger("opusyonn");
 }
@@ -92,10 +92,10 @@ TEST(Form1Game, TheSettingsDialogSwitchesTheRangeDisplayAndTheSound) {
 
 TEST(Form1Game, CancelChangesNothing) {
     ShownForm f;
-    WhenModal<Form3>([](Form3* dialog) {
-        QTest::mouseClick(dialog->findChild<QCheckBox*>("Check1"), Qt::LeftButton, {}, {8, 8});
-        QTest::mouseClick(dialog->findChild<QCheckBox*>("Check4"), Qt::LeftButton, {}, {8, 8});
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    WhenModal<Form3>([](Form3& dialog) {
+        QTest::mouseClick(dialog.findChild<QCheckBox*>("Check1"), Qt::LeftButton, {}, {8, 8});
+        QTest::mouseClick(dialog.findChild<QCheckBox*>("Check4"), Qt::LeftButton, {}, {8, 8});
+        QTest::mouseClick(dialog.findChild<QPushButton*>("Command2"), Qt::LeftButton);
     });
     f.Trigger("opusyonn");
     EXPECT_EQ(f.form.game().SettingsOnLoad(), SettingsChoice{});

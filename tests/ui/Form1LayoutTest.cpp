@@ -135,11 +135,11 @@ TEST(Form1Layout, StartAsksThenLaysOutAndUnlocks) {
 TEST(Form1Layout, QuestionsAreAskedInJapanese) {
     ShownForm f;
     QString yes, no, title;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
-        yes = box->button(QMessageBox::Yes)->text();
-        no = box->button(QMessageBox::No)->text();
-        title = box->windowTitle();
-        box->button(QMessageBox::No)->click();
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        yes = box.button(QMessageBox::Yes)->text();
+        no = box.button(QMessageBox::No)->text();
+        title = box.windowTitle();
+        box.button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(f.form.AskYesNo("投了しますか?"));
     EXPECT_TRUE(yes.startsWith("はい")) << yes.toStdString();

@@ -16,19 +16,19 @@ TEST(Form3, LaidOutAsDesignedWithTheDefaults) {
     std::map<QString, bool> ticked;
     QString title;
     QSize size;
-    WhenModal<Form3>([&](Form3* dialog) {
-        title = dialog->windowTitle();
-        size = dialog->size();
-        for (QCheckBox* box : dialog->findChildren<QCheckBox*>()) {
+    WhenModal<Form3>([&](Form3& dialog) {
+        title = dialog.windowTitle();
+        size = dialog.size();
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
             seen[box->objectName()] = box->geometry();
             ticked[box->objectName()] = box->isChecked();
         }
-        seen["Frame1"] = dialog->findChild<QGroupBox*>("Frame1")->geometry();
-        seen["Command1"] = dialog->findChild<QPushButton*>("Command1")->geometry();
-        seen["Command2"] = dialog->findChild<QPushButton*>("Command2")->geometry();
+        seen["Frame1"] = dialog.findChild<QGroupBox*>("Frame1")->geometry();
+        seen["Command1"] = dialog.findChild<QPushButton*>("Command1")->geometry();
+        seen["Command2"] = dialog.findChild<QPushButton*>("Command2")->geometry();
         QString dir = qEnvironmentVariable("TORVANE_SNAPSHOT_DIR");
-        if (!dir.isEmpty()) dialog->grab().save(dir + "/settings.png");
-        dialog->reject();
+        if (!dir.isEmpty()) dialog.grab().save(dir + "/settings.png");
+        dialog.reject();
     });
     f.Trigger("opusyonn");
     EXPECT_EQ(title, "設定");
@@ -53,9 +53,9 @@ TEST(Form3, ScalesWithTheWindowAndKeepsTheCaptionClearOfTheBoxes) {
         if (scale != 1.0) f.ScaleTo(scale);
         QSize size;
         QRect caption, first, last, frame;
-        WhenModal<Form3>([&](Form3* dialog) {
-            size = dialog->size();
-            auto* group = dialog->findChild<QGroupBox*>("Frame1");
+        WhenModal<Form3>([&](Form3& dialog) {
+            size = dialog.size();
+            auto* group = dialog.findChild<QGroupBox*>("Frame1");
             QStyleOptionGroupBox option;
             option.initFrom(group);
             option.text = group->title();
@@ -63,12 +63,12 @@ TEST(Form3, ScalesWithTheWindowAndKeepsTheCaptionClearOfTheBoxes) {
             caption = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                      QStyle::SC_GroupBoxLabel, group);
             caption.setHeight(std::max(caption.height(), group->fontMetrics().height()));
-            first = dialog->findChild<QCheckBox*>("Check1")->geometry();
-            last = dialog->findChild<QCheckBox*>("Check5")->geometry();
+            first = dialog.findChild<QCheckBox*>("Check1")->geometry();
+            last = dialog.findChild<QCheckBox*>("Check5")->geometry();
             frame = group->rect();
             QString dir = qEnvironmentVariable("TORVANE_SNAPSHOT_DIR");
-            if (!dir.isEmpty()) dialog->grab().save(dir + QString("/settings-%1x.png").arg(scale));
-            dialog->reject();
+            if (!dir.isEmpty()) dialog.grab().save(dir + QString("/settings-%1x.png").arg(scale));
+            dialog.reject();
         });
         f.Trigger("opusyonn");
         EXPECT_NEAR(size.width(), 205 * scale, 1);
@@ -84,10 +84,10 @@ TEST(Form3, TheRefusalInANetworkGameComesBeforeTheDialogCloses) {
     f.form.game().NetworkGame = 1;
     ModalAnswerer answers;
     bool dialogOpenAtMessage = false;
-    WhenModal<Form3>([&](Form3* dialog) {
-        QTest::mouseClick(dialog->findChild<QCheckBox*>("Check4"), Qt::LeftButton, {}, {8, 8});
-        QTimer::singleShot(0, [&, dialog] { dialogOpenAtMessage = dialog->isVisible(); });
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    WhenModal<Form3>([&](Form3& dialog) {
+        QTest::mouseClick(dialog.findChild<QCheckBox*>("Check4"), Qt::LeftButton, {}, {8, 8});
+        QTimer::singleShot(0, [&] { dialogOpenAtMessage = dialog.isVisible(); });
+        QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     });
     f.Trigger("opusyonn");
     EXPECT_EQ(answers.texts,

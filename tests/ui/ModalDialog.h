@@ -1,25 +1,50 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
 namespace torvane {
 
-// Runs `act` on the next modal dialog of type T as soon as it is up, the way a player would
-// then click in it.
+// Answers modal dialogs of type T as the player would: calls `answer` once on each such dialog
+// that comes up, from inside its event loop. A modal dialog's exec() returns only once it is
+// answered, so the watcher looks for it on a zero timer. Counts the dialogs it answered.
+// A watcher made for one dialog only (kOnce) must be made with new: it deletes itself.
 template <class T>
-void WhenModal(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start();
+class ModalWatcher : public QObject {
+public:
+    enum Dialogs { kEvery, kOnce };
+    explicit ModalWatcher(std::function<void(T&)> answer, Dialogs dialogs = kEvery)
+        : answer_(std::move(answer)), once_(dialogs == kOnce) {
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, &ModalWatcher::Poll);
+        timer_.start();
+    }
+    int answered = 0;
+
+private:
+    void Poll() {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || dialog == last_) return;
+        last_ = dialog;
+        ++answered;
+        if (once_) {
+            timer_.stop();
+            deleteLater();
+        }
+        answer_(*dialog);
+    }
+    std::function<void(T&)> answer_;
+    bool once_;
+    QPointer<T> last_;
+    QTimer timer_;
+};
+
+// Runs `act` on the next modal dialog of type T as soon as it is up, and on no other.
+template <class T>
+void WhenModal(std::function<void(T&)> act) {
+    new ModalWatcher<T>(std::move(act), ModalWatcher<T>::kOnce);
 }
 
 }  // namespace torvane

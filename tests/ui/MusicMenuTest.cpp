@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-#include "DialogAnswerer.h"
+#include "FileDialogAnswerer.h"
+#include "ParamName.h"
 #include "SignalWait.h"
 #include "TestMusicFiles.h"
 #include "UiHelpers.h"
@@ -91,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         MusicFileCase{"tone.wav", [] { return Wav(1, 16, 8000, 800); }, &MusicPlayer::kWaveAudio},
         MusicFileCase{"tune.mid", [] { return Midi(1, 50); }, &MusicPlayer::kSequencer},
-        MusicFileCase{"Tune.Rmi", [] { return Rmi(Midi(1, 50)); }, &MusicPlayer::kSequencer}));
+        MusicFileCase{"Tune.Rmi", [] { return Rmi(Midi(1, 50)); }, &MusicPlayer::kSequencer}),
+    [](const auto& test) { return ParamName(test.param.name); });
 
 TEST_F(MusicMenuTest, CancellingTheDialogLeavesTheMusicPlaying) {
     const QString path = file("loop.wav", Wav(2, 16, 8000, 8000));

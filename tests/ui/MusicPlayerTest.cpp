@@ -1,5 +1,6 @@
 #include "app/audio/MusicPlayer.h"
 
+#include "ParamName.h"
 #include "SignalWait.h"
 #include "TestMusicFiles.h"
 
@@ -108,7 +109,8 @@ TEST_P(MusicPlayerSequencerTest, PlaysTheFileToItsEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, MusicPlayerSequencerTest,
-                         testing::Values("lower.mid", "UPPER.RMI"));
+                         testing::Values("lower.mid", "UPPER.RMI"),
+                         [](const auto& test) { return ParamName(test.param); });
 
 TEST_F(MusicPlayerTest, UnknownEndingKeepsThePreviousDeviceType) {
     choose(file("first.txt", Wav(1, 8, 8000, 800)));

@@ -10,7 +10,7 @@ class NetDialogsTest : public ::testing::Test {
 protected:
     bool Enabled(const char* item) { return f.form.action(item)->isEnabled(); }
     void Listen(const QString& handle, const QString& port, bool expectOpen) {
-        WhenOpen<Form5>([=](Form5& d) {
+        WhenModal<Form5>([=](Form5& d) {
             Type(d, "Text1", handle);
             Type(d, "Text2", port);
             Click(d, "Command1");
@@ -44,14 +44,15 @@ TEST_F(NetDialogsTest, APortInUseIsNamed) {
 }
 
 TEST_F(NetDialogsTest, ListeningClosesTheDialogAndLocksTheMenus) {
-    Listen("P1", QString::number(FreePort()), false);
+    ReservedPort port;
+    Listen("P1", port.text(), false);
     EXPECT_TRUE(answers.texts.empty());
     EXPECT_FALSE(Enabled("suruu") || Enabled("matu") || Enabled("sutato") || Enabled("setudann"));
     EXPECT_EQ(TextOf(f.form, "Label16"), "P1");
 }
 
 TEST_F(NetDialogsTest, TheConnectDialogChecksItsFieldsAndCutsLongHandles) {
-    WhenOpen<Form4>([](Form4& d) {
+    WhenModal<Form4>([](Form4& d) {
         Type(d, "Text1", "abcdefghijkl");
         EXPECT_EQ(d.findChild<QLineEdit*>("Text1")->text(), "abcdefghij");
         Type(d, "Text3", "5000");
@@ -66,10 +67,11 @@ TEST_F(NetDialogsTest, TheConnectDialogChecksItsFieldsAndCutsLongHandles) {
 
 // Nobody listens on the port: the connection fails later, and the failure shows in Label7.
 TEST_F(NetDialogsTest, AFailedConnectionIsShownAndTheMenusComeBack) {
-    WhenOpen<Form4>([](Form4& d) {
+    ReservedPort nobodyListens;
+    WhenModal<Form4>([&](Form4& d) {
         Type(d, "Text1", "P1");
         Type(d, "Text2", "127.0.0.1");
-        Type(d, "Text3", QString::number(FreePort()));
+        Type(d, "Text3", nobodyListens.text());
         Click(d, "Command1");
         EXPECT_FALSE(d.isVisible());
     });

@@ -37,12 +37,11 @@ struct Recorded {
     }
 };
 
-// `server` listens on a free port, `client` connects to it on `host`, and the request is
-// accepted as the game accepts it.
-bool Join(Recorded& server, Recorded& client, const std::string& host, int& port) {
-    port = FreePort();
-    if (server.socket.Listen(port)) return false;
-    client.socket.Connect(host, port);
+// `server` listens on `port`, `client` connects to it on `host`, and the request is accepted
+// as the game accepts it.
+bool Join(Recorded& server, Recorded& client, const std::string& host, const ReservedPort& port) {
+    if (server.socket.Listen(port.number())) return false;
+    client.socket.Connect(host, port.number());
     if (!WaitFor([&] { return server.requestId != 0; })) return false;
     server.socket.Close();
     server.socket.Accept(server.requestId);
@@ -53,11 +52,12 @@ bool Join(Recorded& server, Recorded& client, const std::string& host, int& port
 
 TEST(NetSocket, OneConnectionIsAcceptedAndListeningStops) {
     Recorded server, client;
-    int port = 0;
+    ReservedPort port;
     ASSERT_TRUE(Join(server, client, "127.0.0.1", port));
     QTcpSocket late;
-    late.connectToHost("127.0.0.1", port);
-    EXPECT_FALSE(late.waitForConnected(2000));
+    late.connectToHost("127.0.0.1", port.number());
+    EXPECT_FALSE(late.waitForConnected(10000));
+    EXPECT_EQ(late.error(), QAbstractSocket::ConnectionRefusedError);
     EXPECT_EQ(server.events, std::vector<std::string>{"request"});
 
     const std::uint8_t hello[] = {0xD0, 0x07, 'B'};
@@ -75,14 +75,14 @@ TEST(NetSocket, OneConnectionIsAcceptedAndListeningStops) {
 
 TEST(NetSocket, ThePortInUseAndARefusedConnectionHaveTheirNumbers) {
     Recorded first, second, client;
-    int port = FreePort();
-    ASSERT_FALSE(first.socket.Listen(port));
-    std::optional<ConnectionError> inUse = second.socket.Listen(port);
+    ReservedPort port, nobodyListens;
+    ASSERT_FALSE(first.socket.Listen(port.number()));
+    std::optional<ConnectionError> inUse = second.socket.Listen(port.number());
     ASSERT_TRUE(inUse);
     EXPECT_EQ(inUse->number, kAddressInUse);
     EXPECT_FALSE(inUse->description.empty());
 
-    client.socket.Connect("127.0.0.1", FreePort());
+    client.socket.Connect("127.0.0.1", nobodyListens.number());
     ASSERT_TRUE(WaitFor([&] { return !client.events.empty(); }));
     EXPECT_EQ(client.events, std::vector<std::string>{"error 10061"});
 }
@@ -91,7 +91,7 @@ TEST(NetSocket, IPv6Loopback) {
     QTcpServer probe;
     if (!probe.listen(QHostAddress::LocalHostIPv6, 0)) GTEST_SKIP() << "no IPv6 loopback";
     Recorded server, client;
-    int port = 0;
+    ReservedPort port;
     ASSERT_TRUE(Join(server, client, "::1", port));
     const std::uint8_t refuse[] = {0x78, 0x05};
     EXPECT_TRUE(server.socket.Send(refuse));

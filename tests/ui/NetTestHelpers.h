@@ -7,25 +7,11 @@
 #include <QTcpServer>
 #include <functional>
 
+#include "ModalDialog.h"
+#include "ReservedPort.h"
 #include "UiHelpers.h"
 
 namespace torvane {
-
-// Runs `act` on the dialog of type D as soon as it is the open modal window, from inside its
-// event loop, the way a player would work in it.
-template <class D>
-void WhenOpen(std::function<void(D&)> act) {
-    auto* poll = new QTimer;
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        poll->stop();
-        poll->deleteLater();
-        act(*dialog);
-    });
-    poll->start();
-}
 
 // Types `text` into `box`: ASCII key by key, Japanese as an input method commits it.
 inline void Type(QLineEdit* box, const QString& text) {
@@ -52,13 +38,6 @@ inline void Click(QWidget& dialog, const char* name) {
     QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
 }
 
-// A port nobody listens on at the moment.
-inline quint16 FreePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
-}
-
 inline QString TextOf(Form1& form, const char* label) {
     return form.findChild<QLabel*>(label)->text();
 }
@@ -68,7 +47,7 @@ inline QPlainTextEdit* ChatLog(Form1& form) {
 }
 
 inline bool WaitFor(std::function<bool()> condition) {
-    return QTest::qWaitFor(condition, 10000);
+    return QTest::qWaitFor(std::move(condition), 10000);
 }
 
 }  // namespace torvane

@@ -13,14 +13,14 @@ using namespace torvane;
 class NetTwoWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QString port = QString::number(FreePort());
-        WhenOpen<Form5>([=](Form5& d) {
+        const QString port = port_.text();
+        WhenModal<Form5>([=](Form5& d) {
             Type(d, "Text1", "A");
             Type(d, "Text2", port);
             Click(d, "Command1");
         });
         a.Trigger("matu");
-        WhenOpen<Form4>([=](Form4& d) {
+        WhenModal<Form4>([=](Form4& d) {
             Type(d, "Text1", "B");
             Type(d, "Text2", "127.0.0.1");
             Type(d, "Text3", port);
@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return TextOf(b.form, "Label15") == "A"; }));
     }
     void Offer(bool sente) {
-        WhenOpen<Form7>([=](Form7& d) {
+        WhenModal<Form7>([=](Form7& d) {
             if (!sente) Click(d, "Option2");
             Click(d, "Command2");
         });
@@ -51,6 +51,7 @@ protected:
         Type(box, line);
         QTest::keyClick(box, Qt::Key_Return);
     }
+    ReservedPort port_;
     ShownForm a, b;
     ModalAnswerer answers;
 };
@@ -93,7 +94,7 @@ TEST_F(NetTwoWindowsTest, ARefusedGoteOfferAndACancelledOne) {
     ASSERT_TRUE(WaitFor([&] { return a.form.action("kopyuuta")->isEnabled(); }));
     EXPECT_EQ(answers.texts,
               (std::vector<std::string>{"貴方が先手でよろしいですか?", "対局を拒否されました"}));
-    WhenOpen<Form7>([](Form7& d) { Click(d, "Command1"); });
+    WhenModal<Form7>([](Form7& d) { Click(d, "Command1"); });
     a.Trigger("kopyuuta");
     EXPECT_TRUE(a.form.action("kopyuuta")->isEnabled());
     Offer(false);

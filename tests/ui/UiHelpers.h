@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ModalDialog.h"
 #include "app/window/Form1.h"
 #include "app/window/PictureDrawer.h"
 
@@ -18,30 +19,23 @@ namespace torvane {
 
 // Answers the modal boxes that come up, as the player would: clicks OK, or Yes/No from the
 // queue of answers (Yes when it runs dry). Records every text it saw.
-class ModalAnswerer : public QObject {
+class ModalAnswerer : public ModalWatcher<QMessageBox> {
 public:
-    ModalAnswerer() {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::Poll);
-        timer_.start();
-    }
+    ModalAnswerer() : ModalWatcher<QMessageBox>([this](QMessageBox& box) { Answer(box); }) {}
     std::vector<std::string> texts;
     std::deque<bool> answers;
 
 private:
-    void Poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        texts.push_back(box->text().toStdString());
-        QAbstractButton* button = box->button(QMessageBox::Ok);
+    void Answer(QMessageBox& box) {
+        texts.push_back(box.text().toStdString());
+        QAbstractButton* button = box.button(QMessageBox::Ok);
         if (!button) {
             bool yes = answers.empty() ? true : answers.front();
             if (!answers.empty()) answers.pop_front();
-            button = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
+            button = box.button(yes ? QMessageBox::Yes : QMessageBox::No);
         }
         button->click();
     }
-    QTimer timer_;
 };
 
 // A shown main window, as a player sees it.

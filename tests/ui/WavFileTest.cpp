@@ -78,3 +78,20 @@ TEST(WavFileTest, RejectsFilesItCannotPlay) {
     };
     for (const auto& c : cases) EXPECT_FALSE(ParseWav(c.file)) << c.what;
 }
+
+// The parsed file holds on to its bytes: what the caller does with its own array afterwards
+// does not reach the samples, and no view of the samples can be taken from a temporary.
+template <class T>
+concept SamplesOfATemporary = requires(T wav) {
+    std::move(wav).samples();
+};
+static_assert(!SamplesOfATemporary<WavFile>);
+
+TEST(WavFileTest, KeepsItsSamplesWhenTheCallersBytesChange) {
+    QByteArray file = WavWithData(1, 16, LittleEndian(qint16(1234)));
+    const std::optional<WavFile> wav = ParseWav(file);
+    ASSERT_TRUE(wav);
+    file.fill('\0');
+    file.clear();
+    EXPECT_EQ(AsStereo16(*wav), (std::vector<qint16>{1234, 1234}));
+}

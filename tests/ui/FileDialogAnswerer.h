@@ -1,43 +1,16 @@
 #pragma once
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
-#include <functional>
+
+#include "ModalDialog.h"
 
 namespace torvane {
-
-// Answers every modal dialog of type `Dialog` that comes up, as the player would, by calling
-// `answer` on it once; counts the dialogs it answered.
-template <typename Dialog>
-class DialogAnswerer : public QObject {
-public:
-    explicit DialogAnswerer(std::function<void(Dialog*)> answer) : answer_(std::move(answer)) {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::Poll);
-        timer_.start();
-    }
-    int answered = 0;
-
-private:
-    void Poll() {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible() || dialog == last_) return;
-        last_ = dialog;
-        ++answered;
-        answer_(dialog);
-    }
-    std::function<void(Dialog*)> answer_;
-    QPointer<Dialog> last_;
-    QTimer timer_;
-};
 
 // What the player saw in a file dialog.
 struct SeenFileDialog {
@@ -57,8 +30,8 @@ inline bool FilterMatches(const QString& filter, const QString& name) {
 }
 
 // The names the dialog lists in its folder, once it has read the folder.
-inline QStringList ListedFiles(QFileDialog* dialog) {
-    auto* view = dialog->findChild<QListView*>("listView");
+inline QStringList ListedFiles(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QListView*>("listView");
     QStringList names;
     for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
         names << view->model()->index(row, 0, view->rootIndex()).data().toString();
@@ -68,17 +41,17 @@ inline QStringList ListedFiles(QFileDialog* dialog) {
 // The player goes to the file's folder, picks the first file type that shows the file, waits
 // until it is listed, types its name and clicks the open button. When the dialog never offers
 // the file, the player gives up with the cancel button.
-inline void OpenFile(QFileDialog* dialog, const QString& path) {
+inline void OpenFile(QFileDialog& dialog, const QString& path) {
     const QFileInfo file(path);
-    dialog->setDirectory(file.absolutePath());
-    for (const QString& filter : dialog->nameFilters())
+    dialog.setDirectory(file.absolutePath());
+    for (const QString& filter : dialog.nameFilters())
         if (FilterMatches(filter, file.fileName())) {
-            dialog->selectNameFilter(filter);
+            dialog.selectNameFilter(filter);
             break;
         }
-    auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
+    auto* buttons = dialog.findChild<QDialogButtonBox*>("buttonBox");
     QPushButton* open = buttons->button(QDialogButtonBox::Open);
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
     if (QTest::qWaitFor([&] { return ListedFiles(dialog).contains(file.fileName()); }, 5000)) {
         name->clear();
         QTest::keyClicks(name, file.fileName());
@@ -90,17 +63,17 @@ inline void OpenFile(QFileDialog* dialog, const QString& path) {
 }
 
 // The player clicks the cancel button.
-inline void CancelFile(QFileDialog* dialog) {
-    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
+inline void CancelFile(QFileDialog& dialog) {
+    dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
 }
 
 // Answers the file dialogs that come up: opens `path`, or cancels while it is empty. Records
 // each dialog's title and filters.
-class FileDialogAnswerer : public DialogAnswerer<QFileDialog> {
+class FileDialogAnswerer : public ModalWatcher<QFileDialog> {
 public:
     FileDialogAnswerer()
-        : DialogAnswerer<QFileDialog>([this](QFileDialog* d) {
-              seen.push_back({d->windowTitle(), d->nameFilters()});
+        : ModalWatcher<QFileDialog>([this](QFileDialog& d) {
+              seen.push_back({d.windowTitle(), d.nameFilters()});
               if (path.isEmpty())
                   CancelFile(d);
               else
