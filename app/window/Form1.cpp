@@ -68,6 +68,7 @@ Form1::~Form1() {
 }
 
 void Form1::sutato_Click() {
+    CancelComputerMove();
     game_.sutato_Click();
     Render();
 }
@@ -125,6 +126,7 @@ void Form1::OnRelease(QPoint globalPos) {
     else
         game_.DropElsewhere();
     Render();
+    AskComputer();
 }
 
 void Form1::OnDragLost() {

@@ -24,6 +24,8 @@
 
 namespace torvane {
 
+class EngineProcess;
+
 // The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
 // turns the player's presses, drops, menu commands and timer ticks into calls of the game's
 // routines, and shows the game's state after each of them and before every modal box.
@@ -39,6 +41,7 @@ public:
     HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
     QAction* action(const QString& name) const { return actions_.value(name); }
     const DragController& drag() const { return *drag_; }
+    EngineProcess* engine() const { return engine_; }
 
     // Shows the game's state in the controls.
     void Render();
@@ -73,7 +76,13 @@ public:
     void matu_Click();
     void setudann_Click();
     void kopyuuta_Click();
+    void konpyuta_Click();
 
+signals:
+    // The computer's move has been made on the board.
+    void computerMoved();
+
+public:
     // Timer handlers. `Timer3_Timer` runs the contact ticker for as many 10 ms ticks as have
     // passed since its last wake.
     void Timer1_Timer();
@@ -105,6 +114,11 @@ private:
 
     void ScheduleTicker();
 
+    void AskComputer();
+    void OnBestMove(int tag, const QString& text);
+    void CancelComputerMove();
+    void OnEngineFailed();
+
     void WireNetwork();
     void OnBytesArrived(std::span<const std::uint8_t> bytes);
     void OnTextQuiet();
@@ -121,6 +135,9 @@ private:
     QString helpFile_;
     HelpWindow* help_ = nullptr;
     bool exiting_ = false;
+    EngineProcess* engine_ = nullptr;  // started with the first game against the computer
+    int level_ = 1;
+    int pendingTag_ = 0;  // the engine request whose answer is awaited; 0 for none
 
     TexturePanel* client_ = nullptr;
     BoardView* Picture1 = nullptr;

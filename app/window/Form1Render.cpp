@@ -65,6 +65,8 @@ void Form1::Render() {
         {"suruu", ui.suruu},     {"matu", ui.matu},         {"sutato", ui.sutato},
     };
     for (const auto& [name, enabled] : items) actions_.value(name)->setEnabled(enabled);
+    // A game against the computer and network play exclude each other.
+    actions_.value("konpyuta")->setEnabled(ui.sutato && game_.NetworkGame != 1);
 
     Picture2->setEnabled(ui.Picture2);
     Picture3->setEnabled(ui.Picture3);
