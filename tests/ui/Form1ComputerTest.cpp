@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <random>
+
+#include "ModalDialog.h"
+#include "UiHelpers.h"
+#include "app/dialogs/ComputerGameDialog.h"
+#include "app/engine/EngineProcess.h"
+#include "engine/MoveGen.h"
+#include "engine/Sfen.h"
+#include "game/EnginePosition.h"
+#include "images/SetupTemplate.h"
+#include "rules/MovementRules.h"
+
+using namespace torvane;
+namespace eng = torvane::engine;
+
+namespace {
+
+constexpr int kMoveWaitMs = 15000;  // a move of the engine takes at most a few seconds
+
+class Form1Computer : public ::testing::Test {
+protected:
+    void SetUp() override { qputenv("TORVANE_ENGINE", TORVANE_ENGINE_BINARY); }
+    void TearDown() override { qunsetenv("TORVANE_ENGINE"); }
+};
+
+// The player chooses side and level in the dialog and presses OK, through its widgets.
+void StartComputerGame(ShownForm& f, bool gote, int level) {
+    WhenModal<ComputerGameDialog>([gote, level](ComputerGameDialog* dialog) {
+        auto* side = dialog->findChild<QRadioButton*>(gote ? "gote" : "sente");
+        QTest::mouseClick(side, Qt::LeftButton, {}, QPoint(6, side->height() / 2));
+        dialog->findChild<QComboBox*>("level")->setCurrentIndex(level - 1);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    f.Trigger("konpyuta");
+}
+
+eng::Position EnginePositionOf(const Game& game) {
+    eng::Position pos;
+    std::string error;
+    EXPECT_TRUE(eng::ParseSfen(EnginePosition(game), pos, error)) << error;
+    return pos;
+}
+
+// Whether one legal move leads from `before` to `after` (move numbers aside).
+bool OneLegalMoveApart(const eng::Position& before, eng::Position after) {
+    eng::MoveList list;
+    eng::GenerateMoves(before, true, list);
+    for (eng::Move m : list) {
+        eng::Position next = before;
+        eng::Undo undo;
+        next.Make(m, undo);
+        after.SetMoveNumber(next.MoveNumber());
+        if (eng::FormatSfen(next) == eng::FormatSfen(after)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// A whole game from the start against the weakest computer: the player drags random legal
+// steps with the mouse; every answer of the computer is one legal move, made while the
+// window reports its turn, until one side has lost and the loser is named.
+TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
+    ShownForm f;
+    ModalAnswerer answers;
+    StartComputerGame(f, false, 1);
+    const Game& game = f.form.game();
+    ASSERT_EQ(game.ComputerGame, 1);
+    EXPECT_FALSE(f.form.action("suruu")->isEnabled());  // no connecting during the game
+    std::mt19937 random(7);
+    int computerMoves = 0;
+    for (int ply = 0; ply < 400 && game.ComputerGame == 1; ++ply) {
+        if (game.Turn == 0) {
+            eng::MoveList list;
+            eng::GenerateMoves(EnginePositionOf(game), false, list);
+            ASSERT_GT(list.size, 0);
+            auto move = ParseEngineMove(eng::MoveName(list.begin()[random() % list.size]), false);
+            f.DragCell(move->from, move->to);
+            continue;
+        }
+        if (game.ComputerGame == 0) break;
+        EXPECT_EQ(f.form.findChild<QLabel*>("Label8")->text(), "コンピュータの番です");
+        EXPECT_FALSE(f.form.board()->isEnabled() && game.BoardOpen());
+        const eng::Position before = EnginePositionOf(game);
+        QSignalSpy moved(&f.form, &Form1::computerMoved);
+        ASSERT_TRUE(moved.wait(kMoveWaitMs)) << "the computer did not answer at ply " << ply;
+        ASSERT_TRUE(OneLegalMoveApart(before, EnginePositionOf(game))) << "ply " << ply;
+        ++computerMoves;
+    }
+    ASSERT_EQ(game.ComputerGame, 0) << "no end within 400 plies";
+    EXPECT_GT(computerMoves, 0);
+    const std::string& last = answers.texts.back();
+    const bool senteComplete = HasElephantAndRat(game.Image1, game.SenteTag);
+    EXPECT_EQ(last, senteComplete ? "後手の負けです" : "先手の負けです");
+    EXPECT_FALSE(game.BoardOpen());
+    EXPECT_TRUE(f.form.action("suruu")->isEnabled());
+}
+
+// As Gote the player sees his pieces at the bottom, and the computer (Sente) opens at once.
+// "スタート(&S)" in the middle of its thought abandons the game; the move it then sends is
+// never applied.
+TEST_F(Form1Computer, ANewGameWhileTheComputerThinksDropsItsMove) {
+    ShownForm f;
+    ModalAnswerer answers;
+    StartComputerGame(f, true, 5);
+    const Game& game = f.form.game();
+    ASSERT_EQ(game.ComputerGame, 1);
+    EXPECT_EQ(game.Image1[76].Tag, game.GoteTag);  // the player's Elephant at the bottom
+    EXPECT_EQ(game.ui.Label2, "後手");
+    EXPECT_EQ(f.form.findChild<QLabel*>("Label8")->text(), "コンピュータの番です");
+    ASSERT_NE(f.form.engine(), nullptr);
+    QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
+    QSignalSpy moved(&f.form, &Form1::computerMoved);
+
+    f.Trigger("sutato");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered.count() > 0; }, kMoveWaitMs));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(game.ComputerGame, 0);
+    EXPECT_EQ(game.Image1, SetupTemplate());
+    EXPECT_EQ(game.Turn, 0);
+    EXPECT_TRUE(game.BoardOpen());
+}
+
+// A missing engine: a clear message, and no game starts. An engine killed while it thinks:
+// a clear message, the board stays as it was; the next game starts the engine again.
+TEST_F(Form1Computer, AMissingOrKilledEngineLeavesTheGameAsItWas) {
+    ShownForm f;
+    ModalAnswerer answers;
+    const Game& game = f.form.game();
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("TORVANE_ENGINE", "/nonexistent/torvane-engine");
+        qputenv("PATH", "/nonexistent");
+        StartComputerGame(f, false, 1);
+        qputenv("PATH", path);
+        qputenv("TORVANE_ENGINE", TORVANE_ENGINE_BINARY);
+    }
+    ASSERT_FALSE(answers.texts.empty());
+    EXPECT_EQ(answers.texts.back(), "コンピュータを起動できません");
+    EXPECT_EQ(game.ComputerGame, 0);
+    EXPECT_FALSE(game.BoardOpen());
+
+    StartComputerGame(f, true, 5);
+    ASSERT_EQ(game.ComputerGame, 1);
+    const BoardCells board = game.Image1;
+    QSignalSpy failed(f.form.engine(), &EngineProcess::failed);
+    ASSERT_EQ(::kill(static_cast<pid_t>(f.form.engine()->processId()), SIGKILL), 0);
+    ASSERT_TRUE(failed.wait(kMoveWaitMs));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers.texts.back(), "コンピュータが応答しません");
+    EXPECT_EQ(game.Image1, board);
+    EXPECT_EQ(game.ComputerGame, 1);
+
+    QSignalSpy moved(&f.form, &Form1::computerMoved);
+    StartComputerGame(f, true, 1);
+    ASSERT_TRUE(moved.wait(kMoveWaitMs));
+    EXPECT_EQ(game.Turn, 1);
+    EXPECT_TRUE(game.BoardOpen());
+}
