@@ -69,6 +69,7 @@ Form1::~Form1() {
 
 void Form1::sutato_Click() {
     CancelComputerMove();
+    ClearHint();
     game_.sutato_Click();
     Render();
 }
@@ -105,12 +106,14 @@ void Form1::ScheduleTicker() {
 
 void Form1::OnBoardPress(int cell, Qt::MouseButton button) {
     if (drag_->active()) return;
+    ClearHint();
     game_.BoardPickUp(cell, ToButton(button));
     Render();
 }
 
 void Form1::OnHandPress(Hand hand, int slot, Qt::MouseButton button) {
     if (drag_->active()) return;
+    ClearHint();
     game_.HandPickUp(hand, slot, ToButton(button));
     Render();
 }

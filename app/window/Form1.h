@@ -25,6 +25,7 @@
 namespace torvane {
 
 class EngineProcess;
+class HintMarks;
 
 // The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
 // turns the player's presses, drops, menu commands and timer ticks into calls of the game's
@@ -42,6 +43,7 @@ public:
     QAction* action(const QString& name) const { return actions_.value(name); }
     const DragController& drag() const { return *drag_; }
     EngineProcess* engine() const { return engine_; }
+    const HintMarks* hintMarks() const { return hint_; }
 
     // Shows the game's state in the controls.
     void Render();
@@ -77,6 +79,7 @@ public:
     void setudann_Click();
     void kopyuuta_Click();
     void konpyuta_Click();
+    void hinto_Click();
 
 signals:
     // The computer's move has been made on the board.
@@ -114,10 +117,13 @@ private:
 
     void ScheduleTicker();
 
+    bool StartEngine();
     void AskComputer();
     void OnBestMove(int tag, const QString& text);
     void CancelComputerMove();
     void OnEngineFailed();
+    void ShowHint(const QString& text);
+    void ClearHint();
 
     void WireNetwork();
     void OnBytesArrived(std::span<const std::uint8_t> bytes);
@@ -137,7 +143,9 @@ private:
     bool exiting_ = false;
     EngineProcess* engine_ = nullptr;  // started with the first game against the computer
     int level_ = 1;
-    int pendingTag_ = 0;  // the engine request whose answer is awaited; 0 for none
+    int pendingTag_ = 0;         // the engine request whose answer is awaited; 0 for none
+    int hintTag_ = 0;            // the same for a hint
+    HintMarks* hint_ = nullptr;  // made with the first hint
 
     TexturePanel* client_ = nullptr;
     BoardView* Picture1 = nullptr;

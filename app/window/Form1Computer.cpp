@@ -12,17 +12,25 @@ void Form1::konpyuta_Click() {
     ComputerGameDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
     CancelComputerMove();
-    if (!engine_) {
-        engine_ = new EngineProcess(this);
-        connect(engine_, &EngineProcess::bestMove, this, &Form1::OnBestMove);
-        connect(engine_, &EngineProcess::failed, this, &Form1::OnEngineFailed);
-    }
-    if (!engine_->Start()) return ShowMessage("コンピュータを起動できません");
+    ClearHint();
+    if (!StartEngine()) return;
     engine_->NewGame();
     level_ = dialog.Level();
     game_.StartComputerGame(dialog.PlayerIsGote());
     Render();
     AskComputer();
+}
+
+// The engine process is made with the first request and started again after a failure.
+bool Form1::StartEngine() {
+    if (!engine_) {
+        engine_ = new EngineProcess(this);
+        connect(engine_, &EngineProcess::bestMove, this, &Form1::OnBestMove);
+        connect(engine_, &EngineProcess::failed, this, &Form1::OnEngineFailed);
+    }
+    if (engine_->Start()) return true;
+    ShowMessage("コンピュータを起動できません");
+    return false;
 }
 
 // The engine thinks in its own process; its answer comes back through `OnBestMove`.
@@ -33,6 +41,7 @@ void Form1::AskComputer() {
 
 // An answer to an abandoned request, or a move the rules do not allow, changes nothing.
 void Form1::OnBestMove(int tag, const QString& text) {
+    if (tag == hintTag_) return ShowHint(text);
     if (tag != pendingTag_) return;
     pendingTag_ = 0;
     auto move = ParseEngineMove(text.toStdString(), game_.LocalIsGote == 1);
@@ -51,6 +60,7 @@ void Form1::CancelComputerMove() {
 // computer starts the engine again.
 void Form1::OnEngineFailed() {
     pendingTag_ = 0;
+    hintTag_ = 0;
     ShowMessage("コンピュータが応答しません");
     Render();
 }

@@ -163,3 +163,26 @@ TEST_F(Form1Computer, AMissingOrKilledEngineLeavesTheGameAsItWas) {
     EXPECT_EQ(game.Turn, 1);
     EXPECT_TRUE(game.BoardOpen());
 }
+
+// At one computer the hint marks a step of the side to move, which the player's next press
+// takes away.
+TEST_F(Form1Computer, TheHintMarksALegalMoveUntilTheNextPress) {
+    ShownForm f;
+    ModalAnswerer answers;
+    EXPECT_FALSE(f.form.action("hinto")->isEnabled());  // no game yet
+    f.Trigger("sutato");
+    ASSERT_TRUE(f.form.action("hinto")->isEnabled());
+    f.Trigger("hinto");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return f.form.hintMarks() && f.form.hintMarks()->isVisible(); }, kMoveWaitMs));
+    const Game& game = f.form.game();
+    const int from = f.form.hintMarks()->from(), to = f.form.hintMarks()->to();
+    ASSERT_GE(from, 0);
+    EXPECT_EQ(game.Image1[from].Tag, game.SenteTag);
+    EXPECT_TRUE(IsStepNeighbour(from, to));
+    EXPECT_NE(game.Image1[to].Tag, game.SenteTag);
+
+    f.DragCell(from, to);
+    EXPECT_FALSE(f.form.hintMarks()->isVisible());
+    EXPECT_EQ(game.Turn, 1);  // the suggested move is one the game accepts
+}
