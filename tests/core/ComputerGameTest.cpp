@@ -100,7 +100,7 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
     game.StartComputerGame(true);  // the computer is Sente and moves first, from the bottom
     const BoardCells before = game.Image1;
     const std::string position = EnginePosition(game);
-    for (const char* text : {"5c5d",     // Gote's own piece: the player's, not the computer's
+    for (const char* text : {"5d5e",     // Gote's own piece: the player's, not the computer's
                              "5f5d",     // two cells at once
                              "D*5e",     // nothing in the computer's hand
                              "5i5h"}) {  // onto its own piece
