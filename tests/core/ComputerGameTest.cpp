@@ -97,7 +97,7 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
 
     ScriptedShell shell;
     Game game{shell, "127.0.0.1"};
-    game.StartComputerGame(true);  // the computer is Sente and moves first, from the bottom
+    game.StartComputerGame(true);  // the computer is Sente, at the top, and moves first
     const BoardCells before = game.Image1;
     const std::string position = EnginePosition(game);
     for (const char* text : {"5d5e",     // Gote's own piece: the player's, not the computer's
