@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <QComboBox>
+#include <QFile>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <random>
 
 #include "ModalDialog.h"
@@ -162,6 +164,39 @@ TEST_F(Form1Computer, AMissingOrKilledEngineLeavesTheGameAsItWas) {
     ASSERT_TRUE(moved.wait(kMoveWaitMs));
     EXPECT_EQ(game.Turn, 1);
     EXPECT_TRUE(game.BoardOpen());
+}
+
+// An engine that answers with garbage: the lines are ignored, a move that is no move is not
+// made, and the game goes on as it was, waiting for the computer.
+TEST_F(Form1Computer, GarbageFromTheEngineIsIgnored) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath("garbage-engine");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "#!/bin/sh\n"
+        "while read line; do case \"$line\" in\n"
+        "usi) echo usiok;; isready) echo readyok;;\n"
+        "go*) printf 'garbage\\n\\n\\377\\376 bestmove\\nbestmove\\nbestmove 9z9z\\n';;\n"
+        "quit) exit 0;; esac; done\n");
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    qputenv("TORVANE_ENGINE", script.toUtf8());
+
+    ShownForm f;
+    ModalAnswerer answers;
+    StartComputerGame(f, true, 1);
+    const Game& game = f.form.game();
+    ASSERT_EQ(game.ComputerGame, 1);
+    const BoardCells board = game.Image1;
+    QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
+    ASSERT_TRUE(answered.wait(kMoveWaitMs));
+    EXPECT_EQ(answered.count(), 1);
+    EXPECT_EQ(answered.first().at(1).toString(), "9z9z");
+    EXPECT_EQ(game.Image1, board);
+    EXPECT_EQ(game.ComputerGame, 1);
+    EXPECT_EQ(game.ui.Label8, "コンピュータの番です");
+    EXPECT_EQ(answers.texts, std::vector<std::string>{"先手の番です"});
 }
 
 // At one computer the hint marks a step of the side to move, which the player's next press
