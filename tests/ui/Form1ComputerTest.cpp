@@ -11,6 +11,7 @@
 #include "UiHelpers.h"
 #include "app/dialogs/ComputerGameDialog.h"
 #include "app/engine/EngineProcess.h"
+#include "app/window/HintMarks.h"
 #include "engine/MoveGen.h"
 #include "engine/Sfen.h"
 #include "game/EnginePosition.h"
