@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <random>
 
@@ -221,4 +222,35 @@ TEST_F(Form1Computer, TheHintMarksALegalMoveUntilTheNextPress) {
     f.DragCell(from, to);
     EXPECT_FALSE(f.form.hintMarks()->isVisible());
     EXPECT_EQ(game.Turn, 1);  // the suggested move is one the game accepts
+}
+
+// The player may resign while the computer thinks: the game ends at once and the move that then
+// comes is dropped. Connecting waits for the end of a computer game, and a listening window
+// offers no computer game.
+TEST_F(Form1Computer, ResigningWhileTheComputerThinksAndNetworkPlayExcludeIt) {
+    ShownForm f;
+    ModalAnswerer answers;
+    StartComputerGame(f, true, 5);
+    const Game& game = f.form.game();
+    EXPECT_FALSE(f.form.action("suruu")->isEnabled());
+    EXPECT_FALSE(f.form.action("matu")->isEnabled());
+    const BoardCells board = game.Image1;
+    QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
+    QSignalSpy moved(&f.form, &Form1::computerMoved);
+    f.Trigger("touryou");
+    EXPECT_EQ(answers.texts.back(), "後手の負けです。");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered.count() > 0; }, kMoveWaitMs));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(game.Image1, board);
+    EXPECT_EQ(game.ComputerGame, 0);
+    EXPECT_TRUE(f.form.action("suruu")->isEnabled());
+
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const std::string port = std::to_string(probe.serverPort());
+    probe.close();
+    ASSERT_TRUE(f.form.session().ListenDialogOk("A", port));
+    f.form.Render();
+    EXPECT_FALSE(f.form.action("konpyuta")->isEnabled());
 }
