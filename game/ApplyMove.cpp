@@ -50,6 +50,7 @@ void Game::CheckStep(const Cell& mover) {
 }
 
 void Game::HandOverToPeer() {
+    if (ComputerGame == 1) return HandOverToComputer();
     if (NetworkGame != 1) return;
     SetBoardOpen(false);
     ui.Label8Fore = kBlack;

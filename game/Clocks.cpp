@@ -26,12 +26,11 @@ void Game::RunOutOfTime(bool bottom) {
         NetworkGameRunning = 0;
         ui.touryou = false;
         shell_.ShowMessage("あなたの負けです。");
-    } else if (bottom) {
-        ui.touryou = false;
-        shell_.ShowMessage("先手の負けです");
     } else if (NetworkGame != 1) {
+        // The bottom clock is Sente's, unless the board is turned for a Gote player.
         ui.touryou = false;
-        shell_.ShowMessage("後手の負けです");
+        EndComputerGame();
+        shell_.ShowMessage(bottom != (LocalIsGote == 1) ? "先手の負けです" : "後手の負けです");
     }
 }
 

@@ -14,8 +14,9 @@ bool Game::BothSidesComplete() const {
     return HasElephantAndRat(Image1, SenteTag) && HasElephantAndRat(Image1, GoteTag);
 }
 
-// The side that lost is told at one computer; in a network game the local player made the
-// winning move and may offer the next game. The loser's clock is reset and the board locked.
+// The side that lost is told at one computer and against the computer; in a network game the local
+// player made the winning move and may offer the next game. The loser's clock is reset and the
+// board locked.
 void Game::EndOfGame(bool senteLost) {
     if (NetworkGame == 1) {
         ui.touryou = false;
@@ -24,10 +25,13 @@ void Game::EndOfGame(bool senteLost) {
         NetworkGameRunning = 0;
         shell_.ShowMessage("あなたの勝ちです");
     } else {
+        EndComputerGame();
         shell_.ShowMessage(senteLost ? "先手の負けです" : "後手の負けです");
         ui.touryou = false;
     }
-    if (senteLost) {
+    // Off the network the bottom side is Sente's, unless the board is turned for a Gote player
+    // of the computer.
+    if (senteLost != (NetworkGame != 1 && LocalIsGote == 1)) {
         ui.Label1 = kZeroClock;
         clocks.ZeroBottom();
         ui.Timer1 = false;

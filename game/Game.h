@@ -5,6 +5,7 @@
 
 #include "game/ClockCounters.h"
 #include "game/Controls.h"
+#include "game/EnginePosition.h"
 #include "game/PeerLink.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
@@ -49,6 +50,9 @@ public:
     // 1 from the moment an offer is accepted until that network game ends; the peer's moves,
     // resignation and loss on time count only meanwhile.
     int NetworkGameRunning = 0;
+    // 1 while a game against the computer runs; the computer plays the side that is not
+    // `LocalIsGote`'s and sits at the top of the board.
+    int ComputerGame = 0;
     int MoveSoundId = 0, MessageSoundId = 0;
     ClockCounters clocks;
 
@@ -130,6 +134,16 @@ public:
     void ZeroClock1Counters() { clocks.ZeroBottom(); }
     void ZeroClock2Counters() { clocks.ZeroTop(); }
 
+    // --- A game against the computer --------------------------------------------------------
+    // Starts it as "スタート(&S)" would, with the player's pieces at the bottom.
+    void StartComputerGame(bool playerIsGote);
+    // The computer may move now: its game runs, its turn, nobody has lost.
+    bool ComputerMayMove() const;
+    // The computer's move in the local view; false (and nothing changed) when it is not legal.
+    bool ApplyComputerMove(const EngineMove& move);
+    // The computer game is over or abandoned: connecting is possible again.
+    void EndComputerGame();
+
     Shell& shell() { return shell_; }
 
 private:
@@ -153,6 +167,9 @@ private:
     void CheckStep(const Cell& mover);
     void EndOfGame(bool senteLost);
     void PeerMoveScan();
+    void MakePeerMove(int from, int to);
+    void HandOverToComputer();
+    bool IsComputerDrop(const EngineMove& move, int& slot) const;
     void TransferPiece(Cell& origin);
     bool BothSidesComplete() const;
 

@@ -5,6 +5,8 @@ namespace torvane {
 // "スタート(&S)": the message is shown while the previous position is still on the board; the
 // new position is laid out only after it is confirmed.
 void Game::sutato_Click() {
+    EndComputerGame();
+    LocalIsGote = 0;
     SetBoardOpen(true);
     ui.touryou = true;
     shell_.ShowMessage("先手の番です");

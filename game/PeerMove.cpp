@@ -6,15 +6,21 @@ namespace torvane {
 // The peer's step `from` → `to`, already turned into the local view and judged possible. The
 // taken piece goes into the peer's hand, the top one, whichever side the peer plays.
 void Game::ApplyPeerMove(int from, int to) {
+    HandDrag = 0;  // a received move is always from board to board
+    MakePeerMove(from, to);
+}
+
+// The move of the player across the board (the peer or the computer): from cell `from`, or
+// from the top hand's slot `HandSlot` while `HandDrag`, to cell `to`.
+void Game::MakePeerMove(int from, int to) {
     FromCell = from;
     ToCell = to;
     ui.Label8Fore = kGreen;
     ui.Label8 = "あなたの番です";
     ui.touryou = true;
-    HandDrag = 0;      // a received move is always from board to board
     LocalNetMove = 0;  // the local player is told of a threat the peer's move makes
     if (Image1[ToCell].Tag == EmptyTag) {
-        NoCapture = 1;
+        if (HandDrag != 1) NoCapture = 1;
         ApplyMove();
         PassTurnToLocal();
     } else {
@@ -60,6 +66,10 @@ void Game::PeerMoveScan() {
     if (BothSidesComplete()) {
         SetBoardOpen(true);
         return;
+    }
+    if (ComputerGame == 1) {
+        ui.Timer1 = ui.Timer2 = false;
+        return EndOfGame(goteComplete);
     }
     NetworkGameRunning = 0;
     ui.Timer2 = ui.Timer1 = false;

@@ -15,6 +15,12 @@ void Game::touryou_Click() {
         // over, so it stops where it stands.
         ui.Timer2 = false;
         shell_.ShowMessage("貴方の負けです");
+    } else if (ComputerGame == 1) {
+        // Against the computer the player resigns, on either turn; both clocks stop.
+        EndComputerGame();
+        ui.Timer2 = false;
+        StopClockAfterResignation(true);
+        shell_.ShowMessage(LocalIsGote == 1 ? "後手の負けです。" : "先手の負けです。");
     } else if (Turn == 0) {
         StopClockAfterResignation(true);
         shell_.ShowMessage("先手の負けです。");

@@ -101,6 +101,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::sutato_Click() {
+    CancelComputerMove();
+    ClearHint();
     game_.sutato_Click();
     Render();
 }
@@ -145,12 +147,14 @@ void Form1::ScheduleTicker() {
 
 void Form1::OnBoardPress(int cell, Qt::MouseButton button) {
     if (drag_->active()) return;
+    ClearHint();
     game_.BoardPickUp(cell, ToButton(button));
     Render();
 }
 
 void Form1::OnHandPress(Hand hand, int slot, Qt::MouseButton button) {
     if (drag_->active()) return;
+    ClearHint();
     game_.HandPickUp(hand, slot, ToButton(button));
     Render();
 }
@@ -166,6 +170,7 @@ void Form1::OnRelease(QPoint globalPos) {
     else
         game_.DropElsewhere();
     Render();
+    AskComputer();
 }
 
 void Form1::OnDragLost() {

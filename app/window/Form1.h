@@ -25,6 +25,9 @@
 
 namespace torvane {
 
+class EngineProcess;
+class HintMarks;
+
 // The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
 // turns the player's presses, drops, menu commands and timer ticks into calls of the game's
 // routines, and shows the game's state after each of them and before every modal box.
@@ -40,6 +43,8 @@ public:
     HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
     QAction* action(const QString& name) const { return actions_.value(name); }
     const DragController& drag() const { return *drag_; }
+    EngineProcess* engine() const { return engine_; }
+    const HintMarks* hintMarks() const { return hint_; }
 
     // The client area's size at the design's 15 twips to a pixel.
     static constexpr QSize kDesignSize{733, 477};
@@ -81,7 +86,14 @@ public:
     void matu_Click();
     void setudann_Click();
     void kopyuuta_Click();
+    void konpyuta_Click();
+    void hinto_Click();
 
+signals:
+    // The computer's move has been made on the board.
+    void computerMoved();
+
+public:
     // Timer handlers. `Timer3_Timer` runs the contact ticker for as many 10 ms ticks as have
     // passed since its last wake.
     void Timer1_Timer();
@@ -119,6 +131,14 @@ private:
     void ScheduleTicker();
     void RenderChatLog();
 
+    bool StartEngine();
+    void AskComputer();
+    void OnBestMove(int tag, const QString& text);
+    void CancelComputerMove();
+    void OnEngineFailed();
+    void ShowHint(const QString& text);
+    void ClearHint();
+
     void WireNetwork();
     void OnBytesArrived(std::span<const std::uint8_t> bytes);
     void OnTextQuiet();
@@ -135,6 +155,11 @@ private:
     QString helpFile_;
     HelpWindow* help_ = nullptr;
     bool exiting_ = false;
+    EngineProcess* engine_ = nullptr;  // started with the first game against the computer
+    int level_ = 1;
+    int pendingTag_ = 0;         // the engine request whose answer is awaited; 0 for none
+    int hintTag_ = 0;            // the same for a hint
+    HintMarks* hint_ = nullptr;  // made with the first hint
 
     ScaledLayout layout_;
     double scale_ = 0;  // until the constructor lays the controls out

@@ -35,6 +35,9 @@ void Form1::BuildMenus() {
     gemu->addMenu(nigen);
     connect(AddAction(nigen, "sutato", "スタート(&S)"), &QAction::triggered, this,
             &Form1::sutato_Click);
+    connect(AddAction(gemu, "konpyuta", "対局（コンピュータ）(&P)"), &QAction::triggered, this,
+            &Form1::konpyuta_Click);
+    connect(AddAction(gemu, "hinto", "ヒント(&T)"), &QAction::triggered, this, &Form1::hinto_Click);
     AddSeparator(gemu, "kugu");
     connect(AddAction(gemu, "touryou", "投了(&F)"), &QAction::triggered, this,
             &Form1::touryou_Click);

@@ -59,6 +59,10 @@ void Form1::Render() {
         {"suruu", ui.suruu},     {"matu", ui.matu},         {"sutato", ui.sutato},
     };
     for (const auto& [name, enabled] : items) actions_.value(name)->setEnabled(enabled);
+    // A game against the computer and network play exclude each other.
+    actions_.value("konpyuta")->setEnabled(ui.sutato && game_.NetworkGame != 1);
+    // A hint is for a player who may move now, at one computer or against the computer.
+    actions_.value("hinto")->setEnabled(game_.BoardOpen() && game_.NetworkGame != 1);
 
     Picture2->setEnabled(ui.Picture2);
     Picture3->setEnabled(ui.Picture3);

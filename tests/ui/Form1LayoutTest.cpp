@@ -99,7 +99,8 @@ TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {
                                 "bgm=BGM(&B)", "opusyonn=設定(&S)", "herupu=ヘルプ(&H)"}));
     auto menu = [&](const char* name) { return f.form.menuBar()->findChild<QMenu*>(name); };
     EXPECT_EQ(Captions(menu("gemu")),
-              QStringList({"kopyuuta=対局（ネット）(&N)", "nigen=対局（人間）(&C)", "-kugu",
+              QStringList({"kopyuuta=対局（ネット）(&N)", "nigen=対局（人間）(&C)",
+                           "konpyuta=対局（コンピュータ）(&P)", "hinto=ヒント(&T)", "-kugu",
                            "touryou=投了(&F)", "-kugir", "apuri=ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
     EXPECT_EQ(Captions(menu("nigen")), QStringList({"sutato=スタート(&S)"}));
     EXPECT_EQ(Captions(menu("tyatto")), QStringList({"suruu=接続する(&R)", "matu=接続を待つ(&M)",
@@ -116,6 +117,8 @@ TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
     EXPECT_TRUE(f.form.action("matu")->isEnabled());
     EXPECT_TRUE(f.form.action("sutato")->isEnabled());
+    EXPECT_TRUE(f.form.action("konpyuta")->isEnabled());
+    EXPECT_FALSE(f.form.action("hinto")->isEnabled());
 }
 
 TEST(Form1Layout, StartAsksThenLaysOutAndUnlocks) {

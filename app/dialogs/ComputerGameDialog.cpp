@@ -1,0 +1,47 @@
+#include "app/dialogs/ComputerGameDialog.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+#include "app/dialogs/DialogRows.h"
+
+namespace torvane {
+
+ComputerGameDialog::ComputerGameDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("ComputerGameDialog");
+    setWindowTitle("コンピュータ対局");
+    setFixedSize(Px(4320), Px(2040));
+
+    auto* side = new QLabel("あなたの手番", this);
+    side->setGeometry(TwipRect(240, 280, 1320, 300));
+    sente_ = new QRadioButton("先手", this);
+    sente_->setObjectName("sente");
+    sente_->setGeometry(TwipRect(1620, 240, 1000, 360));
+    sente_->setChecked(true);
+    gote_ = new QRadioButton("後手", this);
+    gote_->setObjectName("gote");
+    gote_->setGeometry(TwipRect(2700, 240, 1000, 360));
+
+    auto* level = new QLabel("レベル", this);
+    level->setGeometry(TwipRect(240, 760, 1320, 300));
+    level_ = new QComboBox(this);
+    level_->setObjectName("level");
+    level_->setGeometry(TwipRect(1620, 720, 2400, 360));
+    level_->addItems({"入門", "初級", "中級", "上級", "最強"});
+
+    QPushButton* ok = AddDialogButton(this, "Command1", "OK", 960, 1380);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(AddDialogButton(this, "Command2", "キャンセル", 2400, 1380), &QPushButton::clicked,
+            this, &QDialog::reject);
+}
+
+bool ComputerGameDialog::PlayerIsGote() const {
+    return gote_->isChecked();
+}
+
+int ComputerGameDialog::Level() const {
+    return level_->currentIndex() + 1;
+}
+
+}  // namespace torvane

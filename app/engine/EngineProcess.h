@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
+#include <deque>
+
+namespace torvane {
+
+// The computer opponent: the program `torvane-engine` as a child process, spoken to in USI
+// and read asynchronously, so the window stays alive while it thinks. Started once and kept
+// for the run; every `go` is tagged, so that the caller can tell a stale `bestmove` (one that
+// answers an abandoned request) from the one it waits for.
+class EngineProcess : public QObject {
+    Q_OBJECT
+public:
+    explicit EngineProcess(QObject* parent = nullptr);
+    ~EngineProcess() override;
+
+    // `torvane-engine` beside this program, else the file named by TORVANE_ENGINE, else on
+    // PATH; empty when there is none.
+    static QString Locate();
+
+    // Starts the program when it is not running; false when it cannot be started.
+    bool Start();
+    bool Running() const { return process_.state() == QProcess::Running; }
+    qint64 processId() const { return process_.processId(); }
+
+    void NewGame();
+    // Asks for a move in `position` (the position string) at `level` 1..5; returns the tag
+    // that `bestMove` will carry.
+    int Go(const std::string& position, int level, bool drops);
+    // Ends the running search early; its `bestmove` still comes, with its own tag.
+    void Stop();
+
+signals:
+    void bestMove(int tag, const QString& move);
+    // The program could not be started, did not answer or died.
+    void failed();
+
+private:
+    void Write(const QString& line);
+    void ReadLines();
+    void OnLine(const QString& line);
+    void Fail();
+
+    QProcess process_;
+    QTimer handshake_;       // the time `usiok` and `readyok` may take
+    std::deque<int> asked_;  // tags of the searches not answered yet, oldest first
+    int nextTag_ = 1;
+    bool quitting_ = false;
+};
+
+}  // namespace torvane

@@ -1,0 +1,94 @@
+// The longest stall of the window's event loop while the computer thinks: a 1 ms timer runs
+// from the start of a game against the computer (the computer, Sente, opens at level 5) until
+// its move is on the board, and the widest gap between two of its ticks is the stall.
+#include <benchmark/benchmark.h>
+
+#include "QtBenchmarkMain.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "app/dialogs/ComputerGameDialog.h"
+#include "app/window/Form1.h"
+
+using namespace torvane;
+
+namespace {
+
+// Chooses Gote at level 5 in the dialog and answers every message box.
+class Answerer : public QObject {
+public:
+    Answerer() {
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<ComputerGameDialog*>(modal)) {
+                dialog->findChild<QRadioButton*>("gote")->setChecked(true);
+                dialog->findChild<QComboBox*>("level")->setCurrentIndex(4);
+                dialog->findChild<QPushButton*>("Command1")->click();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer_.start();
+    }
+
+private:
+    QTimer timer_;
+};
+
+void BM_EventLoopStallWhileTheComputerThinks(benchmark::State& state) {
+    Answerer answerer;
+    Form1 form;
+    form.show();
+    std::vector<double> stalls;
+    for (auto _ : state) {
+        bool moved = false;
+        QMetaObject::Connection c =
+            QObject::connect(&form, &Form1::computerMoved, [&] { moved = true; });
+        QElapsedTimer sinceTick, total;
+        double widest = 0;
+        QTimer tick;
+        tick.setInterval(1);
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            widest = std::max(widest, sinceTick.nsecsElapsed() / 1e6);
+            sinceTick.restart();
+        });
+        form.action("konpyuta")->trigger();
+        sinceTick.start();
+        total.start();
+        tick.start();
+        while (!moved && total.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QObject::disconnect(c);
+        if (!moved) return state.SkipWithError("the computer did not answer");
+        state.SetIterationTime(widest / 1e3);
+        stalls.push_back(widest);
+    }
+    std::sort(stalls.begin(), stalls.end());
+    state.counters["median_stall_ms"] = stalls[stalls.size() / 2];
+    state.counters["max_stall_ms"] = stalls.back();
+}
+BENCHMARK(BM_EventLoopStallWhileTheComputerThinks)
+    ->Iterations(7)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+// The engine of the build tree, unless TORVANE_ENGINE names another.
+int main(int argc, char** argv) {
+    return QtBenchmarkMain(argc, argv, [] {
+        if (qEnvironmentVariableIsEmpty("TORVANE_ENGINE"))
+            qputenv(
+                "TORVANE_ENGINE",
+                (QCoreApplication::applicationDirPath() + "/../engine/torvane-engine").toUtf8());
+        return true;
+    });
+}

@@ -1,0 +1,69 @@
+#include "game/Game.h"
+
+namespace torvane {
+
+// A new game as "スタート(&S)" starts one; a Gote player sees the board turned, as in a network
+// game, and the computer (Sente) is to move first. Connecting waits until the game is over.
+void Game::StartComputerGame(bool playerIsGote) {
+    sutato_Click();
+    ComputerGame = 1;
+    ui.suruu = ui.matu = false;
+    ui.Label8Fore = kGreen;
+    ui.Label8 = "あなたの番です";
+    if (!playerIsGote) return;
+    LocalIsGote = 1;
+    ui.Label2 = "後手";
+    ui.Label4 = "先手";
+    MirrorTags();
+    ui.Label2Back = ui.Label6Back;
+    ui.Label4Back = kGreen;
+    RunTimer2();
+    HandOverToComputer();
+}
+
+bool Game::ComputerMayMove() const {
+    return ComputerGame == 1 && Turn != LocalIsGote && BothSidesComplete();
+}
+
+// The player's board is locked while the computer thinks.
+void Game::HandOverToComputer() {
+    SetBoardOpen(false);
+    ui.Label8Fore = kBlack;
+    ui.Label8 = "コンピュータの番です";
+}
+
+// A step goes through the peer's routine; a drop takes the piece from the computer's hand, the
+// top one, as a hand drag of the player would from the bottom one.
+bool Game::ApplyComputerMove(const EngineMove& move) {
+    if (!ComputerMayMove()) return false;
+    if (!move.drop) {
+        if (move.from < 0 || move.to < 0 || !IsPeerStep(move.from, move.to)) return false;
+        ApplyPeerMove(move.from, move.to);
+        return true;
+    }
+    int slot = 0;
+    if (!IsComputerDrop(move, slot)) return false;
+    HandDrag = 1;
+    HandSlot = slot;
+    FromImage4 = 0;
+    MakePeerMove(move.to, move.to);
+    return true;
+}
+
+bool Game::IsComputerDrop(const EngineMove& move, int& slot) const {
+    if (CapturedPiecesOff == 1 || move.to < 0 || move.to >= kCellCount) return false;
+    if (Image1[move.to].Tag != EmptyTag) return false;
+    const std::string& computer = LocalIsGote == 1 ? SenteTag : GoteTag;
+    for (slot = 0; slot < kHandSlots; ++slot)
+        if (Image5[slot].Tag == computer && Image5[slot].Kind == move.kind) return true;
+    return false;
+}
+
+void Game::EndComputerGame() {
+    if (ComputerGame == 0) return;
+    ComputerGame = 0;
+    ui.suruu = ui.matu = true;
+    ui.Label8.clear();
+}
+
+}  // namespace torvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rules/Cell.h"
+
+namespace torvane {
+
+class Game;
+
+// The position string of the running game as the engine reads it: nine rows from Gote's back
+// rank, uppercase for Sente; the side to move; the hands; the move number. On a board turned
+// for a Gote player the engine's cell is 80 - the local cell.
+std::string EnginePosition(const Game& game);
+
+// A move in the engine's notation (`5f5e`, or `D*5e` for a drop) in the local view.
+struct EngineMove {
+    bool drop = false;
+    int from = -1;  // board cell; -1 for a drop
+    int to = -1;
+    int kind = 0;  // PieceKind of the dropped piece
+};
+
+// Turns `text` into cells of the local view (turned when `turned`); nothing for text that is
+// not a move.
+std::optional<EngineMove> ParseEngineMove(std::string_view text, bool turned);
+
+}  // namespace torvane
