@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Runs clang-tidy with the checks of .clang-tidy over every C++ source of the project that
-# BUILD_DIR (default build) compiles, using its compile_commands.json. Generated sources (moc,
-# resources) are left out. Fails on any finding.
-# Usage: tools/tidy.sh [BUILD_DIR]
+# Runs clang-tidy with the checks of .clang-tidy over the C++ sources under the given folders
+# (default: the core and the engine, what ./check runs; `.` for the whole project) that
+# BUILD_DIR compiles, using its compile_commands.json. Fails on any finding.
+# Usage: tools/tidy.sh BUILD_DIR [FOLDER...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-mapfile -t sources < <(git ls-files '*.cpp' | grep -v '^tests/fuzz/')
+shift || true
+folders=("$@")
+[ ${#folders[@]} -gt 0 ] || folders=(rules images protocol game net engine)
+mapfile -t sources < <(git ls-files -- "${folders[@]/%//*.cpp}" | grep -v '^tests/fuzz/')
 run-clang-tidy-14 -p "$build" -j 2 -quiet "${sources[@]/#/$PWD/}" 2>&1 |
     grep -v '^[0-9]* warnings\? generated\.$\|^Suppressed [0-9]* warnings\|^Use -header-filter\|^clang-tidy-14 ' |
     tee "$build/tidy.log"

@@ -7,8 +7,8 @@
 
 #include "RandomGames.h"
 #include "rules/Cell.h"
-#include "rules/PieceKind.h"
 #include "rules/MovementRules.h"
+#include "rules/PieceKind.h"
 
 namespace torvane::engine {
 namespace {
