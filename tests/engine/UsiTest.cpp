@@ -75,7 +75,7 @@ TEST(UsiSession, DropsAreOfferedOnlyWhenCapturedPiecesMayBeUsed) {
 
 // Every bad line is answered with an info string and the position stays where it was.
 TEST(UsiSession, BadInputIsNamedAndThePositionKept) {
-    const char* bad[] = {
+    const std::string bad[] = {
         "frobnicate",
         "position",
         "position sfen 9/9/9 b - 1",
@@ -89,10 +89,10 @@ TEST(UsiSession, BadInputIsNamedAndThePositionKept) {
         "setoption",
         "go perft 0",
         "go perft 99999999999999999999999",
-        std::string(70000, 'x').c_str(),
+        std::string(70000, 'x'),
     };
     std::string input = "position startpos moves 5f5e\n";
-    for (const char* b : bad) input += std::string(b) + "\n";
+    for (const std::string& b : bad) input += b + "\n";
     input += "go depth 2 btime -5 wtime 99999999999999999999999 nodes x\n";
     auto lines = Lines(Session(input));
     EXPECT_EQ(Starting(lines, "info string").size(), std::size(bad) + 3);
