@@ -10,7 +10,9 @@ shift || true
 folders=("$@")
 [ ${#folders[@]} -gt 0 ] || folders=(rules images protocol game net engine)
 mapfile -t sources < <(git ls-files -- "${folders[@]/%//*.cpp}" | grep -v '^tests/fuzz/')
-run-clang-tidy-14 -p "$build" -j 2 -quiet "${sources[@]/#/$PWD/}" 2>&1 |
-    grep -v '^[0-9]* warnings\? generated\.$\|^Suppressed [0-9]* warnings\|^Use -header-filter\|^clang-tidy-14 ' |
-    tee "$build/tidy.log"
-! grep -q 'error:\|warning:' "$build/tidy.log"
+status=0
+run-clang-tidy-14 -p "$build" -j 2 -quiet "${sources[@]/#/$PWD/}" >"$build/tidy.log" 2>&1 ||
+    status=$?
+grep -v '^[0-9]* warnings\? generated\.$\|^Suppressed [0-9]* warnings\|^Use -header-filter\|^clang-tidy-14 ' \
+    "$build/tidy.log" || true
+[ "$status" -eq 0 ] && ! grep -q 'error:\|warning:' "$build/tidy.log"
