@@ -59,6 +59,16 @@ bool Game::IsComputerDrop(const EngineMove& move, int& slot) const {
     return false;
 }
 
+// The engine gives up when the computer has no move left: it loses as a side that resigns.
+void Game::ComputerResigns() {
+    if (!ComputerMayMove()) return;
+    ui.touryou = false;
+    EndComputerGame();
+    ui.Timer1 = false;
+    StopClockAfterResignation(false);
+    shell_.ShowMessage(LocalIsGote == 1 ? "先手の負けです。" : "後手の負けです。");
+}
+
 void Game::EndComputerGame() {
     if (ComputerGame == 0) return;
     ComputerGame = 0;

@@ -143,6 +143,8 @@ public:
     bool ApplyComputerMove(const EngineMove& move);
     // The computer game is over or abandoned: connecting is possible again.
     void EndComputerGame();
+    // The computer has no move and resigns.
+    void ComputerResigns();
 
     Shell& shell() { return shell_; }
 

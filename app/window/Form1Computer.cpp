@@ -44,6 +44,10 @@ void Form1::OnBestMove(int tag, const QString& text) {
     if (tag == hintTag_) return ShowHint(text);
     if (tag != pendingTag_) return;
     pendingTag_ = 0;
+    if (text == "resign") {
+        game_.ComputerResigns();
+        return Render();
+    }
     auto move = ParseEngineMove(text.toStdString(), game_.LocalIsGote == 1);
     if (!move || !game_.ApplyComputerMove(*move)) return;
     Render();

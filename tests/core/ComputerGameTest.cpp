@@ -121,3 +121,23 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
     EXPECT_TRUE(game.BoardOpen());
     EXPECT_EQ(game.ui.Label8, "あなたの番です");
 }
+
+// The engine resigns when the computer has no move: the computer's side loses, the clocks
+// stop, and a resignation that comes on the player's turn changes nothing.
+TEST(ComputerGame, TheComputersResignationEndsTheGameOnItsTurnOnly) {
+    ScriptedShell shell;
+    Game game{shell, "127.0.0.1"};
+    game.StartComputerGame(false);  // the player is Sente and moves first
+    shell.messages.clear();
+    game.ComputerResigns();
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_TRUE(game.BoardOpen());
+
+    game.BoardPickUp(45, MouseButton::Left);
+    game.Image1_DragDrop(36);
+    ASSERT_TRUE(game.ComputerMayMove());
+    game.ComputerResigns();
+    EXPECT_EQ(shell.messages, std::vector<std::string>{"後手の負けです。"});
+    EXPECT_FALSE(game.BoardOpen() || game.ui.Timer1 || game.ui.Timer2 || game.ui.touryou);
+    EXPECT_FALSE(game.ComputerMayMove());
+}
