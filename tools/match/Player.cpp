@@ -90,13 +90,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Player> MakePlayer(const std::string& spec, const std::string& enginePath,
+std::unique_ptr<Player> MakePlayer(const std::string& name, const std::string& enginePath,
                                    const std::string& goArgs, bool drops, std::mt19937& random) {
-    if (spec == "random") return std::make_unique<RandomPlayer>(drops, random);
-    if (spec == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
-    if (spec.rfind("level:", 0) == 0)
-        return std::make_unique<EnginePlayer>(enginePath, std::stoi(spec.substr(6)), goArgs, drops);
-    throw std::runtime_error("unknown player " + spec + " (random, greedy or level:N)");
+    if (name == "random") return std::make_unique<RandomPlayer>(drops, random);
+    if (name == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
+    if (name.rfind("level:", 0) == 0)
+        return std::make_unique<EnginePlayer>(enginePath, std::stoi(name.substr(6)), goArgs, drops);
+    throw std::runtime_error("unknown player " + name + " (random, greedy or level:N)");
 }
 
 }  // namespace torvane::match

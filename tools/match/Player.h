@@ -22,7 +22,7 @@ public:
 
 // "random", "greedy" (takes the most valuable piece it can, wins when it can), or
 // "level:N" (the engine program at level N, thinking with `goArgs`, e.g. "movetime 100").
-std::unique_ptr<Player> MakePlayer(const std::string& spec, const std::string& enginePath,
+std::unique_ptr<Player> MakePlayer(const std::string& name, const std::string& enginePath,
                                    const std::string& goArgs, bool drops, std::mt19937& random);
 
 }  // namespace torvane::match
