@@ -36,15 +36,23 @@ void Game::Image1_DragDrop(int cell) {
 
     const Cell& target = Image1[cell];
     if (target.Tag == EmptyTag) {
-        MoveToEmptyCell();
+        MakeRecorded(&Game::MoveToEmptyCell);
     } else {
         bool goteTarget = target.Tag == GoteTag;
         CaptureOutcome outcome =
             JudgeCapture(Image1[FromCell], target, goteTarget ? SenteTag : GoteTag, target.Tag);
         if (outcome == CaptureOutcome::RefusedWithoutScan) return;
-        if (outcome == CaptureOutcome::Capture) goteTarget ? CaptureBySente() : CaptureByGote();
+        if (outcome == CaptureOutcome::Capture)
+            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote);
     }
     EndOfGameScan();
+}
+
+// The record keeps the move with the state before it.
+void Game::MakeRecorded(void (Game::*make)()) {
+    PendingMove pending = PrepareRecord();
+    (this->*make)();
+    KeepMove(std::move(pending));
 }
 
 // The mover's marker turns neutral, the other green; the mover's clock is reset and stopped and

@@ -18,6 +18,8 @@ struct ClockCounters {
     void ZeroBottom();
     void ZeroTop();
     void ZeroBoth();
+
+    bool operator==(const ClockCounters&) const = default;
 };
 
 }  // namespace torvane

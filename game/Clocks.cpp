@@ -21,13 +21,16 @@ void Game::RunOutOfTime(bool bottom) {
     (bottom ? ui.Timer1 : ui.Timer2) = false;
     SetBoardOpen(false);
     clocks.ClockMinutes = 0;
+    // The bottom clock is the local player's: Gote's when the board is turned for Gote.
+    Side bottomSide = LocalIsGote == 1 ? Side::Gote : Side::Sente;
+    if (bottom || NetworkGame != 1)
+        RecordResult(GameEnd::TimeUp, bottom ? bottomSide : Opponent(bottomSide));
     if (bottom && NetworkGame == 1) {
         if (peer_) peer_->SendTimeLoss();
         NetworkGameRunning = 0;
         ui.touryou = false;
         shell_.ShowMessage("あなたの負けです。");
     } else if (NetworkGame != 1) {
-        // The bottom clock is Sente's, unless the board is turned for a Gote player.
         ui.touryou = false;
         EndComputerGame();
         shell_.ShowMessage(bottom != (LocalIsGote == 1) ? "先手の負けです" : "後手の負けです");

@@ -63,6 +63,7 @@ bool Game::IsComputerDrop(const EngineMove& move, int& slot) const {
 void Game::ComputerResigns() {
     if (!ComputerMayMove()) return;
     ui.touryou = false;
+    RecordResult(GameEnd::Resignation, LocalIsGote == 1 ? Side::Sente : Side::Gote);
     EndComputerGame();
     ui.Timer1 = false;
     StopClockAfterResignation(false);

@@ -18,6 +18,7 @@ bool Game::BothSidesComplete() const {
 // player made the winning move and may offer the next game. The loser's clock is reset and the
 // board locked.
 void Game::EndOfGame(bool senteLost) {
+    RecordLossOnBoard(senteLost ? Side::Sente : Side::Gote);
     if (NetworkGame == 1) {
         ui.touryou = false;
         ui.kopyuuta = true;

@@ -6,10 +6,13 @@
 #include "game/ClockCounters.h"
 #include "game/Controls.h"
 #include "game/EnginePosition.h"
+#include "game/MoveHistory.h"
 #include "game/PeerLink.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
 #include "images/SetupTemplate.h"
+#include "record/RecordFile.h"
+#include "record/RecordPosition.h"
 #include "rules/Cell.h"
 #include "rules/Side.h"
 #include "rules/StepDirection.h"
@@ -146,6 +149,22 @@ public:
     // The computer has no move and resigns.
     void ComputerResigns();
 
+    // --- The record of the game ------------------------------------------------------------
+    const MoveHistory& History() const { return history_; }
+    // Names the two players in the record (a computer game's window knows the level).
+    void NamePlayers(const std::string& sente, const std::string& gote);
+    // The end of the game as the record keeps it; the network session reports the peer's.
+    void RecordResult(GameEnd end, Side loser);
+    // "待った(&U)": not in a network game; against the computer on the player's turn only.
+    bool MayTakeBack() const;
+    // At one computer the last move goes back; against the computer the player's last move
+    // and the computer's answer. Everything the moves changed returns as it was.
+    void TakeBack();
+    // Shows a record's last position as a game at one computer (`computerGame` 0) or against
+    // the computer, with the player's pieces at the bottom (Gote's when `playerIsGote`). The
+    // record's moves must be legal, as `ReadRecord` checks them.
+    void LoadRecord(const GameRecord& record, bool playerIsGote = false, int computerGame = 0);
+
     Shell& shell() { return shell_; }
 
 private:
@@ -174,11 +193,28 @@ private:
     bool IsComputerDrop(const EngineMove& move, int& slot) const;
     void TransferPiece(Cell& origin);
     bool BothSidesComplete() const;
+    void PlayAcross();
+    void MakeRecorded(void (Game::*make)());
+
+    // Record keeping: the move about to be made with the state before it, and the state a
+    // record's position is shown in.
+    struct PendingMove {
+        RecordedMove move;
+        PlayState before;
+    };
+    PendingMove PrepareRecord() const;
+    void KeepMove(PendingMove pending);
+    void RecordLossOnBoard(Side loser);
+    void StartRecord();
+    PlayState SaveState() const;
+    void RestoreState(const PlayState& state);
+    PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     Shell& shell_;
     PeerLink* peer_ = nullptr;
     bool boardOpen_ = false;
     bool rangeOnDisplay_ = false;
+    MoveHistory history_;
 };
 
 }  // namespace torvane

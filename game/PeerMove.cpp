@@ -19,6 +19,11 @@ void Game::MakePeerMove(int from, int to) {
     ui.Label8 = "あなたの番です";
     ui.touryou = true;
     LocalNetMove = 0;  // the local player is told of a threat the peer's move makes
+    MakeRecorded(&Game::PlayAcross);
+    PeerMoveScan();
+}
+
+void Game::PlayAcross() {
     if (Image1[ToCell].Tag == EmptyTag) {
         if (HandDrag != 1) NoCapture = 1;
         ApplyMove();
@@ -28,7 +33,6 @@ void Game::MakePeerMove(int from, int to) {
         ApplyMove();
     }
     Turn = LocalIsGote;
-    PeerMoveScan();
 }
 
 // A network game is running, the local board is locked and the turn is the peer's, and
@@ -74,6 +78,7 @@ void Game::PeerMoveScan() {
     NetworkGameRunning = 0;
     ui.Timer2 = ui.Timer1 = false;
     ui.touryou = false;
+    RecordLossOnBoard(goteComplete ? Side::Sente : Side::Gote);
     shell_.ShowMessage("あなたの負けです");
     if (goteComplete) {
         ui.Label1 = kZeroClock;

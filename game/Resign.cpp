@@ -7,6 +7,10 @@ namespace torvane {
 void Game::touryou_Click() {
     if (!shell_.AskYesNo("投了しますか?")) return;
     ui.touryou = false;
+    bool playerSide = NetworkGame == 1 || ComputerGame == 1;
+    Side localSide = LocalIsGote == 1 ? Side::Gote : Side::Sente;
+    RecordResult(GameEnd::Resignation,
+                 playerSide ? localSide : (Turn == 0 ? Side::Sente : Side::Gote));
     if (NetworkGame == 1) {
         if (peer_) peer_->SendResign();
         NetworkGameRunning = 0;  // a move of the peer's crossing the resignation is not applied

@@ -4,6 +4,7 @@ namespace torvane {
 
 // Both clocks at zero, Sente to move, the start position on the board and both hands empty.
 void Game::LayOutStartPosition() {
+    StartRecord();
     clocks.ZeroBoth();
     Turn = 0;
     ui.Label1 = kZeroClock;

@@ -81,6 +81,7 @@ private:
     void ReceiveRefuse();
     void ReceiveTimeLoss();
     void ReceiveResign();
+    Side PeerSide() const;
     void ReceiveMove(const MoveMsg& move);
     void AppendToChatLog(const std::string& line);
 

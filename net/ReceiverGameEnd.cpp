@@ -7,6 +7,7 @@ namespace torvane {
 void NetSession::ReceiveTimeLoss() {
     if (game_.NetworkGameRunning != 1) return;
     game_.NetworkGameRunning = 0;
+    game_.RecordResult(GameEnd::TimeUp, PeerSide());
     ui.Timer2 = ui.Timer1 = false;
     ui.kopyuuta = true;
     ui.touryou = false;
@@ -18,6 +19,7 @@ void NetSession::ReceiveTimeLoss() {
 void NetSession::ReceiveResign() {
     if (game_.NetworkGameRunning != 1) return;
     game_.NetworkGameRunning = 0;
+    game_.RecordResult(GameEnd::Resignation, PeerSide());
     ui.Label3 = kZeroClock;
     game_.ZeroClock2Counters();
     ui.Timer2 = ui.Timer1 = false;
@@ -25,6 +27,10 @@ void NetSession::ReceiveResign() {
     ui.kopyuuta = true;
     ui.touryou = false;
     shell_.ShowMessage("相手が投了しました");
+}
+
+Side NetSession::PeerSide() const {
+    return game_.LocalIsGote == 1 ? Side::Sente : Side::Gote;
 }
 
 }  // namespace torvane

@@ -89,14 +89,61 @@ const QPixmap& BoardView::Base() {
     return base_;
 }
 
+void BoardView::ShowReplay(const BoardCells* cells) {
+    if (replay_ == cells) return;
+    replay_ = cells;
+    update();
+}
+
+void BoardView::MarkLastMove(int from, int to) {
+    if (from == lastFrom_ && to == lastTo_) return;
+    lastFrom_ = from;
+    lastTo_ = to;
+    update();
+}
+
 void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, Base());
+    PaintLastMove(p);
     qreal dpr = devicePixelRatioF();
+    const BoardCells& cells = replay_ ? *replay_ : game_.Image1;
     for (int i = 0; i < kCellCount; ++i) {
-        int picture = game_.Image1[i].Picture;
+        int picture = cells[i].Picture;
         if (picture) p.drawPixmap(CellPicturePos(i), PiecePixmap(picture, PieceSize(), dpr));
     }
+    if (replay_) PaintReplaySign(p);
+}
+
+// A warm wash over the target and a fainter one over the origin, inside the grid lines.
+void BoardView::PaintLastMove(QPainter& p) const {
+    const int line = std::max(1, static_cast<int>(std::lround(scale_)));
+    auto wash = [&](int cell, int alpha) {
+        if (cell >= 0 && cell < kCellCount)
+            p.fillRect(CellRect(cell).adjusted(line, line, 0, 0), QColor(255, 196, 64, alpha));
+    };
+    wash(lastFrom_, 70);
+    wash(lastTo_, 140);
+}
+
+// A blue frame round the board and a tag in its corner: this is not the game's position.
+void BoardView::PaintReplaySign(QPainter& p) const {
+    const QColor blue(30, 80, 190);
+    const int frame = std::max(3, Px(45, scale_));
+    QPen pen(blue, frame);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.drawRect(QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0));
+    QFont font = p.font();
+    font.setPixelSize(std::max(10, Px(195, scale_)));
+    font.setBold(true);
+    p.setFont(font);
+    const QString text = "再生中";
+    QRect tag = p.fontMetrics().boundingRect(text).adjusted(-6, -2, 6, 2);
+    tag.moveTopRight(QPoint(width() - frame, frame));
+    p.fillRect(tag, blue);
+    p.setPen(Qt::white);
+    p.drawText(tag, Qt::AlignCenter, text);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

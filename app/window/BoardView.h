@@ -29,6 +29,15 @@ public:
     // A chosen picture fitted to the board, drawn under the grid; a null image restores wood.
     void SetBackground(const QImage& picture);
 
+    // Shows `cells` (a position of the record) instead of the game's board, with the sign of a
+    // replay; nullptr shows the game again.
+    void ShowReplay(const BoardCells* cells);
+    bool Replaying() const { return replay_ != nullptr; }
+    // The last move's cells, softly marked until the next move: -1 for none (a drop has no
+    // origin).
+    void MarkLastMove(int from, int to);
+    std::pair<int, int> LastMove() const { return {lastFrom_, lastTo_}; }
+
     std::function<void(int cell, Qt::MouseButton)> onPress;
     std::function<void(QPoint globalPos)> onRelease;
 
@@ -41,8 +50,12 @@ private:
     const QPixmap& Base();
     // The position of grid line `index` (0..10) from the board's edge.
     int GridLine(int index) const;
+    void PaintLastMove(QPainter& p) const;
+    void PaintReplaySign(QPainter& p) const;
 
     const Game& game_;
+    const BoardCells* replay_ = nullptr;
+    int lastFrom_ = -1, lastTo_ = -1;
     double scale_ = 1.0;
     ScaledPicture background_;
     QPixmap base_;

@@ -146,14 +146,14 @@ void Form1::ScheduleTicker() {
 }
 
 void Form1::OnBoardPress(int cell, Qt::MouseButton button) {
-    if (drag_->active()) return;
+    if (drag_->active() || LeaveReplay()) return;
     ClearHint();
     game_.BoardPickUp(cell, ToButton(button));
     Render();
 }
 
 void Form1::OnHandPress(Hand hand, int slot, Qt::MouseButton button) {
-    if (drag_->active()) return;
+    if (drag_->active() || LeaveReplay()) return;
     ClearHint();
     game_.HandPickUp(hand, slot, ToButton(button));
     Render();

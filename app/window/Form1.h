@@ -27,6 +27,7 @@ namespace torvane {
 
 class EngineProcess;
 class HintMarks;
+class RecordWindow;
 
 // The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
 // turns the player's presses, drops, menu commands and timer ticks into calls of the game's
@@ -88,6 +89,18 @@ public:
     void kopyuuta_Click();
     void konpyuta_Click();
     void hinto_Click();
+    void kifuhyouji_Click();
+    void matta_Click();
+    void kifuhozon_Click();
+    void kifuhiraku_Click();
+    void kyokumen_Click();
+
+    // The move list window, once "棋譜を表示(&K)" has opened it.
+    RecordWindow* recordWindow() const { return record_; }
+    // The position after `ply` moves of the record is shown; -1 (or the number of moves) shows
+    // the game.
+    void ShowPly(int ply);
+    int replayPly() const { return replayPly_; }
 
 signals:
     // The computer's move has been made on the board.
@@ -121,6 +134,9 @@ private:
                            QRect twips);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
     void AddSeparator(QMenu* menu, const QString& name);
+    void BuildRecordMenu(QMenu* kifu);
+    void RenderRecord();
+    bool LeaveReplay();
 
     void OnBoardPress(int cell, Qt::MouseButton button);
     void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
@@ -160,6 +176,10 @@ private:
     int pendingTag_ = 0;         // the engine request whose answer is awaited; 0 for none
     int hintTag_ = 0;            // the same for a hint
     HintMarks* hint_ = nullptr;  // made with the first hint
+    RecordWindow* record_ = nullptr;
+    std::uint64_t shownHistory_ = 0;  // the version of the record last shown
+    int replayPly_ = -1;              // the replayed position, -1 for the game's own
+    PlayState replayed_;
 
     ScaledLayout layout_;
     double scale_ = 0;  // until the constructor lays the controls out

@@ -17,6 +17,11 @@ void Form1::konpyuta_Click() {
     engine_->NewGame();
     level_ = dialog.Level();
     game_.StartComputerGame(dialog.PlayerIsGote());
+    const std::string computer = "コンピュータ（レベル" + std::to_string(level_) + "）";
+    if (dialog.PlayerIsGote())
+        game_.NamePlayers(computer, "後手");
+    else
+        game_.NamePlayers("先手", computer);
     Render();
     AskComputer();
 }

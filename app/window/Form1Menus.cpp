@@ -76,6 +76,10 @@ void Form1::BuildMenus() {
     actions_.insert("opusyonn", opusyonn);
     connect(opusyonn, &QAction::triggered, this, &Form1::opusyonn_Click);
 
+    QMenu* kifu = addMenu(bar, "kifu", "棋譜(&R)");
+    bar->addMenu(kifu);
+    BuildRecordMenu(kifu);
+
     QMenu* herupu = addMenu(bar, "herupu", "ヘルプ(&H)");
     bar->addMenu(herupu);
     connect(AddAction(herupu, "readme", "Torvaneのヘルプ"), &QAction::triggered, this,

@@ -64,6 +64,7 @@ void Form1::Render() {
     // A hint is for a player who may move now, at one computer or against the computer.
     actions_.value("hinto")->setEnabled(game_.BoardOpen() && game_.NetworkGame != 1);
 
+    RenderRecord();
     Picture2->setEnabled(ui.Picture2);
     Picture3->setEnabled(ui.Picture3);
     Picture1->update();

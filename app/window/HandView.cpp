@@ -29,7 +29,14 @@ HandView::HandView(const Game& game, Hand hand, QWidget* parent)
 }
 
 const HandCells& HandView::cells() const {
+    if (replay_) return *replay_;
     return hand_ == Hand::Image4 ? game_.Image4 : game_.Image5;
+}
+
+void HandView::ShowReplay(const HandCells* cells) {
+    if (replay_ == cells) return;
+    replay_ = cells;
+    update();
 }
 
 void HandView::SetScale(double scale) {

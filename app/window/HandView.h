@@ -21,6 +21,10 @@ public:
     int SlotAt(QPoint pos) const;
     QRect SlotRect(int slot) const;
 
+    // Shows `cells` (a hand of a replayed position) instead of the game's; nullptr shows the
+    // game's hand again.
+    void ShowReplay(const HandCells* cells);
+
     std::function<void(Hand, int slot, Qt::MouseButton)> onPress;
     std::function<void(QPoint globalPos)> onRelease;
 
@@ -34,6 +38,7 @@ private:
 
     const Game& game_;
     Hand hand_;
+    const HandCells* replay_ = nullptr;
     double scale_ = 1.0;
 };
 

@@ -62,13 +62,23 @@ inline void OpenFile(QFileDialog& dialog, const QString& path) {
         buttons->button(QDialogButtonBox::Cancel)->click();
 }
 
+// The player goes to the file's folder, types its name and clicks the save button.
+inline void SaveFile(QFileDialog& dialog, const QString& path) {
+    const QFileInfo file(path);
+    dialog.setDirectory(file.absolutePath());
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    name->clear();
+    QTest::keyClicks(name, file.fileName());
+    dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Save)->click();
+}
+
 // The player clicks the cancel button.
 inline void CancelFile(QFileDialog& dialog) {
     dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
 }
 
-// Answers the file dialogs that come up: opens `path`, or cancels while it is empty. Records
-// each dialog's title and filters.
+// Answers the file dialogs that come up: opens or saves `path`, or cancels while it is empty.
+// Records each dialog's title and filters.
 class FileDialogAnswerer : public ModalWatcher<QFileDialog> {
 public:
     FileDialogAnswerer()
@@ -76,6 +86,8 @@ public:
               seen.push_back({d.windowTitle(), d.nameFilters()});
               if (path.isEmpty())
                   CancelFile(d);
+              else if (d.acceptMode() == QFileDialog::AcceptSave)
+                  SaveFile(d, path);
               else
                   OpenFile(d, path);
           }) {}

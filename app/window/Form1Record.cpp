@@ -1,0 +1,152 @@
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QSaveFile>
+
+#include "app/dialogs/OpenFileDialog.h"
+#include "app/dialogs/RecordWindow.h"
+#include "app/dialogs/SaveFileDialog.h"
+#include "app/window/Form1.h"
+#include "record/RecordPosition.h"
+
+namespace torvane {
+
+namespace {
+
+const QString kRecordFilter = "棋譜ファイル (*.kifu *.kif);;すべてのファイル (*)";
+
+// A record keeps cells as Sente sees them; a board turned for Gote shows them turned.
+int LocalCell(int cell, bool turned) {
+    return cell < 0 || !turned ? cell : kCellCount - 1 - cell;
+}
+
+QString RecordErrorText(const RecordError& error) {
+    QString text = "棋譜を読み込めません。\n";
+    if (error.line > 0) text += QString("%1行目: ").arg(error.line);
+    return text + QString::fromStdString(error.message);
+}
+
+}  // namespace
+
+void Form1::BuildRecordMenu(QMenu* kifu) {
+    connect(AddAction(kifu, "kifuhyouji", "棋譜を表示(&K)"), &QAction::triggered, this,
+            &Form1::kifuhyouji_Click);
+    connect(AddAction(kifu, "matta", "待った(&U)"), &QAction::triggered, this, &Form1::matta_Click);
+    AddSeparator(kifu, "kifukugiri");
+    connect(AddAction(kifu, "kifuhozon", "棋譜の保存(&S)…"), &QAction::triggered, this,
+            &Form1::kifuhozon_Click);
+    connect(AddAction(kifu, "kifuhiraku", "棋譜を開く(&O)…"), &QAction::triggered, this,
+            &Form1::kifuhiraku_Click);
+    AddSeparator(kifu, "kifukugiri2");
+    connect(AddAction(kifu, "kyokumen", "局面をコピー(&C)"), &QAction::triggered, this,
+            &Form1::kyokumen_Click);
+}
+
+void Form1::kifuhyouji_Click() {
+    if (!record_) {
+        record_ = new RecordWindow(this);
+        connect(record_, &RecordWindow::plyChosen, this, &Form1::ShowPly);
+        record_->ShowHistory(game_.History());
+    }
+    record_->show();
+    record_->raise();
+}
+
+// "待った(&U)": the engine is idle then (the player is to move), but a hint may be on its way.
+void Form1::matta_Click() {
+    if (!game_.MayTakeBack()) return;
+    ClearHint();
+    game_.TakeBack();
+    Render();
+}
+
+void Form1::kifuhozon_Click() {
+    const QString path = AskSaveFileName(this, "棋譜の保存", kRecordFilter, "kifu");
+    if (path.isEmpty()) return;
+    QSaveFile file(path);
+    const std::string text = WriteRecord(game_.History().ToRecord());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit())
+        ShowMessage("棋譜を保存できません。\n" + file.errorString().toStdString());
+}
+
+// A file is read whole only when it is small enough to be a record; a refused file leaves the
+// game as it was.
+void Form1::kifuhiraku_Click() {
+    const QString path = AskOpenFileName(this, "棋譜を開く", kRecordFilter);
+    if (path.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ShowMessage("棋譜を開けません。\n" + file.errorString().toStdString());
+    const QByteArray bytes = file.read(static_cast<qint64>(kMaxRecordBytes) + 1);
+    const bool shiftJis = QFileInfo(path).suffix().compare("kif", Qt::CaseInsensitive) == 0;
+    auto read = ReadRecord(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                           shiftJis ? RecordEncoding::ShiftJis : RecordEncoding::Utf8);
+    if (auto* error = std::get_if<RecordError>(&read))
+        return ShowMessage(RecordErrorText(*error).toStdString());
+    CancelComputerMove();
+    ClearHint();
+    game_.LoadRecord(std::get<GameRecord>(read));
+    Render();
+    kifuhyouji_Click();
+}
+
+// The position on the board, the one replayed included.
+void Form1::kyokumen_Click() {
+    const auto& entries = game_.History().entries();
+    const int ply = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
+    RecordPosition position;
+    for (int i = 0; i < ply; ++i) {
+        RecordedMove move = entries[static_cast<size_t>(i)].move;
+        position.Play(move, true);
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(position.Sfen()));
+}
+
+// The position after `ply` moves; the last one is the game itself.
+void Form1::ShowPly(int ply) {
+    const auto& entries = game_.History().entries();
+    const bool turned = game_.LocalIsGote == 1;
+    if (ply < 0 || ply >= static_cast<int>(entries.size())) {
+        replayPly_ = -1;
+        Picture1->ShowReplay(nullptr);
+        Picture2->ShowReplay(nullptr);
+        Picture3->ShowReplay(nullptr);
+    } else {
+        replayPly_ = ply;
+        replayed_ = entries[static_cast<size_t>(ply)].before;
+        Picture1->ShowReplay(&replayed_.board);
+        Picture2->ShowReplay(&replayed_.topHand);
+        Picture3->ShowReplay(&replayed_.bottomHand);
+    }
+    const int shown = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
+    if (shown == 0) return Picture1->MarkLastMove(-1, -1);
+    const RecordedMove& last = entries[static_cast<size_t>(shown - 1)].move;
+    Picture1->MarkLastMove(LocalCell(last.from, turned), LocalCell(last.to, turned));
+}
+
+// A change of the game's record (a move, a take-back, a new game) ends a replay.
+void Form1::RenderRecord() {
+    const MoveHistory& history = game_.History();
+    if (shownHistory_ != history.version()) {
+        shownHistory_ = history.version();
+        if (record_) record_->ShowHistory(history);
+        ShowPly(-1);
+    }
+    actions_.value("matta")->setEnabled(game_.MayTakeBack() && pendingTag_ == 0);
+    actions_.value("kifuhiraku")->setEnabled(game_.NetworkGame != 1);
+}
+
+// A press on the board or a hand while a past position is shown only returns to the game.
+bool Form1::LeaveReplay() {
+    if (replayPly_ < 0) return false;
+    if (record_) record_->SelectPly(record_->Plies());
+    ShowPly(-1);
+    return true;
+}
+
+}  // namespace torvane

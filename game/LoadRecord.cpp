@@ -1,0 +1,77 @@
+#include "game/Game.h"
+#include "images/PieceImageTable.h"
+#include "rules/PieceKind.h"
+
+namespace torvane {
+
+namespace {
+
+// A piece as the window shows it: black and upright for the side at the bottom, red and
+// turned for the side at the top.
+Cell PieceCell(int kind, Side side, bool bottom) {
+    ImageInk ink = bottom ? ImageInk::Black : ImageInk::Red;
+    return Cell{PieceImageId(kind, ink, ImageVariant::Normal), TagOf(side), kind,
+                PieceImageId(kind, ink, ImageVariant::Held)};
+}
+
+// A hand holds its side's pieces weakest first, from the first slot on.
+void FillHand(HandCells& hand, const RecordPosition& position, Side side, bool bottom) {
+    hand.fill(BlankCell);
+    int slot = 0;
+    for (int kind : kAllKinds)
+        for (int n = position.InHand(side, kind); n > 0 && slot < kHandSlots; --n)
+            hand[slot++] = PieceCell(kind, side, bottom);
+}
+
+}  // namespace
+
+// The position with the side to move to play on, while `playable`: its marker green and its
+// clock running from zero.
+PlayState Game::StateOf(const RecordPosition& position, bool playable) const {
+    bool turned = LocalIsGote == 1;
+    Side bottom = turned ? Side::Gote : Side::Sente;
+    PlayState s;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const Cell& piece = position.Board()[turned ? kCellCount - 1 - cell : cell];
+        if (piece.Tag == EmptyTag) continue;
+        Side side = SideOfTag(piece.Tag);
+        s.board[cell] = PieceCell(piece.Kind, side, side == bottom);
+    }
+    FillHand(s.bottomHand, position, bottom, true);
+    FillHand(s.topHand, position, Opponent(bottom), false);
+    s.turn = position.ToMove() == Side::Sente ? 0 : 1;
+    s.computerGame = ComputerGame;
+    s.boardOpen = playable;
+    s.label1 = s.label3 = kZeroClock;
+    bool bottomToMove = position.ToMove() == bottom;
+    s.label2Back = bottomToMove && s.boardOpen ? kGreen : ui.Label6Back;
+    s.label4Back = !bottomToMove && s.boardOpen ? kGreen : ui.Label6Back;
+    s.timer1 = bottomToMove && s.boardOpen;
+    s.timer2 = !bottomToMove && s.boardOpen;
+    s.touryou = s.boardOpen;
+    s.suruu = s.matu = ComputerGame == 0;
+    return s;
+}
+
+void Game::LoadRecord(const GameRecord& record, bool playerIsGote, int computerGame) {
+    EndComputerGame();
+    LocalIsGote = playerIsGote ? 1 : 0;
+    ComputerGame = computerGame;
+    ui.Label2 = playerIsGote ? "後手" : "先手";
+    ui.Label4 = playerIsGote ? "先手" : "後手";
+    history_.Start(record.header);
+    RecordPosition position;
+    for (RecordedMove move : record.moves) {
+        PlayState before = StateOf(position, true);
+        if (position.Play(move, true)) break;  // a move the rules refuse ends the record
+        history_.Add(move, std::move(before));
+    }
+    if (record.result) history_.SetResult(*record.result);
+    RestoreState(StateOf(position, !position.Decided() && !record.result));
+    if (ComputerGame == 0 || !BoardOpen()) return;
+    if (Turn != LocalIsGote) return HandOverToComputer();
+    ui.Label8Fore = kGreen;
+    ui.Label8 = "あなたの番です";
+}
+
+}  // namespace torvane

@@ -1,0 +1,80 @@
+#include <ctime>
+
+#include "game/Game.h"
+#include "rules/PieceKind.h"
+
+namespace torvane {
+
+namespace {
+
+// Records keep the board as Sente sees it; a board turned for a Gote player is turned back.
+int SenteView(int cell, bool turned) {
+    return turned ? kCellCount - 1 - cell : cell;
+}
+
+int SecondsOf(int display) {
+    return display / 100 * 60 + display % 100;
+}
+
+std::string LocalTimeNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
+    return text;
+}
+
+}  // namespace
+
+// Called once the move is certain and before anything of it is made: the origin still holds
+// the mover, the target what it takes, and the mover's clock its time for the move.
+Game::PendingMove Game::PrepareRecord() const {
+    bool turned = LocalIsGote == 1;
+    const Cell& origin =
+        HandDrag == 1 ? (FromImage4 == 1 ? Image4 : Image5)[HandSlot] : Image1[FromCell];
+    RecordedMove move;
+    move.mover = SideOfTag(origin.Tag);
+    move.from = HandDrag == 1 ? -1 : SenteView(FromCell, turned);
+    move.to = SenteView(ToCell, turned);
+    move.kind = origin.Kind;
+    move.capture = Image1[ToCell].Tag != EmptyTag;
+    bool bottomClock = move.mover == (turned ? Side::Gote : Side::Sente);
+    move.seconds = SecondsOf(clocks.Display(bottomClock));
+    return {move, SaveState()};
+}
+
+// A network game's record names the players by their handles, the local one on its side.
+void Game::KeepMove(PendingMove pending) {
+    if (NetworkGame == 1) {
+        bool localSente = LocalIsGote == 0;
+        NamePlayers(localSente ? ui.Label16 : ui.Label15, localSente ? ui.Label15 : ui.Label16);
+    }
+    history_.Add(pending.move, std::move(pending.before));
+}
+
+void Game::NamePlayers(const std::string& sente, const std::string& gote) {
+    history_.header().sente = sente;
+    history_.header().gote = gote;
+}
+
+void Game::RecordResult(GameEnd end, Side loser) {
+    history_.SetResult({end, loser});
+}
+
+void Game::RecordLossOnBoard(Side loser) {
+    bool elephant = false;
+    for (const Cell& cell : Image1) elephant |= cell.Tag == TagOf(loser) && cell.Kind == Elephant;
+    RecordResult(elephant ? GameEnd::RatsLost : GameEnd::ElephantLost, loser);
+}
+
+// Every new game starts a new record, with the settings it starts under.
+void Game::StartRecord() {
+    RecordHeader header;
+    header.started = LocalTimeNow();
+    header.capturedPiecesUsed = CapturedPiecesOff == 0;
+    header.timeLimitOn = TimeLimitOff == 0;
+    history_.Start(std::move(header));
+}
+
+}  // namespace torvane

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "FileDialogAnswerer.h"
+#include "UiHelpers.h"
+#include "app/dialogs/RecordWindow.h"
+
+using namespace torvane;
+
+namespace {
+
+QStringList Lines(const Form1& form) {
+    QStringList lines;
+    const QListWidget* list = form.recordWindow()->list();
+    for (int row = 0; row < list->count(); ++row) lines << list->item(row)->text();
+    return lines;
+}
+
+void Click(const Form1& form, const char* button) {
+    QTest::mouseClick(form.recordWindow()->findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+// A game by mouse is listed as it is played, replayed without being changed, a move is taken
+// back, and the game is saved and opened again in another window at the same position.
+TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.Trigger("sutato");
+    f.DragCell(75, 66);  // Sente's Rat up the 6-file
+    f.DragCell(27, 36);  // Gote's Dog on the 9-file
+    f.DragCell(66, 57);
+    f.Trigger("kifuhyouji");
+    const Form1& form = f.form;
+    ASSERT_TRUE(form.recordWindow()->isVisible());
+    QStringList lines = Lines(form);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].startsWith("   1 ▲６八鼠(69)")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("   2 △９五犬(94)")) << lines[2].toStdString();
+    EXPECT_EQ(form.board()->LastMove(), std::make_pair(66, 57));
+
+    const Game& game = f.form.game();
+    const BoardCells live = game.Image1;
+    Click(form, "previous");
+    EXPECT_EQ(form.replayPly(), 2);
+    EXPECT_TRUE(form.board()->Replaying());
+    EXPECT_EQ(form.board()->LastMove(), std::make_pair(27, 36));
+    Click(form, "first");
+    EXPECT_EQ(form.replayPly(), 0);
+    EXPECT_EQ(form.board()->LastMove(), std::make_pair(-1, -1));
+    EXPECT_EQ(game.Image1, live);
+    QTest::mouseClick(f.window(), Qt::LeftButton, {}, f.CellCentre(57));  // back to the game
+    EXPECT_FALSE(form.board()->Replaying());
+    EXPECT_EQ(game.Image1, live);
+    EXPECT_EQ(game.BoardOpen(), true);
+
+    f.Trigger("matta");
+    EXPECT_EQ(game.Image1[66].Kind, Rat);
+    EXPECT_EQ(game.Image1[57].Tag, game.EmptyTag);
+    EXPECT_EQ(game.Turn, 0);
+    EXPECT_EQ(Lines(form).size(), 3);
+    f.DragCell(66, 65);
+
+    QTemporaryDir dir;
+    FileDialogAnswerer files;
+    files.path = dir.filePath("game");
+    f.Trigger("kifuhozon");
+    const QByteArray saved = ReadAll(files.path + ".kifu");
+    EXPECT_TRUE(saved.contains("最終局面："));
+    EXPECT_TRUE(saved.contains("   3 ▲７八鼠(68)"));
+
+    ShownForm other;
+    files.path += ".kifu";
+    other.Trigger("kifuhiraku");
+    EXPECT_EQ(other.form.game().Image1, game.Image1);
+    EXPECT_EQ(other.form.game().Turn, 1);
+    ASSERT_TRUE(other.form.recordWindow());
+    EXPECT_EQ(Lines(other.form), Lines(form));
+    EXPECT_TRUE(answers.texts.size() == 1) << "only the start's message";
+}
+
+// Files that are not good records are refused with their line, and the game on the board
+// stays as it was.
+TEST(Form1Record, ABadFileIsRefusedWithItsLineAndChangesNothing) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.Trigger("sutato");
+    f.DragCell(75, 66);
+    const BoardCells board = f.form.game().Image1;
+    const std::uint64_t version = f.form.game().History().version();
+
+    QTemporaryDir dir;
+    FileDialogAnswerer files;
+    files.path = dir.filePath("bad.kifu");
+    Write(files.path, "先手：A\n後手：B\n   1 ▲６八鼠(69)\n   2 △５五象(51)\n");
+    f.Trigger("kifuhiraku");
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_NE(answers.texts[1].find("4行目"), std::string::npos) << answers.texts[1];
+
+    Write(files.path, QByteArray(3000, '\xff'));
+    f.Trigger("kifuhiraku");
+    ASSERT_EQ(answers.texts.size(), 3u);
+    EXPECT_EQ(f.form.game().Image1, board);
+    EXPECT_EQ(f.form.game().History().version(), version);
+    EXPECT_TRUE(f.form.game().BoardOpen());
+}
