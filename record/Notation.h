@@ -7,6 +7,12 @@
 
 namespace torvane {
 
+// "先手" or "後手".
+std::string SideName(Side side);
+
+// A board cell as a record names it: the full-width file digit and the kanji rank, "５五".
+std::string SquareText(int cell);
+
 // A move as shogi records write it, adapted to this game: the mover's mark (▲ Sente, △ Gote),
 // the target as a full-width file digit (１–９, counted from the right) and a kanji rank
 // (一–九, from the top), the animal's kanji, then the origin as two plain digits in brackets,

@@ -40,6 +40,11 @@ public:
     std::string Sfen() const;
 
 private:
+    std::optional<std::string> CheckDrop(const RecordedMove& move, bool dropsAllowed) const;
+    std::optional<std::string> CheckStep(const RecordedMove& move) const;
+    void TakeIntoHand(int kind);
+    std::string HandsField() const;
+
     BoardCells board_;
     std::array<std::array<int, 14>, 2> hands_{};  // [side][kind]
     Side toMove_ = Side::Sente;

@@ -1,0 +1,61 @@
+#include <algorithm>
+
+#include "record/Notation.h"
+#include "record/RecordFile.h"
+#include "record/RecordPosition.h"
+
+namespace torvane {
+
+namespace {
+
+// A header value stays on its line: line ends become spaces.
+std::string OneLine(std::string value) {
+    std::replace_if(
+        value.begin(), value.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return value;
+}
+
+std::string HeaderLines(const RecordHeader& header, const std::string& finalPosition) {
+    return "#KIF version=2.0 encoding=UTF-8\n"
+           "開始日時：" +
+           OneLine(header.started) +
+           "\n"
+           "先手：" +
+           OneLine(header.sente) +
+           "\n"
+           "後手：" +
+           OneLine(header.gote) +
+           "\n"
+           "持ち駒：" +
+           (header.capturedPiecesUsed ? "使う" : "使わない") +
+           "\n"
+           "時間制限：" +
+           (header.timeLimitOn ? "あり" : "なし") +
+           "\n"
+           "最終局面：" +
+           finalPosition + "\n";
+}
+
+}  // namespace
+
+// The moves are replayed for the final position. A move the rules refuse leaves the position
+// as it was; reading the file back refuses that move.
+std::string WriteRecord(const GameRecord& record) {
+    RecordPosition position;
+    std::string moves = "手数----指手---------消費時間--\n";
+    int totals[2] = {0, 0};
+    int number = 0;
+    for (RecordedMove move : record.moves) {
+        position.Play(move, record.header.capturedPiecesUsed);
+        int& total = totals[move.mover == Side::Sente ? 0 : 1];
+        total += std::max(move.seconds, 0);
+        moves += MoveLine(++number, move, total) + "\n";
+    }
+    if (record.result) {
+        moves += ResultLine(number + 1, *record.result) + "\n";
+        moves += SummaryLine(number, *record.result) + "\n";
+    }
+    return HeaderLines(record.header, position.Sfen()) + moves;
+}
+
+}  // namespace torvane
