@@ -164,6 +164,8 @@ public:
     // the computer, with the player's pieces at the bottom (Gote's when `playerIsGote`). The
     // record's moves must be legal, as `ReadRecord` checks them.
     void LoadRecord(const GameRecord& record, bool playerIsGote = false, int computerGame = 0);
+    // The game on the board has moves and no end yet, so it can be played on from here.
+    bool MayPlayOn() const;
 
     Shell& shell() { return shell_; }
 

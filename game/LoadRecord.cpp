@@ -53,6 +53,11 @@ PlayState Game::StateOf(const RecordPosition& position, bool playable) const {
     return s;
 }
 
+bool Game::MayPlayOn() const {
+    return NetworkGame != 1 && !history_.entries().empty() && !history_.result() &&
+           BothSidesComplete();
+}
+
 void Game::LoadRecord(const GameRecord& record, bool playerIsGote, int computerGame) {
     EndComputerGame();
     LocalIsGote = playerIsGote ? 1 : 0;

@@ -1,5 +1,6 @@
 #include "app/dialogs/ComputerGameDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 
@@ -10,7 +11,7 @@ namespace torvane {
 ComputerGameDialog::ComputerGameDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("ComputerGameDialog");
     setWindowTitle("コンピュータ対局");
-    setFixedSize(Px(4320), Px(2040));
+    setFixedSize(Px(4320), Px(2440));
 
     auto* side = new QLabel("あなたの手番", this);
     side->setGeometry(TwipRect(240, 280, 1320, 300));
@@ -29,15 +30,29 @@ ComputerGameDialog::ComputerGameDialog(QWidget* parent) : QDialog(parent) {
     level_->setGeometry(TwipRect(1620, 720, 2400, 360));
     level_->addItems({"入門", "初級", "中級", "上級", "最強"});
 
-    QPushButton* ok = AddDialogButton(this, "Command1", "OK", 960, 1380);
+    fromHere_ = new QCheckBox("この局面から続ける", this);
+    fromHere_->setObjectName("fromHere");
+    fromHere_->setGeometry(TwipRect(240, 1220, 3800, 360));
+    fromHere_->setEnabled(false);
+
+    QPushButton* ok = AddDialogButton(this, "Command1", "OK", 960, 1780);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(AddDialogButton(this, "Command2", "キャンセル", 2400, 1380), &QPushButton::clicked,
+    connect(AddDialogButton(this, "Command2", "キャンセル", 2400, 1780), &QPushButton::clicked,
             this, &QDialog::reject);
 }
 
 bool ComputerGameDialog::PlayerIsGote() const {
     return gote_->isChecked();
+}
+
+void ComputerGameDialog::OfferToContinue(bool possible) {
+    fromHere_->setEnabled(possible);
+    fromHere_->setChecked(possible && fromHere_->isChecked());
+}
+
+bool ComputerGameDialog::ContinueFromHere() const {
+    return fromHere_->isEnabled() && fromHere_->isChecked();
 }
 
 int ComputerGameDialog::Level() const {

@@ -1,6 +1,7 @@
 #include "app/dialogs/SaveFileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace torvane {
 
@@ -10,10 +11,12 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& fi
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    if (files.isEmpty()) return {};
+    // Qt's own dialog leaves a typed name as it is, so the suffix is added here.
+    return QFileInfo(files.first()).suffix().isEmpty() ? files.first() + '.' + suffix
+                                                       : files.first();
 }
 
 }  // namespace torvane

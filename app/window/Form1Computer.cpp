@@ -10,13 +10,17 @@ namespace torvane {
 // was.
 void Form1::konpyuta_Click() {
     ComputerGameDialog dialog(this);
+    dialog.OfferToContinue(game_.MayPlayOn());
     if (dialog.exec() != QDialog::Accepted) return;
     CancelComputerMove();
     ClearHint();
     if (!StartEngine()) return;
     engine_->NewGame();
     level_ = dialog.Level();
-    game_.StartComputerGame(dialog.PlayerIsGote());
+    if (dialog.ContinueFromHere())
+        game_.LoadRecord(game_.History().ToRecord(), dialog.PlayerIsGote(), 1);
+    else
+        game_.StartComputerGame(dialog.PlayerIsGote());
     const std::string computer = "コンピュータ（レベル" + std::to_string(level_) + "）";
     if (dialog.PlayerIsGote())
         game_.NamePlayers(computer, "後手");

@@ -144,6 +144,7 @@ TEST(GameRecord, LoadingARecordShowsItsLastPosition) {
         EXPECT_EQ(EnginePosition(loaded.game), EnginePosition(played.game));
         EXPECT_EQ(loaded.game.BoardOpen(), played.game.BoardOpen());
         EXPECT_EQ(loaded.game.History().ToRecord(), record);
+        EXPECT_EQ(loaded.game.MayPlayOn(), played.game.BoardOpen() && !record.moves.empty());
 
         loaded.game.LoadRecord(record, true, 1);  // on against the computer, as Gote
         EXPECT_EQ(EnginePosition(loaded.game), EnginePosition(played.game));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QRadioButton>
@@ -32,12 +33,15 @@ protected:
     void TearDown() override { qunsetenv("TORVANE_ENGINE"); }
 };
 
-// The player chooses side and level in the dialog and presses OK, through its widgets.
-void StartComputerGame(ShownForm& f, bool gote, int level) {
-    WhenModal<ComputerGameDialog>([gote, level](ComputerGameDialog& dialog) {
+// The player chooses side and level in the dialog, and whether to play on from the position on
+// the board, and presses OK, through its widgets.
+void StartComputerGame(ShownForm& f, bool gote, int level, bool fromHere = false) {
+    WhenModal<ComputerGameDialog>([gote, level, fromHere](ComputerGameDialog& dialog) {
         auto* side = dialog.findChild<QRadioButton*>(gote ? "gote" : "sente");
         QTest::mouseClick(side, Qt::LeftButton, {}, QPoint(6, side->height() / 2));
         dialog.findChild<QComboBox*>("level")->setCurrentIndex(level - 1);
+        auto* box = dialog.findChild<QCheckBox*>("fromHere");
+        if (fromHere && box->isEnabled()) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 6));
         QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     });
     f.Trigger("konpyuta");
@@ -103,6 +107,41 @@ TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
     EXPECT_EQ(last, senteComplete ? "後手の負けです" : "先手の負けです");
     EXPECT_FALSE(game.BoardOpen());
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
+}
+
+// A game begun at one computer goes on against the computer from where it stands, the player
+// as Gote at the bottom; taking back then undoes the player's move and the computer's answer.
+TEST_F(Form1Computer, AGameIsPlayedOnFromTheBoardAndTakenBack) {
+    ShownForm f;
+    ModalAnswerer answers;
+    f.Trigger("sutato");
+    f.DragCell(75, 66);
+    f.DragCell(27, 36);
+    const Game& game = f.form.game();
+    const std::string position = EnginePosition(game);
+    QSignalSpy moved(&f.form, &Form1::computerMoved);
+    StartComputerGame(f, true, 1, true);
+    ASSERT_EQ(game.ComputerGame, 1);
+    EXPECT_EQ(EnginePosition(game), position);
+    EXPECT_EQ(game.Image1[80 - 36].Tag, game.GoteTag) << "the board is turned for Gote";
+    ASSERT_TRUE(moved.wait(kMoveWaitMs)) << "the computer (Sente) did not move";
+    ASSERT_EQ(game.History().entries().size(), 3u);
+    const std::string beforePlayer = EnginePosition(game);
+    EXPECT_FALSE(f.form.action("matta")->isEnabled()) << "the player has not moved yet";
+
+    eng::MoveList list;
+    eng::GenerateMoves(EnginePositionOf(game), false, list);
+    ASSERT_GT(list.size, 0);
+    auto move = ParseEngineMove(eng::MoveName(list.begin()[0]), true);
+    f.DragCell(move->from, move->to);
+    ASSERT_EQ(game.History().entries().size(), 4u);
+    ASSERT_TRUE(moved.wait(kMoveWaitMs)) << "the computer did not answer";
+    ASSERT_TRUE(f.form.action("matta")->isEnabled());
+    f.Trigger("matta");
+    EXPECT_EQ(EnginePosition(game), beforePlayer);
+    EXPECT_EQ(game.History().entries().size(), 3u);
+    EXPECT_TRUE(game.BoardOpen());
+    EXPECT_EQ(game.ComputerGame, 1);
 }
 
 // As Gote the player sees his pieces at the bottom, and the computer (Sente) opens at once.

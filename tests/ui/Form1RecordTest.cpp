@@ -5,7 +5,9 @@
 
 #include "FileDialogAnswerer.h"
 #include "UiHelpers.h"
+#include "WindowPictures.h"
 #include "app/dialogs/RecordWindow.h"
+#include "rules/PieceKind.h"
 
 using namespace torvane;
 
@@ -52,6 +54,8 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     EXPECT_TRUE(lines[1].startsWith("   1 ▲６八鼠(69)")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith("   2 △９五犬(94)")) << lines[2].toStdString();
     EXPECT_EQ(form.board()->LastMove(), std::make_pair(66, 57));
+    Snapshot(f.form, "record-live");
+    Snapshot(*form.recordWindow(), "record-window");
 
     const Game& game = f.form.game();
     const BoardCells live = game.Image1;
@@ -59,6 +63,7 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     EXPECT_EQ(form.replayPly(), 2);
     EXPECT_TRUE(form.board()->Replaying());
     EXPECT_EQ(form.board()->LastMove(), std::make_pair(27, 36));
+    Snapshot(f.form, "record-replay");
     Click(form, "first");
     EXPECT_EQ(form.replayPly(), 0);
     EXPECT_EQ(form.board()->LastMove(), std::make_pair(-1, -1));
