@@ -87,7 +87,8 @@ TEST(RecordHostile, AnIllegalMoveIsRefusedAtItsLine) {
                    static_cast<int>(random() % 81), kAllKinds[random() % 9]};
         } while (!RecordPosition(before).Play(bad, record.header.capturedPiecesUsed));
         int line = kLinesBeforeMoves + static_cast<int>(k) + 1;
-        std::string text = ReplaceLine(WriteRecord(record), line, MoveLine(int(k) + 1, bad, 0));
+        std::string text =
+            ReplaceLine(WriteRecord(record), line, MoveLine(static_cast<int>(k) + 1, bad, 0));
         RecordError error = Refusal(text);
         EXPECT_EQ(error.line, line) << text;
         EXPECT_EQ(error.message.rfind("指し手が正しくありません（", 0), 0u) << error.message;
