@@ -52,6 +52,16 @@ struct RecordError {
 
 // Reads a record and checks every move with the game's rules from the start position, and the
 // final position when the header gives one. Fails on the first bad line.
+//
+// Accepted besides what `WriteRecord` writes: a UTF-8 byte order mark, CRLF line ends, blank
+// lines, comments ('#' or '*' first), the column titles (手数…) and the closing line (まで…),
+// headers with an ASCII ':' and headers of other keys (ignored), spaces around header values
+// (dropped), move lines without the mover's mark or the time, "同" or "同　" for the previous
+// move's target, and a '+' after a move. The known headers come before the first move; a
+// missing 持ち駒 means captured pieces were not used (the game's own default), a missing
+// 時間制限 means the limit was on, missing names are 先手 and 後手. A numbered line that is
+// not a move is the result and ends the moves: 投了 and 切れ負け are the side to move's loss,
+// the losses of an Elephant or the Rats must be what the position shows.
 std::variant<GameRecord, RecordError> ReadRecord(std::string_view bytes, RecordEncoding encoding);
 
 }  // namespace torvane

@@ -1,5 +1,6 @@
 #include "record/RecordLines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -27,8 +28,15 @@ Sequence SequenceOf(std::uint8_t lead) {
     return {0, 0};
 }
 
+// A control character other than a tab has no place in a line of text.
+bool HasControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 0 && c < ' ' && c != '\t') || c == 0x7F; });
+}
+
 // The UTF-8 text of one line, or nothing when its bytes are not text in `encoding`.
 std::optional<std::string> Decode(std::string_view line, RecordEncoding encoding) {
+    if (HasControlCharacter(line)) return std::nullopt;
     if (encoding == RecordEncoding::Utf8) {
         if (!IsValidUtf8(line)) return std::nullopt;
         return std::string(line);
@@ -71,8 +79,7 @@ std::variant<std::vector<std::string>, RecordError> RecordLines(std::string_view
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
         std::optional<std::string> text = Decode(line, encoding);
-        if (!text)
-            return RecordError{static_cast<int>(lines.size()) + 1, "文字コードが正しくありません"};
+        if (!text) return RecordError{static_cast<int>(lines.size()) + 1, "読めない文字があります"};
         lines.push_back(std::move(*text));
     }
     return lines;

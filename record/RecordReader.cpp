@@ -10,7 +10,7 @@ namespace {
 
 using Refusal = std::optional<std::string>;
 
-// The header keys a record may give, each once, before its first move.
+// The header keys the reader knows; they come before the first move.
 constexpr std::string_view kStartedKey = "開始日時", kSenteKey = "先手", kGoteKey = "後手",
                            kCapturedKey = "持ち駒", kTimeLimitKey = "時間制限",
                            kFinalKey = "最終局面";

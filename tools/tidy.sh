@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build="${1:-build}"
 shift || true
 folders=("$@")
-[ ${#folders[@]} -gt 0 ] || folders=(rules images protocol game net engine)
+[ ${#folders[@]} -gt 0 ] || folders=(rules images protocol record game net engine)
 mapfile -t sources < <(git ls-files -- "${folders[@]/%//*.cpp}" | grep -v '^tests/fuzz/')
 status=0
 run-clang-tidy-14 -p "$build" -j 2 -quiet "${sources[@]/#/$PWD/}" >"$build/tidy.log" 2>&1 ||

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the decoder's fuzzer with clang in BUILD_DIR and runs it for SECONDS (default 30),
-# starting from seeds of every valid message. Fails if the fuzzer finds a fault.
+# Builds the fuzzers with clang in BUILD_DIR and runs each for SECONDS (default 30): the
+# decoder's from seeds of every valid message, the record reader's from written games. Fails if
+# a fuzzer finds a fault.
 # Usage: run.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -14,3 +15,7 @@ mkdir -p "$build/corpus"
 "$build/WriteSeeds" "$build/corpus"
 "$build/DecoderFuzzer" -max_total_time="$seconds" -max_len=10000 -print_final_stats=1 \
     -artifact_prefix="$build/" "$build/corpus"
+mkdir -p "$build/record-corpus"
+"$build/RecordSeeds" "$build/record-corpus"
+"$build/RecordFuzzer" -max_total_time="$seconds" -max_len=20000 -print_final_stats=1 \
+    -artifact_prefix="$build/record-" "$build/record-corpus"
