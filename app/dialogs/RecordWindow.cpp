@@ -28,6 +28,7 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setWindowTitle("棋譜");
     list_ = new QListWidget(this);
     list_->setObjectName("moves");
+    list_->setUniformItemSizes(true);  // lays out a long game without measuring every line
     QFont mono = list_->font();
     mono.setFamilies({"Noto Sans Mono CJK JP", "monospace"});
     list_->setFont(mono);
@@ -51,18 +52,22 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void RecordWindow::ShowHistory(const MoveHistory& history) {
     const auto& entries = history.entries();
-    QStringList lines{"   0 開始局面"};
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::size_t kept = 0;
+    while (kept < listed_.size() && kept < entries.size() && listed_[kept] == entries[kept].move)
+        ++kept;
+    QSignalBlocker quiet(list_);
+    if (list_->count() == 0) list_->addItem("   0 開始局面");
+    while (list_->count() > static_cast<int>(kept) + 1) delete list_->takeItem(list_->count() - 1);
+    listed_.resize(kept);
+    for (std::size_t i = kept; i < entries.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        lines << QString::fromStdString(
-            MoveLine(number, entries[i].move, history.MoverTotalSeconds(i)));
+        list_->addItem(QString::fromStdString(
+            MoveLine(number, entries[i].move, history.MoverTotalSeconds(i))));
+        listed_.push_back(entries[i].move);
     }
     plies_ = static_cast<int>(entries.size());
     if (history.result())
-        lines << QString::fromStdString(ResultLine(plies_ + 1, *history.result()));
-    QSignalBlocker quiet(list_);
-    list_->clear();
-    list_->addItems(lines);
+        list_->addItem(QString::fromStdString(ResultLine(plies_ + 1, *history.result())));
     list_->setCurrentRow(plies_);
     list_->scrollToBottom();
     EnableSteps(plies_);

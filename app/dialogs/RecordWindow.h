@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
+
+#include "record/RecordedMove.h"
 
 class QListWidget;
 class QPushButton;
@@ -18,7 +21,8 @@ class RecordWindow : public QWidget {
 public:
     explicit RecordWindow(QWidget* parent);
 
-    // Lists `history` again and selects its last position.
+    // Lists `history` and selects its last position. The lines of moves that are still the
+    // same stay, so a move made or taken back costs one line, however long the game.
     void ShowHistory(const MoveHistory& history);
     // The position after `ply` moves is shown (0: the start position).
     void SelectPly(int ply);
@@ -38,6 +42,7 @@ private:
     QListWidget* list_;
     QPushButton *first_, *previous_, *next_, *last_;
     int plies_ = 0;
+    std::vector<RecordedMove> listed_;  // the moves the lines after the first show
 };
 
 }  // namespace torvane
