@@ -76,10 +76,6 @@ void Form1::BuildMenus() {
     actions_.insert("opusyonn", opusyonn);
     connect(opusyonn, &QAction::triggered, this, &Form1::opusyonn_Click);
 
-    QMenu* kifu = addMenu(bar, "kifu", "棋譜(&R)");
-    bar->addMenu(kifu);
-    BuildRecordMenu(kifu);
-
     QMenu* herupu = addMenu(bar, "herupu", "ヘルプ(&H)");
     bar->addMenu(herupu);
     connect(AddAction(herupu, "readme", "Torvaneのヘルプ"), &QAction::triggered, this,
@@ -87,6 +83,11 @@ void Form1::BuildMenus() {
     AddSeparator(herupu, "kugiriii");
     connect(AddAction(herupu, "pajyonn", "パージョン情報(&V)"), &QAction::triggered, this,
             &Form1::pajyonn_Click);
+
+    // The game record's menu comes after the program's own menus.
+    QMenu* kifu = addMenu(bar, "kifu", "棋譜(&R)");
+    bar->addMenu(kifu);
+    BuildRecordMenu(kifu);
 }
 
 }  // namespace torvane

@@ -167,6 +167,7 @@ TEST_F(BackgroundPictureTest, TheBoardPictureIsFittedUnderTheGridAndThePieces) {
     ExpectGridDrawn(after);
 
     f.DragCell(27, 28);
+    f.DragCell(36, 37);  // so that the emptied cell is no longer the last move's, marked
     EXPECT_EQ(f.form.game().Image1[28].Kind, Dog);
     const QImage moved = Window("board-picture-moved");
     EXPECT_TRUE(Near(AtBoard(moved, {20, 140}), kBlue)) << "the picture under the left cell";

@@ -96,7 +96,8 @@ TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {
     QStringList top;
     for (QAction* a : f.form.menuBar()->actions()) top << a->objectName() + "=" + a->text();
     EXPECT_EQ(top, QStringList({"gemu=ゲーム(&G)", "tyatto=接続(&C)", "haikeiga=背景(&K)",
-                                "bgm=BGM(&B)", "opusyonn=設定(&S)", "herupu=ヘルプ(&H)"}));
+                                "bgm=BGM(&B)", "opusyonn=設定(&S)", "herupu=ヘルプ(&H)",
+                                "kifu=棋譜(&R)"}));
     auto menu = [&](const char* name) { return f.form.menuBar()->findChild<QMenu*>(name); };
     EXPECT_EQ(Captions(menu("gemu")),
               QStringList({"kopyuuta=対局（ネット）(&N)", "nigen=対局（人間）(&C)",
