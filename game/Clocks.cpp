@@ -25,6 +25,7 @@ void Game::RunOutOfTime(bool bottom) {
     Side bottomSide = LocalIsGote == 1 ? Side::Gote : Side::Sente;
     if (bottom || NetworkGame != 1)
         RecordResult(GameEnd::TimeUp, bottom ? bottomSide : Opponent(bottomSide));
+    if (!bottom && NetworkGame == 1 && NetworkGameRunning == 1) ui.PeerOverdue = true;
     if (bottom && NetworkGame == 1) {
         if (peer_) peer_->SendTimeLoss();
         NetworkGameRunning = 0;

@@ -38,6 +38,9 @@ struct Controls {
     std::string Text2, Text3, Text7;  // hidden: local handle, listening port, refused offer
 
     bool Timer1 = false, Timer2 = false;
+    // The peer's clock has passed the time limit and its loss on time has not come: the
+    // window gives it a grace period, then asks whether to give up on the peer.
+    bool PeerOverdue = false;
     bool Picture1 = false;  // the board
     bool Picture2 = false;  // top hand
     bool Picture3 = false;  // bottom hand

@@ -18,6 +18,7 @@ void Game::MakePeerMove(int from, int to) {
     ui.Label8Fore = kGreen;
     ui.Label8 = "あなたの番です";
     ui.touryou = true;
+    ui.PeerOverdue = false;
     LocalNetMove = 0;  // the local player is told of a threat the peer's move makes
     MakeRecorded(&Game::PlayAcross);
     PeerMoveScan();

@@ -17,6 +17,7 @@ void Game::LayOutStartPosition() {
 
 // A network game begins with both markers neutral (the caller turns one green).
 void Game::NetworkSetup() {
+    ui.PeerOverdue = false;
     ui.Label2Back = ui.Label6Back;
     ui.Label4Back = ui.Label6Back;
     LayOutStartPosition();

@@ -24,7 +24,22 @@ void NetSession::ConnectionRequested(int requestId) {
 
 // Nothing is sent: the peer learns of it when its socket closes.
 void NetSession::setudann_Click() {
-    if (!shell_.AskYesNo("切断しますか?")) return;
+    if (shell_.AskYesNo("切断しますか?")) Disconnect();
+}
+
+// The grace period after the peer's clock passed the limit is over and its loss has not come:
+// the peer's program may have stopped or its machine vanished. The player may give up on it,
+// or wait for another grace period.
+void NetSession::PeerNotAnswering() {
+    if (!ui.PeerOverdue || game_.NetworkGameRunning != 1) return;
+    ui.PeerOverdue = false;
+    if (shell_.AskYesNo("相手から応答がありません。切断しますか?"))
+        Disconnect();
+    else
+        ui.PeerOverdue = game_.NetworkGameRunning == 1;
+}
+
+void NetSession::Disconnect() {
     connection_.Close();
     game_.NetworkGame = game_.LocalNetMove = game_.LocalIsGote = 0;
     ui.sutato = ui.suruu = ui.matu = true;
@@ -75,6 +90,7 @@ void NetSession::SocketError(const std::string& description) {
 // that were not yet a whole message are forgotten with it.
 void NetSession::ResetConnectionState() {
     game_.NetworkGameRunning = 0;
+    ui.PeerOverdue = false;
     pendingOffer_.reset();
     decoder_ = MessageDecoder();
     inbox_.clear();

@@ -37,6 +37,8 @@ public:
     bool ListenDialogOk(const std::string& handle, const std::string& port);
     // "切断する(&D)".
     void setudann_Click();
+    // The window's grace period for an overdue peer (`ui.PeerOverdue`) has passed.
+    void PeerNotAnswering();
     // The socket's events. A close or error that comes while a received message is being
     // handled (a box of its handler is open) takes effect once that handler is done.
     void Connected();
@@ -68,6 +70,7 @@ private:
     void ClearChatLog();
     void ConnectionSetupFailed(const ConnectionError& error, const std::string& port);
     void ResetConnectionState();
+    void Disconnect();
     void DeliverInbox();
     bool DeferWhileReceiving(std::function<void()> endOfConnection);
     void Receive(const Message& message);

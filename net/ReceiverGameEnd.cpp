@@ -8,6 +8,7 @@ void NetSession::ReceiveTimeLoss() {
     if (game_.NetworkGameRunning != 1) return;
     game_.NetworkGameRunning = 0;
     game_.RecordResult(GameEnd::TimeUp, PeerSide());
+    ui.PeerOverdue = false;
     ui.Timer2 = ui.Timer1 = false;
     ui.kopyuuta = true;
     ui.touryou = false;
@@ -20,6 +21,7 @@ void NetSession::ReceiveResign() {
     if (game_.NetworkGameRunning != 1) return;
     game_.NetworkGameRunning = 0;
     game_.RecordResult(GameEnd::Resignation, PeerSide());
+    ui.PeerOverdue = false;
     ui.Label3 = kZeroClock;
     game_.ZeroClock2Counters();
     ui.Timer2 = ui.Timer1 = false;

@@ -158,6 +158,7 @@ private:
     void WireNetwork();
     void OnBytesArrived(std::span<const std::uint8_t> bytes);
     void OnTextQuiet();
+    void OnPeerGraceOver();
     void OnChatEnter();
 
     Game game_;
@@ -199,6 +200,7 @@ private:
     Socket* socket_ = nullptr;
     std::unique_ptr<NetSession> session_;  // made right after its socket
     QTimer textQuiet_;  // ends a received text once no bytes have come for a while
+    QTimer peerGrace_;  // runs while the peer is overdue with its loss on time
 };
 
 }  // namespace torvane

@@ -10,6 +10,8 @@ namespace {
 
 // A received text has no end mark: it ends once the peer has sent nothing for this long.
 constexpr int kTextQuietMs = 60;
+// How long past the time limit the peer's loss on time may take to arrive.
+constexpr int kPeerGraceMs = 15000;
 
 }  // namespace
 
@@ -34,6 +36,9 @@ void Form1::WireNetwork() {
     textQuiet_.setSingleShot(true);
     textQuiet_.setInterval(kTextQuietMs);
     connect(&textQuiet_, &QTimer::timeout, this, &Form1::OnTextQuiet);
+    peerGrace_.setSingleShot(true);
+    peerGrace_.setInterval(kPeerGraceMs);
+    connect(&peerGrace_, &QTimer::timeout, this, &Form1::OnPeerGraceOver);
     connect(Text1, &QLineEdit::returnPressed, this, &Form1::OnChatEnter);
 }
 
@@ -48,6 +53,11 @@ void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes) {
 
 void Form1::OnTextQuiet() {
     session_->TextQuietPeriodElapsed();
+    Render();
+}
+
+void Form1::OnPeerGraceOver() {
+    session_->PeerNotAnswering();
     Render();
 }
 

@@ -54,6 +54,7 @@ void Form1::Render() {
 
     SyncTimer(Timer1, ui.Timer1);
     SyncTimer(Timer2, ui.Timer2);
+    SyncTimer(peerGrace_, ui.PeerOverdue);
     const std::pair<const char*, bool> items[] = {
         {"touryou", ui.touryou}, {"kopyuuta", ui.kopyuuta}, {"setudann", ui.setudann},
         {"suruu", ui.suruu},     {"matu", ui.matu},         {"sutato", ui.sutato},

@@ -59,13 +59,15 @@ TEST(ReachableCells, MirroredPositionGivesMirroredResult) {
             g.Put(i, kind, tag);
             m.Put(80 - i, kind, mirrored);
         }
-        int from = rng() % kCellCount;
+        int from = static_cast<int>(rng() % kCellCount);
         std::vector<int> a = ReachableCells(g.game.Image1, from);
         std::vector<int> b = ReachableCells(m.game.Image1, 80 - from);
         for (int& c : b) c = 80 - c;
         std::sort(a.begin(), a.end());
         std::sort(b.begin(), b.end());
-        if (g.game.Image1[from].Tag != "0") EXPECT_EQ(a, b);
+        if (g.game.Image1[from].Tag != "0") {
+            EXPECT_EQ(a, b);
+        }
     }
 }
 
@@ -78,7 +80,7 @@ TEST(ReachableCells, AgreeWithTheDropAndTheGhostsOnRandomBoards) {
         LocalGame g;
         g.ClearBoard();
         for (int i = 0; i < kCellCount; ++i) {
-            int r = rng() % 3;
+            int r = static_cast<int>(rng() % 3);
             if (r) g.Put(i, kAllKinds[rng() % 9], r == 1 ? "1" : "2");
         }
         // Both sides keep an Elephant and two Rats off the tested area, so no drop ends the game.
@@ -88,7 +90,7 @@ TEST(ReachableCells, AgreeWithTheDropAndTheGhostsOnRandomBoards) {
         g.Put(6, Elephant, "2");
         g.Put(8, Rat, "2");
         g.Put(78, Rat, "2");
-        int from = 30 + rng() % 40;
+        int from = 30 + static_cast<int>(rng() % 40);
         if (g.game.Image1[from].Tag == "0") g.Put(from, kAllKinds[rng() % 9], "1");
         g.game.Turn = g.game.Image1[from].Tag == "1" ? 0 : 1;
         std::vector<int> reach = ReachableCells(g.game.Image1, from);

@@ -282,3 +282,41 @@ TEST(NetWholeGame, AMoveCrossingTheLocalResignationIsNotApplied) {
     EXPECT_FALSE(n.a.game.ui.Picture1);
     EXPECT_EQ(n.a.messages.back(), "貴方の負けです");
 }
+
+// The peer's clock passes the limit and its loss on time never comes (its program stopped or
+// its machine vanished): after the grace period the player is asked, may wait once more, and
+// then gives up on the peer. A loss on time that comes late ends the waiting instead.
+TEST(NetSilentPeer, IsGivenUpAfterTheGracePeriodUnlessItsLossArrives) {
+    for (bool lossArrives : {false, true}) {
+        NetPair pair;
+        pair.Offer(true);
+        pair.a.Drag(45, 36);
+        pair.Pump();
+        Game& a = pair.a.game;
+        for (int s = 0; s < 200 && a.ui.Timer2; ++s) a.Timer2_Timer();
+        ASSERT_FALSE(a.ui.Timer2);
+        EXPECT_TRUE(a.ui.PeerOverdue);
+        EXPECT_EQ(a.NetworkGameRunning, 1);
+        pair.Clear();
+        if (lossArrives) {
+            for (int s = 0; s < 200 && pair.b.game.ui.Timer1; ++s) pair.b.game.Timer1_Timer();
+            pair.Pump();
+            EXPECT_FALSE(a.ui.PeerOverdue);
+            pair.a.session.PeerNotAnswering();
+            EXPECT_TRUE(pair.a.questions.empty());
+            EXPECT_EQ(pair.a.messages, std::vector<std::string>{"あなたの勝ちです"});
+            continue;
+        }
+        pair.a.answers = {false, true};
+        pair.a.session.PeerNotAnswering();
+        EXPECT_TRUE(a.ui.PeerOverdue) << "waiting for another grace period";
+        EXPECT_EQ(a.NetworkGame, 1);
+        pair.a.session.PeerNotAnswering();
+        EXPECT_EQ(pair.a.questions,
+                  std::vector<std::string>(2, "相手から応答がありません。切断しますか?"));
+        EXPECT_FALSE(a.ui.PeerOverdue);
+        EXPECT_EQ(a.NetworkGame, 0);
+        EXPECT_EQ(pair.a.connection.calls.back(), "close");
+        EXPECT_EQ(a.ui.Label7, "切断しました");
+    }
+}

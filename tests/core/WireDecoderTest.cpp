@@ -139,7 +139,7 @@ TEST(WireDecoder, RandomBytesInRandomReadsDecodeAsInOneRead) {
     const WireBytes pieces[] = {kRefuse, {0xB0, 0x04}, {0x0C, 0x00}, {0x82}, {0xA0}, {0xFF}};
     for (int round = 0; round < 2000; ++round) {
         WireBytes stream;
-        for (int n = random() % 24; n > 0; --n) {
+        for (auto n = random() % 24; n > 0; --n) {
             const WireBytes& p = pieces[random() % std::size(pieces)];
             stream.insert(stream.end(), p.begin(), p.end());
         }

@@ -56,9 +56,9 @@ TEST(WireTextCodec, BadBytesDecodeToReplacementWithoutEatingTheNext) {
 TEST(WireTextCodec, EveryCharacterOfTheCodePageSurvivesAReencoding) {
     int characters = 0;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (!IsCp932LeadByte(lead)) continue;
+        if (!IsCp932LeadByte(static_cast<std::uint8_t>(lead))) continue;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            WireBytes pair{std::uint8_t(lead), std::uint8_t(trail)};
+            WireBytes pair{static_cast<std::uint8_t>(lead), static_cast<std::uint8_t>(trail)};
             std::string text = DecodeCp932(pair);
             if (text.find("\uFFFD") != std::string::npos) continue;
             ++characters;

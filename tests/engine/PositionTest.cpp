@@ -37,16 +37,17 @@ TEST(PositionProperty, MakeUnmakeRestoresPositionAndHash) {
 
 // Random boards, hands and sides, not only those reachable by play.
 Position RandomPosition(std::mt19937& random) {
+    auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     Position pos;
     for (int sq = 0; sq < kSquares; ++sq)
-        if (random() % 3 == 0) pos.Put(sq, MakePiece(Color(random() % 2), random() % kKindCount));
+        if (below(3) == 0) pos.Put(sq, MakePiece(Color(below(2)), below(kKindCount)));
     for (Color c : {Sente, Gote})
-        for (int n = random() % 19; n > 0; --n) {
-            int kind = random() % kKindCount;
+        for (int n = below(19); n > 0; --n) {
+            int kind = below(kKindCount);
             pos.SetHand(c, kind, pos.InHand(c, kind) + 1);
         }
-    pos.SetSideToMove(Color(random() % 2));
-    pos.SetMoveNumber(1 + random() % 500);
+    pos.SetSideToMove(Color(below(2)));
+    pos.SetMoveNumber(1 + below(500));
     return pos;
 }
 

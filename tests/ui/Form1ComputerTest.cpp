@@ -89,7 +89,9 @@ TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
             ASSERT_GT(list.size, 0);
             auto move = ParseEngineMove(eng::MoveName(list.begin()[random() % list.size]), false);
             f.DragCell(move->from, move->to);
-            if (game.ComputerGame == 1) ASSERT_EQ(game.Turn, 1) << "refused: " << ply;
+            if (game.ComputerGame == 1) {
+                ASSERT_EQ(game.Turn, 1) << "refused: " << ply;
+            }
             continue;
         }
         EXPECT_EQ(f.form.findChild<QLabel*>("Label8")->text(), "コンピュータの番です");

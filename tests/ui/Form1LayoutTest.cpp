@@ -29,8 +29,8 @@ TEST_P(Form1LayoutAtScale, WindowCaptionSizeAndPanels) {
     ShownForm f;
     if (scale != 1.0) f.ScaleTo(scale);
     auto scaled = [scale](QRect r) {
-        return QRect(std::lround(r.x() * scale), std::lround(r.y() * scale),
-                     std::lround(r.width() * scale), std::lround(r.height() * scale));
+        auto px = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+        return QRect(px(r.x()), px(r.y()), px(r.width()), px(r.height()));
     };
     auto near = [](QRect a, QRect b) {
         return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1 &&
@@ -86,7 +86,7 @@ TEST(Form1Layout, AWideWindowCentresTheScaledLayout) {
     const QRect client = f.form.centralWidget()->rect();
     const QRect onClient(board->mapTo(f.form.centralWidget(), QPoint()), board->size());
     EXPECT_NEAR(board->width(), 365 * 1.5, 1);
-    const int left = onClient.left() - 128 * 1.5;
+    const double left = onClient.left() - 128 * 1.5;
     EXPECT_NEAR(left, (client.width() - 733 * 1.5) / 2, 1);
     EXPECT_NEAR(onClient.top(), 48 * 1.5, 1);
 }
@@ -95,9 +95,9 @@ TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {
     ShownForm f;
     QStringList top;
     for (QAction* a : f.form.menuBar()->actions()) top << a->objectName() + "=" + a->text();
-    EXPECT_EQ(top, QStringList({"gemu=ゲーム(&G)", "tyatto=接続(&C)", "haikeiga=背景(&K)",
-                                "bgm=BGM(&B)", "opusyonn=設定(&S)", "herupu=ヘルプ(&H)",
-                                "kifu=棋譜(&R)"}));
+    EXPECT_EQ(top,
+              QStringList({"gemu=ゲーム(&G)", "tyatto=接続(&C)", "haikeiga=背景(&K)", "bgm=BGM(&B)",
+                           "opusyonn=設定(&S)", "herupu=ヘルプ(&H)", "kifu=棋譜(&R)"}));
     auto menu = [&](const char* name) { return f.form.menuBar()->findChild<QMenu*>(name); };
     EXPECT_EQ(Captions(menu("gemu")),
               QStringList({"kopyuuta=対局（ネット）(&N)", "nigen=対局（人間）(&C)",

@@ -69,9 +69,10 @@ TEST(PieceSharpness, TheWindowAtTwiceTheSizeShowsPiecesDrawnForIt) {
     const QPoint origin = board->mapTo(&f.form, QPoint());
     for (int cell = 0; cell < kCellCount; ++cell) {
         const int id = f.form.game().Image1[cell].Picture;
-        if (id)
+        if (id) {
             EXPECT_GT(MatchingPixels(window, origin + board->CellPicturePos(cell), id, 64), 2000)
                 << "cell " << cell;
+        }
     }
     QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(76));
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
