@@ -125,10 +125,12 @@ void SessionScript::Ticks(int count) {
     }
 }
 
+// The message arrives in reads of one to eight bytes, as the next script byte says.
 void SessionScript::Deliver(const WireBytes& bytes) {
     std::span<const std::uint8_t> rest(bytes);
+    const std::size_t read = 1 + in_.Byte() % 8;
     while (!rest.empty() && Open()) {
-        std::size_t n = std::min<std::size_t>(1 + in_.Byte() % 8, rest.size());
+        std::size_t n = std::min(read, rest.size());
         session_.BytesArrived(rest.first(n));
         rest = rest.subspan(n);
     }
@@ -152,19 +154,25 @@ void SessionScript::PeerMove(std::uint8_t index) {
     Deliver(Encode(steps[index % steps.size()]));
 }
 
-// A drag of a piece of the side to move onto a neighbouring cell, or onto no cell at all.
+// A drag of a piece of the side to move: onto a cell it may reach, or, when the index has its
+// top bit set, onto any neighbouring cell or onto no cell at all.
 void SessionScript::LocalMove(std::uint8_t index) {
     if (!game_.ui.Picture1) return;
     std::vector<std::pair<int, int>> drags;
     const std::string& mover = game_.Turn == 0 ? game_.SenteTag : game_.GoteTag;
+    bool any = (index & 0x80) != 0;
     for (int from = 0; from < kCellCount; ++from) {
         if (game_.Image1[from].Tag != mover) continue;
+        if (!any) {
+            for (int to : ReachableCells(game_.Image1, from)) drags.emplace_back(from, to);
+            continue;
+        }
         for (StepDirection d : kAllDirections)
             if (std::optional<int> to = NeighbourCell(from, d)) drags.emplace_back(from, *to);
         drags.emplace_back(from, -1);
     }
     if (drags.empty()) return;
-    auto [from, to] = drags[index % drags.size()];
+    auto [from, to] = drags[(index & 0x7F) % drags.size()];
     game_.BoardPickUp(from, MouseButton::Left);
     game_.Image1_DragDrop(to);
 }
@@ -216,6 +224,8 @@ void SessionScript::Step(std::uint8_t op) {
         case 10:
             connection_.sendSucceeds = in_.Byte() % 8 != 0;
             return;
+        case 11:
+            return PeerMove(in_.Byte());
         default:
             return SocketEvent(op / 16);
     }

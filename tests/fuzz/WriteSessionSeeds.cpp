@@ -13,7 +13,8 @@ using namespace torvane;
 namespace {
 
 // Script steps, as SessionFuzzer reads them.
-constexpr std::uint8_t kLocalMove = 0, kChat = 2, kResign = 3, kBytes = 11, kQuiet = 16 + 11;
+constexpr std::uint8_t kLocalMove = 0, kChat = 2, kResign = 3, kPeerMove = 11, kBytes = 12,
+                       kQuiet = 16 + 12;
 
 void AddMessage(std::vector<std::uint8_t>& script, const Message& message) {
     WireBytes bytes = Encode(message);
@@ -32,13 +33,17 @@ std::vector<std::uint8_t> PeerGame(std::uint8_t state, bool offerFromPeer) {
         AddMessage(script, CodeMsg{MessageCode::OfferSente, "相手"});
         script.push_back(1);  // Yes
     }
-    // Forward steps of the peer's Dogs, in the peer's view, answered by local moves.
+    // Forward steps of the peer's Dogs, in the peer's view, and local moves.
     for (std::int16_t dog : {45, 47, 49, 51, 53}) {
         AddMessage(script, MoveMsg{dog, static_cast<std::int16_t>(dog - 9)});
         AddMessage(script, CodeMsg{MessageCode::ChatLine, "相手>>よろしく"});
         script.insert(script.end(), {kLocalMove, static_cast<std::uint8_t>(dog)});
         script.insert(script.end(), {kChat, 3, 'h', 'i', '!'});
     }
+    // Then moves of both sides, picked among those possible, until someone is taken.
+    for (std::uint8_t ply = 0; ply < 120; ++ply)
+        script.insert(script.end(), {kLocalMove, static_cast<std::uint8_t>(ply * 37 % 128),
+                                     kPeerMove, static_cast<std::uint8_t>(ply * 53), ply});
     AddMessage(script, CodeMsg{MessageCode::Resign, {}});
     script.push_back(kResign);
     return script;
