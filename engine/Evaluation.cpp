@@ -25,7 +25,8 @@ struct SideTerms {
     int attackersOnElephant = 0;
     int attackersOnLastRat = 0;
     int elephantSq = -1;
-    std::array<int, 4> ratSq{};  // there are four Rats in a game
+    // A game has four Rats, but a position set up by `position sfen` may hold one on every cell.
+    std::array<int, kSquares> ratSq{};
     int rats = 0;
 };
 

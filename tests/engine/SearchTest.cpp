@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/Evaluation.h"
 #include "engine/MoveGen.h"
 #include "engine/Search.h"
 #include "engine/Sfen.h"
@@ -67,6 +68,19 @@ TEST(Search, NoMoveWhenTheGameIsOverOrNothingCanMove) {
     EXPECT_EQ(Think("4e4/9/9/9/9/9/9/9/4E4 b - 1", 3).best, kNoMove);  // no Rats
     // Sente's Rat on 9a is boxed in by Dogs, its Elephant on 1a by Rats it may not take.
     EXPECT_EQ(Think("Rd5rE/dd5rr/9/9/9/9/9/9/4e4 b - 1", 3).best, kNoMove);
+}
+
+// A position typed by hand may hold more Rats than a game has; the evaluation once kept the
+// squares of four only and wrote past them (found by the USI fuzzer). A position that is the same
+// with the colours swapped and the board turned scores 0, and the search still finds a legal move.
+TEST(Evaluation, MoreRatsThanAGameHasAreScoredLikeAnyOtherPosition) {
+    const char* sfen = "rrrrerrrr/rrr3rrr/9/9/9/9/9/RRR3RRR/RRRRERRRR b - 1";
+    Position pos;
+    std::string error;
+    ASSERT_TRUE(ParseSfen(sfen, pos, error)) << error;
+    EXPECT_EQ(Evaluate(pos, false), 0);
+    SearchResult result = Think(sfen, 2);
+    EXPECT_TRUE(FindLegalMove(pos, false, MoveName(result.best)));
 }
 
 }  // namespace

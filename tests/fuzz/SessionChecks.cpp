@@ -1,0 +1,122 @@
+#include "SessionChecks.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "images/PieceImageTable.h"
+#include "images/SetupTemplate.h"
+#include "net/NetSession.h"
+#include "protocol/MessageDecoder.h"
+#include "rules/PieceKind.h"
+
+namespace torvane {
+
+namespace {
+
+void Check(bool ok) {
+    if (!ok) std::abort();
+}
+
+// A piece shows the resting picture and the drag icon of its kind, both in one ink; an empty
+// cell or slot is the blank prototype.
+bool WellFormed(const Cell& cell) {
+    if (cell.Tag == "0") return cell == BlankCell;
+    if ((cell.Tag != "1" && cell.Tag != "2") || !IsPieceKind(cell.Kind)) return false;
+    for (ImageInk ink : {ImageInk::Black, ImageInk::Red})
+        if (cell.Picture == PieceImageId(cell.Kind, ink, ImageVariant::Normal) &&
+            cell.DragIcon == PieceImageId(cell.Kind, ink, ImageVariant::Held))
+            return true;
+    return false;
+}
+
+template <typename Cells>
+void CountPieces(const Cells& cells, std::map<int, int>& kinds, int& total) {
+    for (const Cell& cell : cells) {
+        Check(WellFormed(cell));
+        if (cell.Tag == "0") continue;
+        ++kinds[cell.Kind];
+        ++total;
+    }
+}
+
+bool Full(const HandCells& hand) {
+    for (const Cell& slot : hand)
+        if (slot.Tag == "0") return false;
+    return true;
+}
+
+bool Empty(const HandCells& hand) {
+    for (const Cell& slot : hand)
+        if (slot.Tag != "0") return false;
+    return true;
+}
+
+const std::map<int, int>& StartKinds() {
+    static const std::map<int, int> kinds = [] {
+        std::map<int, int> k;
+        int total = 0;
+        CountPieces(SetupTemplate(), k, total);
+        return k;
+    }();
+    return kinds;
+}
+
+// "hh:mm:ss", with as many digits of hours as it takes.
+void CheckClockLabel(const std::string& label) {
+    Check(label.size() >= 8);
+    const std::string_view minutesAndSeconds = std::string_view(label).substr(label.size() - 6);
+    Check(minutesAndSeconds[0] == ':' && minutesAndSeconds[3] == ':');
+    Check(minutesAndSeconds[1] <= '5' && minutesAndSeconds[4] <= '5');
+    for (std::size_t i = 0; i < label.size(); ++i)
+        if (i != label.size() - 6 && i != label.size() - 3)
+            Check(label[i] >= '0' && label[i] <= '9');
+}
+
+}  // namespace
+
+SessionChecks::SessionChecks(const Game& game) {
+    CheckPieces(game);
+}
+
+// The total may fall only when a capture found its hand full, and rise only when the start
+// position is laid out afresh (both hands empty then).
+void SessionChecks::CheckPieces(const Game& game) {
+    std::map<int, int> kinds;
+    int total = 0;
+    CountPieces(game.Image1, kinds, total);
+    CountPieces(game.Image4, kinds, total);
+    CountPieces(game.Image5, kinds, total);
+    for (auto [kind, count] : kinds) Check(count <= StartKinds().at(kind));
+    bool fresh = Empty(game.Image4) && Empty(game.Image5);
+    if (total > total_) Check(fresh);
+    if (total < total_) Check(Full(game.Image4) || Full(game.Image5) || fresh);
+    total_ = total;
+}
+
+void SessionChecks::AfterStep(const Game& game) {
+    CheckPieces(game);
+    Check(!game.RangeOnDisplay());
+    Check(game.Turn == 0 || game.Turn == 1);
+    Check(game.LocalIsGote == 0 || game.LocalIsGote == 1);
+    Check(game.NetworkGameRunning == 0 || game.NetworkGame == 1);
+    // While a network game runs, the local board opens only on the local player's turn.
+    if (game.NetworkGameRunning == 1 && game.BoardOpen()) Check(game.Turn == game.LocalIsGote);
+    const ClockCounters& c = game.clocks;
+    for (int v :
+         {c.Timer1Seconds, c.Timer1Display, c.Timer2Seconds, c.Timer2Display, c.ClockMinutes})
+        Check(v >= 0);
+    CheckClockLabel(game.ui.Label1);
+    CheckClockLabel(game.ui.Label3);
+    const std::string& log = game.ui.Text100;
+    Check(std::count(log.begin(), log.end(), '\n') <= NetSession::kMaxChatLines);
+}
+
+void SessionChecks::CheckSent(const WireBytes& bytes) {
+    MessageDecoder decoder;
+    std::vector<Message> got = decoder.feed(bytes);
+    if (std::optional<CodeMsg> text = decoder.flushText()) got.push_back(*text);
+    Check(got.size() == 1);
+    if (const auto* move = std::get_if<MoveMsg>(&got[0])) Check(move->valid());
+}
+
+}  // namespace torvane

@@ -1,0 +1,30 @@
+# The fuzzers of this folder, for run.sh and soak.sh: each one's program, the program that
+# writes its seeds, and its longest input.
+fuzzers=(
+    "DecoderFuzzer WriteSeeds 10000"
+    "SessionFuzzer WriteSessionSeeds 4096"
+    "AudioFuzzer WriteAudioSeeds 65536"
+    "UsiFuzzer WriteUsiSeeds 4096"
+    "RecordFuzzer RecordSeeds 20000"
+)
+
+fuzz_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+# Builds every fuzzer with clang in the build directory $1.
+build_fuzzers() {
+    cmake -S "$fuzz_dir" -B "$1" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$1" -j2
+}
+
+# Runs fuzzer $2 of build $1 from its seeds (and what earlier runs added to them), with the
+# further libFuzzer options given; its reports and the input of a finding go to $1.
+run_fuzzer() {
+    local build="$1" name="$2" writer len
+    shift 2
+    read -r _ writer len < <(printf '%s\n' "${fuzzers[@]}" | grep "^$name ")
+    mkdir -p "$build/corpus/$name"
+    "$build/$writer" "$build/corpus/$name"
+    "$build/$name" -max_len="$len" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$build/$name-" "$@" "$build/corpus/$name"
+}

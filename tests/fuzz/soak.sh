@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the fuzzers in BUILD_DIR and runs each (or the ones named) for RUNS inputs, one
+# after the other, then prints per fuzzer the inputs run, the faults found and the coverage of
+# its final statistics (cov: code edges, ft: features). A fuzzer stops at its first fault and
+# leaves the input in BUILD_DIR as NAME-crash-…, NAME-leak-… or NAME-timeout-…. Each fuzzer's
+# log is BUILD_DIR/soak-NAME.log.
+# Usage: soak.sh BUILD_DIR RUNS [FUZZER...]
+set -uo pipefail
+source "$(dirname "$0")/fuzzers.sh"
+build="$1"
+runs="$2"
+shift 2
+names=("$@")
+((${#names[@]} > 0)) || names=("${fuzzers[@]%% *}")
+
+build_fuzzers "$build" >/dev/null || exit 1
+found=0
+printf '%-16s %10s %8s %8s %8s\n' fuzzer runs faults cov ft
+for name in "${names[@]}"; do
+    log="$build/soak-$name.log"
+    before=$(ls "$build" | grep -c "^$name-" || true)
+    run_fuzzer "$build" "$name" -runs="$runs" >"$log" 2>&1
+    faults=$(($(ls "$build" | grep -c "^$name-" || true) - before))
+    found=$((found + faults))
+    last=$(grep -E '^#[0-9]+[[:space:]]+(INITED|NEW|REDUCE|pulse|DONE)' "$log" | tail -1)
+    executed=$(grep -o 'number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
+    [[ -n "$executed" ]] || executed=$(grep -o '^#[0-9]*' <<<"$last" | tr -d '#')
+    printf '%-16s %10s %8s %8s %8s\n' "$name" "${executed:-?}" "$faults" \
+        "$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*')" \
+        "$(grep -o 'ft: [0-9]*' <<<"$last" | grep -o '[0-9]*')"
+done
+((found == 0))
