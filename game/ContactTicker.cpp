@@ -1,7 +1,5 @@
 #include "game/ContactTicker.h"
 
-#include <cmath>
-
 namespace torvane {
 
 namespace {
@@ -10,10 +8,6 @@ constexpr int kRestTop = 260;
 constexpr int kRestTicks = 100;
 constexpr int kWrapAfter = 1695;
 constexpr int kStep = 10;
-
-int PixelOf(int twips, int twipsPerPixel) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
 
 }  // namespace
 
@@ -29,13 +23,15 @@ void ContactTicker::Tick() {
     }
 }
 
-int ContactTicker::TicksUntilMove(int twipsPerPixel) const {
+int ContactTicker::TicksUntilMove(const std::function<int(int top)>& rowOf, int longest) const {
     ContactTicker ahead = *this;
-    int shown = PixelOf(top_, twipsPerPixel);
-    for (int n = 1;; ++n) {
+    const int shown = rowOf(top_);
+    int n = 0;
+    do {
         ahead.Tick();
-        if (PixelOf(ahead.top_, twipsPerPixel) != shown) return n;
-    }
+        ++n;
+    } while (rowOf(ahead.top_) == shown && n < longest);
+    return n;
 }
 
 }  // namespace torvane

@@ -135,13 +135,8 @@ void Form1::Timer3_Timer(int ticks) {
 }
 
 void Form1::ScheduleTicker() {
-    ContactTicker next = ticker_;
-    const int row = Picture13->RowOf(ticker_.top());
-    pendingTicks_ = 0;
-    do {
-        next.Tick();
-        ++pendingTicks_;
-    } while (Picture13->RowOf(next.top()) == row && pendingTicks_ < kLongestSleep);
+    pendingTicks_ =
+        ticker_.TicksUntilMove([this](int top) { return Picture13->RowOf(top); }, kLongestSleep);
     Timer3.start(10 * pendingTicks_);
 }
 

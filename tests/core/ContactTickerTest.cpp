@@ -24,7 +24,7 @@ TEST(ContactTicker, SkippingInvisibleTicksKeepsTheSameMotion) {
     ContactTicker every, skipping;
     int ticks = 0, wakes = 0;
     while (ticks < 5000) {
-        int n = skipping.TicksUntilMove(15);
+        int n = skipping.TicksUntilMove([](int top) { return (top + 7) / 15; }, 1000);
         ASSERT_GE(n, 1);
         for (int i = 0; i < n; ++i) skipping.Tick();
         for (int i = 0; i < n; ++i) every.Tick();
