@@ -1,4 +1,5 @@
 #include "app/dialogs/ComputerGameDialog.h"
+#include "app/dialogs/DialogScale.h"
 #include "app/engine/EngineProcess.h"
 #include "app/window/Form1.h"
 #include "game/EnginePosition.h"
@@ -11,6 +12,7 @@ namespace torvane {
 void Form1::konpyuta_Click() {
     ComputerGameDialog dialog(this);
     dialog.OfferToContinue(game_.MayPlayOn());
+    ScaleDialog(dialog, scale_);
     if (dialog.exec() != QDialog::Accepted) return;
     CancelComputerMove();
     ClearHint();

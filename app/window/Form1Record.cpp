@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QSaveFile>
 
+#include "app/dialogs/DialogScale.h"
 #include "app/dialogs/OpenFileDialog.h"
 #include "app/dialogs/RecordWindow.h"
 #include "app/dialogs/SaveFileDialog.h"
@@ -47,6 +48,7 @@ void Form1::BuildRecordMenu(QMenu* kifu) {
 void Form1::kifuhyouji_Click() {
     if (!record_) {
         record_ = new RecordWindow(this);
+        ScaleDialog(*record_, scale_);
         connect(record_, &RecordWindow::plyChosen, this, &Form1::ShowPly);
         record_->ShowHistory(game_.History());
     }
