@@ -141,7 +141,7 @@ void BoardView::PaintReplaySign(QPainter& p) const {
     const QString text = "再生中";
     QRect tag = p.fontMetrics().boundingRect(text).adjusted(-6, -2, 6, 2);
     tag.moveTopRight(QPoint(width() - frame, frame));
-    p.fillRect(tag, blue);
+    p.fillRect(tag, QColor(blue.red(), blue.green(), blue.blue(), 200));  // the piece shows through
     p.setPen(Qt::white);
     p.drawText(tag, Qt::AlignCenter, text);
 }

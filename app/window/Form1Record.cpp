@@ -77,7 +77,7 @@ void Form1::kifuhozon_Click() {
 }
 
 // A file is read whole only when it is small enough to be a record; a refused file leaves the
-// game as it was.
+// game as it was, and a game still in progress is given up only when the player agrees.
 void Form1::kifuhiraku_Click() {
     const QString path = AskOpenFileName(this, "棋譜を開く", kRecordFilter);
     if (path.isEmpty()) return;
@@ -90,6 +90,7 @@ void Form1::kifuhiraku_Click() {
                            shiftJis ? RecordEncoding::ShiftJis : RecordEncoding::Utf8);
     if (auto* error = std::get_if<RecordError>(&read))
         return ShowMessage(RecordErrorText(*error).toStdString());
+    if (game_.MayPlayOn() && !AskYesNo("対局中のゲームをやめて、棋譜を開きますか?")) return;
     CancelComputerMove();
     ClearHint();
     game_.LoadRecord(std::get<GameRecord>(read));

@@ -88,14 +88,22 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     EXPECT_TRUE(saved.contains("最終局面："));
     EXPECT_TRUE(saved.contains("   3 ▲７八鼠(68)"));
 
-    ShownForm other;
     files.path += ".kifu";
+    const BoardCells before = game.Image1;
+    answers.answers = {false};
+    f.Trigger("kifuhiraku");  // over the game in progress: the player keeps playing
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_EQ(answers.texts[1], "対局中のゲームをやめて、棋譜を開きますか?");
+    EXPECT_EQ(game.Image1, before);
+    EXPECT_EQ(game.History().entries().size(), 3u);
+
+    ShownForm other;
     other.Trigger("kifuhiraku");
     EXPECT_EQ(other.form.game().Image1, game.Image1);
     EXPECT_EQ(other.form.game().Turn, 1);
     ASSERT_TRUE(other.form.recordWindow());
     EXPECT_EQ(Lines(other.form), Lines(form));
-    EXPECT_TRUE(answers.texts.size() == 1) << "only the start's message";
+    EXPECT_EQ(answers.texts.size(), 2u) << "no box but the start's and the question";
 }
 
 // Files that are not good records are refused with their line, and the game on the board
