@@ -57,7 +57,7 @@ void BM_EventLoopStallWhileTheComputerThinks(benchmark::State& state) {
         QTimer tick;
         tick.setInterval(1);
         QObject::connect(&tick, &QTimer::timeout, [&] {
-            widest = std::max(widest, sinceTick.nsecsElapsed() / 1e6);
+            widest = std::max(widest, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
             sinceTick.restart();
         });
         form.action("konpyuta")->trigger();

@@ -88,15 +88,19 @@ void Measure(const QString& self, const QString& scale, int rounds, int seconds)
     }
     QThread::sleep(3);  // both windows up and settled
     std::vector<double> mainRatio, allRatio, torvaneMain, bareMain;
-    const double perSecond = sysconf(_SC_CLK_TCK) * seconds / 100.0;  // ticks per % of a core
+    // Clock ticks per % of a core.
+    const double perSecond = static_cast<double>(sysconf(_SC_CLK_TCK) * seconds) / 100.0;
+    auto ratio = [](long long a, long long b) {
+        return static_cast<double>(a) / static_cast<double>(std::max(1LL, b));
+    };
     for (int i = 0; i < rounds; ++i) {
         const Cpu b0 = Ticks(bare.processId()), t0 = Ticks(torvane.processId());
         QThread::sleep(seconds);
         const Cpu b1 = Ticks(bare.processId()), t1 = Ticks(torvane.processId());
-        torvaneMain.push_back((t1.main - t0.main) / perSecond);
-        bareMain.push_back((b1.main - b0.main) / perSecond);
-        mainRatio.push_back(double(t1.main - t0.main) / std::max(1LL, b1.main - b0.main));
-        allRatio.push_back(double(t1.all - t0.all) / std::max(1LL, b1.all - b0.all));
+        torvaneMain.push_back(static_cast<double>(t1.main - t0.main) / perSecond);
+        bareMain.push_back(static_cast<double>(b1.main - b0.main) / perSecond);
+        mainRatio.push_back(ratio(t1.main - t0.main, b1.main - b0.main));
+        allRatio.push_back(ratio(t1.all - t0.all, b1.all - b0.all));
     }
     for (QProcess* p : {&bare, &torvane}) {
         p->kill();

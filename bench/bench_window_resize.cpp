@@ -30,7 +30,7 @@ std::vector<double> Sweep(torvane::Form1& form) {
         if (!QTest::qWaitFor([&] { return std::abs(form.scale() - scale) < 0.01; }, 2000))
             std::fprintf(stderr, "the window did not take the scale %.1f\n", scale);
         form.repaint();
-        steps.push_back(clock.nsecsElapsed() / 1e6);
+        steps.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     form.ResizeToScale(1.0);
     if (!QTest::qWaitFor([&] { return form.scale() < 1.01; }, 2000))

@@ -49,10 +49,7 @@ void Game::CaptureToHand(Side capturer) {
     // overwriting a piece that is already in the hand.
     if (!IsEmptySlot(slot)) return;
 
-    slot.Kind = captured.Kind;
-    slot.Tag = TagOf(capturer);
-    slot.Picture = PieceImageId(captured.Kind, ink, ImageVariant::Normal);
-    slot.DragIcon = PieceImageId(captured.Kind, ink, ImageVariant::Held);
+    slot = PieceCell(captured.Kind, TagOf(capturer), ink);
 }
 
 }  // namespace torvane

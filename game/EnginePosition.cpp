@@ -23,16 +23,12 @@ char LetterOf(int kind, const std::string& tag) {
     return tag == TagOf(Side::Sente) ? static_cast<char>(std::toupper(letter)) : letter;
 }
 
-int EngineCell(int cell, bool turned) {
-    return turned ? kCellCount - 1 - cell : cell;
-}
-
 std::string BoardField(const Game& game, bool turned) {
     std::string out;
     for (int row = 0; row < 9; ++row) {
         int empty = 0;
         for (int col = 0; col < 9; ++col) {
-            const Cell& cell = game.Image1[EngineCell(row * 9 + col, turned)];
+            const Cell& cell = game.Image1[TurnedCell(row * 9 + col, turned)];
             if (cell.Tag == game.EmptyTag || KindIndex(cell.Kind) < 0) {
                 ++empty;
                 continue;
@@ -65,7 +61,7 @@ std::string HandsField(const Game& game) {
 std::optional<int> ParseCell(std::string_view text, bool turned) {
     if (text.size() != 2 || text[0] < '1' || text[0] > '9' || text[1] < 'a' || text[1] > 'i')
         return std::nullopt;
-    return EngineCell((text[1] - 'a') * 9 + 9 - (text[0] - '0'), turned);
+    return TurnedCell((text[1] - 'a') * 9 + 9 - (text[0] - '0'), turned);
 }
 
 }  // namespace

@@ -8,10 +8,8 @@ namespace {
 
 // A piece as the window shows it: black and upright for the side at the bottom, red and
 // turned for the side at the top.
-Cell PieceCell(int kind, Side side, bool bottom) {
-    ImageInk ink = bottom ? ImageInk::Black : ImageInk::Red;
-    return Cell{PieceImageId(kind, ink, ImageVariant::Normal), TagOf(side), kind,
-                PieceImageId(kind, ink, ImageVariant::Held)};
+Cell ShownPiece(int kind, Side side, bool bottom) {
+    return PieceCell(kind, TagOf(side), bottom ? ImageInk::Black : ImageInk::Red);
 }
 
 // A hand holds its side's pieces weakest first, from the first slot on.
@@ -20,7 +18,7 @@ void FillHand(HandCells& hand, const RecordPosition& position, Side side, bool b
     int slot = 0;
     for (int kind : kAllKinds)
         for (int n = position.InHand(side, kind); n > 0 && slot < kHandSlots; --n)
-            hand[slot++] = PieceCell(kind, side, bottom);
+            hand[slot++] = ShownPiece(kind, side, bottom);
 }
 
 }  // namespace
@@ -32,10 +30,10 @@ PlayState Game::StateOf(const RecordPosition& position, bool playable) const {
     Side bottom = turned ? Side::Gote : Side::Sente;
     PlayState s;
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const Cell& piece = position.Board()[turned ? kCellCount - 1 - cell : cell];
+        const Cell& piece = position.Board()[TurnedCell(cell, turned)];
         if (piece.Tag == EmptyTag) continue;
         Side side = SideOfTag(piece.Tag);
-        s.board[cell] = PieceCell(piece.Kind, side, side == bottom);
+        s.board[cell] = ShownPiece(piece.Kind, side, side == bottom);
     }
     FillHand(s.bottomHand, position, bottom, true);
     FillHand(s.topHand, position, Opponent(bottom), false);

@@ -7,11 +7,6 @@ namespace torvane {
 
 namespace {
 
-// Records keep the board as Sente sees it; a board turned for a Gote player is turned back.
-int SenteView(int cell, bool turned) {
-    return turned ? kCellCount - 1 - cell : cell;
-}
-
 int SecondsOf(int display) {
     return display / 100 * 60 + display % 100;
 }
@@ -35,8 +30,9 @@ Game::PendingMove Game::PrepareRecord() const {
         HandDrag == 1 ? (FromImage4 == 1 ? Image4 : Image5)[HandSlot] : Image1[FromCell];
     RecordedMove move;
     move.mover = SideOfTag(origin.Tag);
-    move.from = HandDrag == 1 ? -1 : SenteView(FromCell, turned);
-    move.to = SenteView(ToCell, turned);
+    // Records keep the board as Sente sees it; a board turned for Gote is turned back.
+    move.from = HandDrag == 1 ? -1 : TurnedCell(FromCell, turned);
+    move.to = TurnedCell(ToCell, turned);
     move.kind = origin.Kind;
     move.capture = Image1[ToCell].Tag != EmptyTag;
     bool bottomClock = move.mover == (turned ? Side::Gote : Side::Sente);

@@ -63,4 +63,9 @@ std::span<const PieceImageEntry> PieceImageEntries() {
     return entries;
 }
 
+Cell PieceCell(int kind, const std::string& tag, ImageInk ink) {
+    return Cell{PieceImageId(kind, ink, ImageVariant::Normal), tag, kind,
+                PieceImageId(kind, ink, ImageVariant::Held)};
+}
+
 }  // namespace torvane

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "rules/Cell.h"
 #include "rules/PieceKind.h"
 
 namespace torvane {
@@ -17,6 +18,10 @@ enum class ImageVariant { Normal, Held, Ghost };
 
 // Image id (101..202) of a piece image; 0 for a kind outside the nine.
 int PieceImageId(int kind, ImageInk ink, ImageVariant variant);
+
+// A piece of `kind` owned by `tag` as a cell or slot holds it: its resting picture and its
+// drag icon in `ink`.
+Cell PieceCell(int kind, const std::string& tag, ImageInk ink);
 
 // Ghost image for the held piece, or `previous` when no rule matches (a kind outside the nine,
 // or a tag that is neither "1" nor "2").

@@ -10,8 +10,7 @@ namespace {
 Cell Piece(PieceKind kind, const char* tag) {
     // Sente starts at the bottom of the screen (black ink), Gote at the top (red ink).
     ImageInk ink = std::string(tag) == "1" ? ImageInk::Black : ImageInk::Red;
-    return Cell{PieceImageId(kind, ink, ImageVariant::Normal), tag, kind,
-                PieceImageId(kind, ink, ImageVariant::Held)};
+    return PieceCell(kind, tag, ink);
 }
 
 BoardCells BuildTemplate() {

@@ -33,6 +33,12 @@ inline constexpr int kHandSlots = 18;
 using BoardCells = std::array<Cell, kCellCount>;
 using HandCells = std::array<Cell, kHandSlots>;
 
+// The cell a board turned by half a turn shows at `cell` (the view of a Gote player), or
+// `cell` itself when the board is not turned.
+inline int TurnedCell(int cell, bool turned) {
+    return turned ? kCellCount - 1 - cell : cell;
+}
+
 inline int RowOf(int cell) {
     return cell / 9;
 }

@@ -20,7 +20,7 @@ const QString kRecordFilter = "棋譜ファイル (*.kifu *.kif);;すべての�
 
 // A record keeps cells as Sente sees them; a board turned for Gote shows them turned.
 int LocalCell(int cell, bool turned) {
-    return cell < 0 || !turned ? cell : kCellCount - 1 - cell;
+    return cell < 0 ? cell : TurnedCell(cell, turned);
 }
 
 QString RecordErrorText(const RecordError& error) {
