@@ -1,11 +1,15 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
 namespace torvane {
+
+// The clock that stamps received bytes with the moment they were read off the connection.
+using ArrivalClock = std::chrono::steady_clock;
 
 // The error numbers the connection dialogs tell apart.
 inline constexpr int kNotAPortNumber = 13;   // the port text is no number in 1..65535

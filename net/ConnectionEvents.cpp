@@ -73,9 +73,16 @@ void NetSession::ClosedByPeer() {
     ResetConnectionState();
 }
 
-// The board lock, the clocks, the peer's name, the chat log and `kopyuuta` stay as they are.
+// The peer's name, the chat log and `kopyuuta` stay as they are. A network game that was
+// running is over (the connection was lost: reset, or the peer's machine stopped answering
+// the keepalive probes): its clocks stop and the board locks, so it cannot go on as a game at
+// one computer. Otherwise the board lock and the clocks stay as they are.
 void NetSession::SocketError(const std::string& description) {
     if (DeferWhileReceiving([this, description] { SocketError(description); })) return;
+    if (game_.NetworkGameRunning == 1) {
+        ui.Timer1 = ui.Timer2 = false;
+        game_.SetBoardOpen(false);
+    }
     ui.Label7 = description;
     ui.touryou = false;
     connection_.Close();

@@ -45,12 +45,20 @@ public:
     void ConnectionRequested(int requestId);
     void ClosedByPeer();
     void SocketError(const std::string& description);
-    // Bytes from the peer, in whatever pieces they come. A text message ends only after a
-    // quiet period: while `TextPending()`, the window calls `TextQuietPeriodElapsed()` once no
-    // bytes have come for about 60 ms.
-    void BytesArrived(std::span<const std::uint8_t> bytes);
+    // A received text has no end mark: it ends once the peer has sent nothing for this long.
+    static constexpr std::chrono::milliseconds kTextQuietPeriod{60};
+
+    // Bytes from the peer, in whatever pieces they come, with the moment they arrived when it
+    // is known. A text message ends after a quiet period: bytes that arrive `kTextQuietPeriod`
+    // or more after the previous ones end a pending text before they are read, however late
+    // they are handed over; and while `TextPending()` the window calls
+    // `TextQuietPeriodElapsed()` once nothing more has arrived for that long.
+    void BytesArrived(std::span<const std::uint8_t> bytes,
+                      std::optional<ArrivalClock::time_point> arrival = std::nullopt);
     bool TextPending() const { return decoder_.hasPendingText(); }
     void TextQuietPeriodElapsed();
+    // When the bytes last handed over arrived.
+    ArrivalClock::time_point LastArrival() const { return lastArrival_; }
 
     // OK of the side dialog: offers a game in which the local player is Sente or Gote.
     void OfferGame(bool sente);
@@ -66,6 +74,7 @@ public:
 private:
     bool Send(const CodeMsg& message);
     void Flooded();
+    void EndText();
     bool MayArriveNow(MessageCode code) const;
     void ClearChatLog();
     void ConnectionSetupFailed(const ConnectionError& error, const std::string& port);
@@ -98,6 +107,7 @@ private:
     std::function<void()> endOfConnection_;    // a close or error that came meanwhile
     std::optional<MessageCode> pendingOffer_;  // the offer sent and not yet answered
     int chatLines_ = 0;                        // lines in the chat log
+    ArrivalClock::time_point lastArrival_;
 };
 
 }  // namespace torvane

@@ -5,8 +5,13 @@
 
 namespace torvane {
 
-void NetSession::BytesArrived(std::span<const std::uint8_t> bytes) {
+void NetSession::BytesArrived(std::span<const std::uint8_t> bytes,
+                              std::optional<ArrivalClock::time_point> arrival) {
     if (endOfConnection_) return;  // the connection is over, only a handler still runs
+    if (arrival) {
+        if (*arrival - lastArrival_ >= kTextQuietPeriod) EndText();
+        lastArrival_ = *arrival;
+    }
     for (Message& message : decoder_.feed(bytes)) inbox_.push_back(std::move(message));
     if (inbox_.size() > kMaxBacklog) return Flooded();
     DeliverInbox();
@@ -23,8 +28,12 @@ void NetSession::Flooded() {
 }
 
 void NetSession::TextQuietPeriodElapsed() {
-    if (std::optional<CodeMsg> text = decoder_.flushText()) inbox_.push_back(std::move(*text));
+    EndText();
     DeliverInbox();
+}
+
+void NetSession::EndText() {
+    if (std::optional<CodeMsg> text = decoder_.flushText()) inbox_.push_back(std::move(*text));
 }
 
 // One message at a time, in the order they came. A handler that waits for the player (a

@@ -10,7 +10,7 @@ packages=(
     libxcb1-dev libxcb-xtest0-dev libgl-dev libfluidsynth-dev timgm6mb-soundfont gstreamer1.0-plugins-good
     fonts-noto-cjk fonts-aoyagi-kouzan-t xvfb xauth
     libgtest-dev libbenchmark-dev
-    clang-format clang-tidy appstream desktop-file-utils
+    clang-format clang-tidy appstream desktop-file-utils iproute2
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <utility>
 
 #include "app/socket/GameSocketOptions.h"
 #include "app/socket/LocalAddress.h"
@@ -35,37 +36,50 @@ int ErrorNumber(QAbstractSocket::SocketError error) {
 Socket::Socket(QObject* parent) : QObject(parent), server_(new QTcpServer(this)) {
     server_->setMaxPendingConnections(1);
     connect(server_, &QTcpServer::newConnection, this, &Socket::TakeRequest);
+    io_.setObjectName("connection");
+    io_.start();
 }
 
 Socket::~Socket() {
     Close();
     DropPending();
+    io_.quit();
+    io_.wait();
 }
 
 std::string Socket::LocalIP() {
     return LocalAddress();
 }
 
+ArrivalClock::time_point Socket::LatestArrival() const {
+    return ArrivalClock::time_point(ArrivalClock::duration(latestArrival_.load()));
+}
+
+// Returns once the connection's thread has let go of the socket, so nothing of it can be
+// reported afterwards.
 void Socket::Close() {
     ++generation_;
     server_->close();
-    if (!socket_) return;
-    socket_->disconnect(this);
-    socket_->abort();
-    socket_->deleteLater();
-    socket_ = nullptr;
+    QTcpSocket* socket = std::exchange(socket_, nullptr);
+    if (!socket) return;
+    QMetaObject::invokeMethod(
+        socket,
+        [socket] {
+            socket->disconnect();
+            socket->abort();
+            socket->deleteLater();
+        },
+        Qt::BlockingQueuedConnection);
 }
 
 void Socket::Connect(const std::string& host, int port) {
     Close();
     DropPending();
-    auto* socket = new QTcpSocket(this);
+    auto* socket = new QTcpSocket;
     Adopt(socket);
-    connect(socket, &QTcpSocket::connected, this, [this, socket] {
-        SetGameSocketOptions(*socket);
-        Post([this] { onConnected(); });
+    QMetaObject::invokeMethod(socket, [socket, host = QString::fromStdString(host), port] {
+        socket->connectToHost(host, static_cast<quint16>(port));
     });
-    socket->connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
 }
 
 std::optional<ConnectionError> Socket::Listen(int port) {
@@ -88,7 +102,7 @@ void Socket::TakeRequest() {
     DropPending();
     pending_ = request;
     int id = ++pendingId_;
-    Post([this, id] { onConnectionRequest(id); });
+    Post(generation_, [this, id] { onConnectionRequest(id); });
 }
 
 void Socket::Accept(int requestId) {
@@ -97,9 +111,11 @@ void Socket::Accept(int requestId) {
     QTcpSocket* socket = pending_;
     pending_ = nullptr;
     Adopt(socket);
-    SetGameSocketOptions(*socket);
-    if (socket->bytesAvailable() > 0) ReadAll();
-    if (socket->state() != QAbstractSocket::ConnectedState) PeerClosed();
+    QMetaObject::invokeMethod(socket, [this, socket, generation = generation_] {
+        SetGameSocketOptions(*socket);
+        if (socket->bytesAvailable() > 0) ReadAll(*socket, generation);
+        if (socket->state() != QAbstractSocket::ConnectedState) PeerClosed(*socket, generation);
+    });
 }
 
 void Socket::DropPending() {
@@ -109,52 +125,70 @@ void Socket::DropPending() {
     pending_ = nullptr;
 }
 
+// Hands the socket to the connection's thread, where its signals are handled from now on.
 void Socket::Adopt(QTcpSocket* socket) {
-    socket->setParent(this);
+    socket->setParent(nullptr);
+    socket->moveToThread(&io_);
     socket_ = socket;
-    connect(socket, &QTcpSocket::readyRead, this, &Socket::ReadAll);
-    connect(socket, &QTcpSocket::disconnected, this, &Socket::PeerClosed);
-    connect(socket, &QTcpSocket::errorOccurred, this,
-            [this, socket](QAbstractSocket::SocketError error) {
+    int generation = generation_;
+    connect(socket, &QTcpSocket::connected, socket, [this, socket, generation] {
+        SetGameSocketOptions(*socket);
+        Post(generation, [this] { onConnected(); });
+    });
+    connect(socket, &QTcpSocket::readyRead, socket,
+            [this, socket, generation] { ReadAll(*socket, generation); });
+    connect(socket, &QTcpSocket::disconnected, socket,
+            [this, socket, generation] { PeerClosed(*socket, generation); });
+    connect(socket, &QTcpSocket::errorOccurred, socket,
+            [this, socket, generation](QAbstractSocket::SocketError error) {
                 // The peer's close is reported as closed, not as an error.
                 if (error == QAbstractSocket::RemoteHostClosedError) return;
-                Failed(ErrorNumber(error), socket->errorString());
+                Post(generation,
+                     [this, number = ErrorNumber(error),
+                      text = socket->errorString().toStdString()] { onError(number, text); });
             });
 }
 
 bool Socket::Send(std::span<const std::uint8_t> bytes) {
-    if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return false;
-    auto size = static_cast<qint64>(bytes.size());
-    if (socket_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
-    socket_->flush();
-    return true;
+    if (!socket_) return false;
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+    bool sent = false;
+    QMetaObject::invokeMethod(
+        socket_,
+        [socket = socket_, &data, &sent] {
+            if (socket->state() != QAbstractSocket::ConnectedState) return;
+            sent = socket->write(data) == data.size();
+            socket->flush();
+        },
+        Qt::BlockingQueuedConnection);
+    return sent;
 }
 
-void Socket::ReadAll() {
-    QByteArray data = socket_->readAll();
+void Socket::ReadAll(QTcpSocket& socket, int generation) {
+    QByteArray data = socket.readAll();
     if (data.isEmpty()) return;
-    Post([this, data] {
+    ArrivalClock::time_point arrival = ArrivalClock::now();
+    latestArrival_.store(arrival.time_since_epoch().count());
+    Post(generation, [this, data, arrival] {
         onDataArrival({reinterpret_cast<const std::uint8_t*>(data.constData()),
-                       static_cast<std::size_t>(data.size())});
+                       static_cast<std::size_t>(data.size())},
+                      arrival);
     });
 }
 
-void Socket::PeerClosed() {
-    ReadAll();
-    socket_->disconnect(this);
-    Post([this] { onClose(); });
+void Socket::PeerClosed(QTcpSocket& socket, int generation) {
+    ReadAll(socket, generation);
+    socket.disconnect();
+    Post(generation, [this] { onClose(); });
 }
 
-void Socket::Failed(int number, const QString& description) {
-    Post([this, number, text = description.toStdString()] { onError(number, text); });
-}
-
-// Handlers of these events may open modal boxes; run from the event loop they cannot stall the
-// socket's own signals.
-void Socket::Post(std::function<void()> event) {
+// Handlers of these events may open modal boxes; run from the main thread's event loop they
+// cannot stall the socket's own signals.
+void Socket::Post(int generation, std::function<void()> event) {
     QMetaObject::invokeMethod(
         this,
-        [this, event = std::move(event), generation = generation_] {
+        [this, event = std::move(event), generation] {
             if (generation == generation_) event();
         },
         Qt::QueuedConnection);

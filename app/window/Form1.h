@@ -156,8 +156,9 @@ private:
     void ClearHint();
 
     void WireNetwork();
-    void OnBytesArrived(std::span<const std::uint8_t> bytes);
+    void OnBytesArrived(std::span<const std::uint8_t> bytes, ArrivalClock::time_point arrival);
     void OnTextQuiet();
+    void WaitForTextEnd();
     void OnPeerGraceOver();
     void OnChatEnter();
 

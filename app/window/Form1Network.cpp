@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <chrono>
+
 #include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form4.h"
 #include "app/dialogs/Form5.h"
@@ -8,8 +11,6 @@ namespace torvane {
 
 namespace {
 
-// A received text has no end mark: it ends once the peer has sent nothing for this long.
-constexpr int kTextQuietMs = 60;
 // How long past the time limit the peer's loss on time may take to arrive.
 constexpr int kPeerGraceMs = 15000;
 
@@ -24,7 +25,10 @@ void Form1::WireNetwork() {
         session_->ConnectionRequested(requestId);
         Render();
     };
-    socket_->onDataArrival = [this](std::span<const std::uint8_t> b) { OnBytesArrived(b); };
+    socket_->onDataArrival = [this](std::span<const std::uint8_t> bytes,
+                                    ArrivalClock::time_point arrival) {
+        OnBytesArrived(bytes, arrival);
+    };
     socket_->onClose = [this] {
         session_->ClosedByPeer();
         Render();
@@ -34,7 +38,7 @@ void Form1::WireNetwork() {
         Render();
     };
     textQuiet_.setSingleShot(true);
-    textQuiet_.setInterval(kTextQuietMs);
+    textQuiet_.setTimerType(Qt::PreciseTimer);
     connect(&textQuiet_, &QTimer::timeout, this, &Form1::OnTextQuiet);
     peerGrace_.setSingleShot(true);
     peerGrace_.setInterval(kPeerGraceMs);
@@ -42,16 +46,27 @@ void Form1::WireNetwork() {
     connect(Text1, &QLineEdit::returnPressed, this, &Form1::OnChatEnter);
 }
 
-void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes) {
-    session_->BytesArrived(bytes);
-    if (session_->TextPending())
-        textQuiet_.start();
-    else
-        textQuiet_.stop();
+void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes, ArrivalClock::time_point arrival) {
+    session_->BytesArrived(bytes, arrival);
+    WaitForTextEnd();
     Render();
 }
 
+// The quiet period that ends a pending text counts from when its last bytes arrived.
+void Form1::WaitForTextEnd() {
+    if (!session_->TextPending()) return textQuiet_.stop();
+    auto left = session_->LastArrival() + NetSession::kTextQuietPeriod - ArrivalClock::now();
+    textQuiet_.start(
+        std::max(std::chrono::ceil<std::chrono::milliseconds>(left), std::chrono::milliseconds(0)));
+}
+
+// Bytes already read but not yet handed over continue the text when they came within the
+// quiet period; handing them over waits again.
 void Form1::OnTextQuiet() {
+    auto unread = socket_->LatestArrival() - session_->LastArrival();
+    if (unread > ArrivalClock::duration::zero() && unread < NetSession::kTextQuietPeriod) return;
+    if (ArrivalClock::now() - session_->LastArrival() < NetSession::kTextQuietPeriod)
+        return WaitForTextEnd();
     session_->TextQuietPeriodElapsed();
     Render();
 }

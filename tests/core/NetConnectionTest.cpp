@@ -157,10 +157,19 @@ TEST(NetConnection, ThePeerClosingEndsTheGameAndLeavesStartAndSideAsTheyWere) {
     EXPECT_EQ(ui.Label8 + ui.Label15 + ui.Text100, "");
 }
 
-TEST(NetConnection, ASocketErrorShowsItsTextAndKeepsTheRest) {
+// A connection lost in the middle of a game ends that game: it cannot go on at one computer.
+// Outside a game the board and the clocks stay as they were.
+TEST(NetConnection, ASocketErrorShowsItsTextAndEndsARunningGame) {
+    NetPair idle;
+    idle.a.game.SetBoardOpen(true);
+    idle.a.game.ui.Timer2 = true;
+    idle.a.session.SocketError("x");
+    EXPECT_TRUE(idle.a.game.ui.Picture1 && idle.a.game.ui.Timer2);
+
     NetPair n;
     n.Offer(true);  // a is Sente and to move
     n.a.session.SendChat("hi");
+    ASSERT_TRUE(n.a.game.ui.Picture1 && n.a.game.ui.Timer1);
     n.a.session.SocketError("接続がリセットされました");
     const Controls& ui = n.a.game.ui;
     EXPECT_EQ(ui.Label7, "接続がリセットされました");
@@ -169,7 +178,7 @@ TEST(NetConnection, ASocketErrorShowsItsTextAndKeepsTheRest) {
     EXPECT_FALSE(ui.setudann);
     EXPECT_EQ(ui.Label16, "");
     EXPECT_EQ(n.a.game.NetworkGame, 0);
-    EXPECT_TRUE(ui.Picture1 && ui.Timer1);
+    EXPECT_FALSE(ui.Picture1 || ui.Timer1 || ui.Timer2 || ui.touryou);
     EXPECT_EQ(ui.Label15, "B");
     EXPECT_EQ(ui.Text100, "A>>hi\n");
 }

@@ -37,6 +37,23 @@ TEST(NetFraming, ACodeAndItsTextInTwoReads) {
     EXPECT_EQ(n.b.game.ui.Text100, "A>>hi\n");
 }
 
+// The quiet period that ends a text counts from when the bytes arrived, not from when they are
+// handed over: bytes that came a quiet period or more after the text end it first, however
+// late they are handed over; bytes that came sooner continue it.
+TEST(NetFraming, ATextEndsByTheTimeTheNextBytesArrived) {
+    WaitingGote n;
+    ArrivalClock::time_point t0{};
+    auto at = [&](int ms) { return t0 + std::chrono::milliseconds(ms); };
+    WireBytes line = Encode(CodeMsg{MessageCode::ChatLine, "A>>one"});
+    n.b.session.BytesArrived(line, at(1000));
+    n.b.session.BytesArrived(Bytes({'+'}), at(1059));
+    n.b.session.BytesArrived(Encode(CodeMsg{MessageCode::ChatLine, "A>>two"}), at(1119));
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\n");
+    n.b.session.BytesArrived(Encode(MoveMsg{45, 36}), at(1179));
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\nA>>two\n");
+    EXPECT_EQ(n.b.game.Image1[44].Kind, Dog) << "the move after the text was taken";
+}
+
 // The second move comes out of turn: only the first counts, and the chat line still does.
 TEST(NetFraming, TwoMovesAndALineInOneRead) {
     WaitingGote n;

@@ -4,8 +4,10 @@
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 
+#include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 #include "NetTestHelpers.h"
 #include "app/socket/GameSocketOptions.h"
@@ -20,6 +22,7 @@ struct Recorded {
     Socket socket;
     std::vector<std::string> events;
     std::string data;
+    std::vector<ArrivalClock::time_point> arrivals;
     int requestId = 0;
     Recorded() {
         socket.onConnected = [this] { events.push_back("connected"); };
@@ -27,8 +30,10 @@ struct Recorded {
             requestId = id;
             events.push_back("request");
         };
-        socket.onDataArrival = [this](std::span<const std::uint8_t> b) {
+        socket.onDataArrival = [this](std::span<const std::uint8_t> b,
+                                      ArrivalClock::time_point at) {
             data.append(b.begin(), b.end());
+            arrivals.push_back(at);
         };
         socket.onClose = [this] { events.push_back("closed"); };
         socket.onError = [this](int number, const std::string&) {
@@ -46,6 +51,17 @@ bool Join(Recorded& server, Recorded& client, const std::string& host, const Res
     server.socket.Close();
     server.socket.Accept(server.requestId);
     return WaitFor([&] { return !client.events.empty(); }) && client.events[0] == "connected";
+}
+
+// Waits, without letting the main thread's event loop run, until `socket` has read more bytes
+// off its connection than it had at `since`.
+bool ReadOffWithoutEvents(const Socket& socket, ArrivalClock::time_point since) {
+    QDeadlineTimer deadline(10000);
+    while (socket.LatestArrival() == since) {
+        if (deadline.hasExpired()) return false;
+        QThread::yieldCurrentThread();
+    }
+    return true;
 }
 
 }  // namespace
@@ -119,4 +135,27 @@ TEST(NetSocket, TheGameConnectionProbesAQuietPeer) {
     EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPINTVL), kKeepIntervalSeconds);
     EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPCNT), kKeepCount);
     EXPECT_EQ(option(IPPROTO_TCP, TCP_NODELAY), 1);
+}
+
+// Bytes are read and stamped on the connection's own thread as they arrive: two writes that
+// come while the main thread is busy are delivered afterwards as two pieces, each with its own
+// time, so a stalled window cannot run two of the peer's messages together.
+TEST(NetSocket, BytesAreStampedWhenTheyArriveNotWhenTheWindowGetsToThem) {
+    Recorded server, client;
+    ReservedPort port;
+    ASSERT_TRUE(Join(server, client, "127.0.0.1", port));
+    const std::uint8_t chat[] = {0xB0, 0x04, 'h', 'i'};
+    const std::uint8_t resign[] = {0x79, 0x05};
+    ArrivalClock::time_point start = server.socket.LatestArrival();
+    ASSERT_TRUE(client.socket.Send(chat));
+    ASSERT_TRUE(ReadOffWithoutEvents(server.socket, start));
+    ArrivalClock::time_point chatRead = server.socket.LatestArrival();
+    ASSERT_TRUE(client.socket.Send(resign));
+    ASSERT_TRUE(ReadOffWithoutEvents(server.socket, chatRead));
+    EXPECT_TRUE(server.arrivals.empty()) << "delivered before the main thread ran";
+
+    ASSERT_TRUE(WaitFor([&] { return server.arrivals.size() == 2; }));
+    EXPECT_EQ(server.arrivals[0], chatRead);
+    EXPECT_LT(server.arrivals[0], server.arrivals[1]);
+    EXPECT_EQ(server.data, std::string("\xB0\x04hi\x79\x05"));
 }
