@@ -1,5 +1,6 @@
 #include "app/audio/AudioPullDevice.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace torvane {
@@ -10,7 +11,7 @@ constexpr int kMaxBlockFrames = 4096;  // about 93 ms at 44100 Hz
 }  // namespace
 
 AudioPullDevice::AudioPullDevice(AudioSource& source, QObject* parent)
-    : QIODevice(parent), source_(source), block_(2 * kMaxBlockFrames) {
+    : QIODevice(parent), source_(source), block_(2 * static_cast<std::size_t>(kMaxBlockFrames)) {
     open(QIODevice::ReadOnly);
 }
 

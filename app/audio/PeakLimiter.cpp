@@ -1,6 +1,7 @@
 #include "app/audio/PeakLimiter.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cmath>
 
 namespace torvane {
@@ -18,7 +19,8 @@ float PeakLimiter::gain() const {
 }
 
 void PeakLimiter::process(float* samples, int frames) {
-    for (float* frame = samples; frame < samples + 2 * frames; frame += 2) {
+    for (float* frame = samples; frame < samples + 2 * static_cast<std::ptrdiff_t>(frames);
+         frame += 2) {
         const float peak = std::max(std::abs(frame[0]), std::abs(frame[1]));
         envelope_ = std::max(peak, envelope_ * release_);
         const float g = gain();

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <utility>
 
 #include "app/window/Twips.h"
 
@@ -43,7 +44,7 @@ Form3::Form3(QWidget* parent, SettingsChoice current, std::function<void(Setting
 
     QPushButton* ok = AddButton(this, "Command1", "OK", 600);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, onOk] {
+    connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk(choice());
         accept();
     });

@@ -1,5 +1,7 @@
 #include "app/dialogs/Form4.h"
 
+#include <utility>
+
 #include "app/dialogs/DialogRows.h"
 
 namespace torvane {
@@ -15,7 +17,7 @@ Form4::Form4(QWidget* parent, OnPress onPress) : QDialog(parent) {
 
     QPushButton* ok = AddDialogButton(this, "Command1", "OK", 960, 1860);
     ok->setDefault(true);
-    connect(ok, &QPushButton::pressed, this, [this, onPress] {
+    connect(ok, &QPushButton::pressed, this, [this, onPress = std::move(onPress)] {
         connecting_ = onPress(Text1->text().toStdString(), Text2->text().toStdString(),
                               Text3->text().toStdString());
     });

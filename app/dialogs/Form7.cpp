@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <utility>
 
 #include "app/dialogs/DialogRows.h"
 
@@ -36,7 +37,7 @@ Form7::Form7(QWidget* parent, std::function<void(bool sente)> onOk) : QDialog(pa
 
     QPushButton* ok = AddDialogButton(this, "Command2", "OK", 960, 1740);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, onOk] {
+    connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk(Option1->isChecked());
         accept();
     });

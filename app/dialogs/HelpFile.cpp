@@ -8,8 +8,8 @@
 namespace torvane {
 
 QString HelpFilePath() {
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/../share/torvane/") + kHelpFileName);
+    QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/../share/torvane/") + kHelpFileName);
     const QString candidates[] = {
         installed,
         QStandardPaths::locate(QStandardPaths::GenericDataLocation,

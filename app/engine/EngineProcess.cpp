@@ -43,9 +43,9 @@ EngineProcess::~EngineProcess() {
 }
 
 QString EngineProcess::Locate() {
-    const QString beside = QCoreApplication::applicationDirPath() + "/torvane-engine";
+    QString beside = QCoreApplication::applicationDirPath() + "/torvane-engine";
     if (IsProgram(beside)) return beside;
-    const QString fromEnvironment = qEnvironmentVariable("TORVANE_ENGINE");
+    QString fromEnvironment = qEnvironmentVariable("TORVANE_ENGINE");
     if (IsProgram(fromEnvironment)) return fromEnvironment;
     return QStandardPaths::findExecutable("torvane-engine");
 }

@@ -17,7 +17,7 @@ namespace {
 // Waits until the effect has finished loading, one way or the other.
 QSoundEffect::Status LoadedStatus(const QSoundEffect* effect) {
     while (effect->status() == QSoundEffect::Null || effect->status() == QSoundEffect::Loading)
-        if (!WaitForSignal(effect, &QSoundEffect::statusChanged, 5000)) break;
+        if (!WaitForSignal(effect, &QSoundEffect::statusChanged, 30000)) break;
     return effect->status();
 }
 
