@@ -15,19 +15,19 @@ void Game::Image1_DragDrop(int cell) {
     if (cell < 0 || cell >= kCellCount) return DropElsewhere();
     FromCell = PickedCell;
     StepOrigin = PickedCell;
-    ToCell = cell;
     if (BoardPickPending == 1) {
         HandDrag = 0;
         BoardPickPending = 0;
     }
     shell_.EndDrag();
+    const Move move =
+        HandDrag == 1 ? Move::Drop(FromImage4 == 1 ? Hand::Image4 : Hand::Image5, HandSlot, cell)
+                      : Move::Step(StepOrigin, cell);
+    HandDrag = FromImage4 = 0;
 
-    if (HandDrag == 1) {
+    if (move.IsDrop()) {
         // A piece from a hand goes only onto an empty cell.
-        if (Image1[cell].Tag == SenteTag || Image1[cell].Tag == GoteTag) {
-            HandDrag = 0;
-            return;
-        }
+        if (Image1[cell].Tag == SenteTag || Image1[cell].Tag == GoteTag) return;
     } else {
         if (RangeDisplayOff == 0) CancelDrag();
         if (!IsStepNeighbour(StepOrigin, cell)) return;
@@ -36,31 +36,30 @@ void Game::Image1_DragDrop(int cell) {
 
     const Cell& target = Image1[cell];
     if (target.Tag == EmptyTag) {
-        MakeRecorded(&Game::MoveToEmptyCell);
+        MakeRecorded(&Game::MoveToEmptyCell, move);
     } else {
         bool goteTarget = target.Tag == GoteTag;
         CaptureOutcome outcome =
-            JudgeCapture(Image1[FromCell], target, goteTarget ? SenteTag : GoteTag, target.Tag);
+            JudgeCapture(Image1[move.from], target, goteTarget ? SenteTag : GoteTag, target.Tag);
         if (outcome == CaptureOutcome::RefusedWithoutScan) return;
         if (outcome == CaptureOutcome::Capture)
-            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote);
+            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote, move);
     }
     EndOfGameScan();
 }
 
 // The record keeps the move with the state before it.
-void Game::MakeRecorded(void (Game::*make)()) {
-    PendingMove pending = PrepareRecord();
-    (this->*make)();
+void Game::MakeRecorded(void (Game::*make)(const Move&), const Move& move) {
+    PendingMove pending = PrepareRecord(move);
+    (this->*make)(move);
     KeepMove(std::move(pending));
 }
 
 // The mover's marker turns neutral, the other green; the mover's clock is reset and stopped and
 // the other side's runs.
-void Game::MoveToEmptyCell() {
-    if (HandDrag != 1) NoCapture = 1;
-    ApplyMove();
-    HandOverToPeer();
+void Game::MoveToEmptyCell(const Move& move) {
+    ApplyMove(move);
+    HandOverToPeer(move);
     if (Turn == 0) {
         PassTurnToLabel4();
         ZeroClock1Counters();
@@ -85,20 +84,20 @@ void Game::PassTurnAfterGote() {
     ZeroClock2Counters();
 }
 
-void Game::CaptureBySente() {
+void Game::CaptureBySente(const Move& move) {
     PassTurnToLabel4();
     ZeroClock1Counters();
     RunTimer2();
     Turn = 1;
-    ApplyMove();
-    HandOverToPeer();
+    ApplyMove(move, Side::Sente);
+    HandOverToPeer(move);
 }
 
-void Game::CaptureByGote() {
+void Game::CaptureByGote(const Move& move) {
     PassTurnAfterGote();
     Turn = 0;
-    ApplyMove();
-    HandOverToPeer();
+    ApplyMove(move, Side::Gote);
+    HandOverToPeer(move);
 }
 
 }  // namespace torvane

@@ -31,19 +31,15 @@ Hand Game::HandOf(Side side) const {
 }
 
 // The taken piece goes into the capturer's hand, in that hand's ink, with the capturer's tag.
-// Called before the moving piece is copied onto `ToCell`.
-void Game::CaptureToHand(Side capturer) {
-    if (NoCapture == 1) {
-        NoCapture = 0;
-        return;
-    }
+// Called before the moving piece is copied onto the move's target.
+void Game::CaptureToHand(const Move& move, Side capturer) {
     Hand hand = HandOf(capturer);
     bool topHand = hand == Hand::Image5;
     ImageInk ink = topHand ? ImageInk::Red : ImageInk::Black;
 
     FindFreeHandSlot(hand);
     Cell& slot = (topHand ? Image5 : Image4)[topHand ? NextFreeSlot5 : NextFreeSlot4];
-    const Cell& captured = Image1[ToCell];
+    const Cell& captured = Image1[move.to];
     if (captured.Tag != TagOf(Opponent(capturer)) || !IsPieceKind(captured.Kind)) return;
     // A full hand has no slot to spare: the taken piece leaves the game instead of
     // overwriting a piece that is already in the hand.

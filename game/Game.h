@@ -6,6 +6,7 @@
 #include "game/ClockCounters.h"
 #include "game/Controls.h"
 #include "game/EnginePosition.h"
+#include "game/Move.h"
 #include "game/MoveHistory.h"
 #include "game/PeerLink.h"
 #include "game/Settings.h"
@@ -20,7 +21,6 @@
 namespace torvane {
 
 enum class MouseButton { Left, Right, Middle };
-enum class Hand { Image4, Image5 };  // bottom hand, top hand
 
 // The game: the board and hands, whose turn it is, the move being made, the clocks and the
 // settings, and every routine that changes them. It decides from its own state and sets the
@@ -44,8 +44,8 @@ public:
     std::string EmptyTag, SenteTag, GoteTag;
 
     // --- The move being made -----------------------------------------------------------------
-    int PickedCell = 0, FromCell = 0, StepOrigin = 0, ToCell = 0;
-    int BoardPickPending = 0, HandDrag = 0, HandSlot = 0, FromImage4 = 0, NoCapture = 0;
+    int PickedCell = 0, FromCell = 0, StepOrigin = 0;
+    int BoardPickPending = 0, HandDrag = 0, HandSlot = 0, FromImage4 = 0;
 
     // --- Game-wide values --------------------------------------------------------------------
     int Turn = 0;  // 0: Sente to move, 1: Gote to move
@@ -93,17 +93,19 @@ public:
     void Image1_DragDrop(int cell);
     void DropElsewhere();
 
-    // Move execution: the piece goes from its origin (hand slot `HandSlot` while `HandDrag`,
-    // else cell `FromCell`) to cell `ToCell`; a piece taken there goes to the mover's hand.
-    void ApplyMove();
-    void HandOverToPeer();
-    void AnnounceElephantCheck(const Cell& mover);
+    // Move execution: the piece goes from its origin to the move's target, an empty cell, or
+    // one whose piece `capturer` takes into its hand.
+    void ApplyMove(const Move& move);
+    void ApplyMove(const Move& move, Side capturer);
+    void HandOverToPeer(const Move& move);
+    // The piece `mover` has just moved to `cell`.
+    void AnnounceElephantCheck(const Cell& mover, int cell);
     void EndOfGameScan();
 
-    // Capture into the hand on the capturer's side of the screen: the piece on `ToCell`
-    // changes sides.
+    // Capture into the hand on the capturer's side of the screen: the piece on the move's
+    // target changes sides.
     void FindFreeHandSlot(Hand hand);
-    void CaptureToHand(Side capturer);
+    void CaptureToHand(const Move& move, Side capturer);
     Hand HandOf(Side side) const;
 
     // Clocks: the tick handlers of `Timer1` (bottom clock) and `Timer2` (top clock).
@@ -183,20 +185,22 @@ private:
     void RunOutOfTime(bool bottom);
     void StopClockAfterResignation(bool bottom);
 
-    void MoveToEmptyCell();
-    void CaptureBySente();
-    void CaptureByGote();
+    void MoveToEmptyCell(const Move& move);
+    void CaptureBySente(const Move& move);
+    void CaptureByGote(const Move& move);
     void MoveSound();
-    void CheckStep(const Cell& mover);
+    void CheckStep(const Cell& mover, int cell);
     void EndOfGame(bool senteLost);
     void PeerMoveScan();
-    void MakePeerMove(int from, int to);
+    void MakePeerMove(const Move& move);
     void HandOverToComputer();
     bool IsComputerDrop(const EngineMove& move, int& slot) const;
-    void TransferPiece(Cell& origin);
+    void TransferPiece(const Move& move);
+    const Cell& Origin(const Move& move) const;
+    Cell& Origin(const Move& move);
     bool BothSidesComplete() const;
-    void PlayAcross();
-    void MakeRecorded(void (Game::*make)());
+    void PlayAcross(const Move& move);
+    void MakeRecorded(void (Game::*make)(const Move&), const Move& move);
 
     // Record keeping: the move about to be made with the state before it, and the state a
     // record's position is shown in.
@@ -204,7 +208,7 @@ private:
         RecordedMove move;
         PlayState before;
     };
-    PendingMove PrepareRecord() const;
+    PendingMove PrepareRecord(const Move& move) const;
     void KeepMove(PendingMove pending);
     void RecordLossOnBoard(Side loser);
     void StartRecord();

@@ -46,7 +46,6 @@ TEST(Drop, SenteMoveToAnEmptyCellPassesTheTurn) {
     EXPECT_FALSE(g.game.ui.Timer1);
     EXPECT_TRUE(g.game.ui.Timer2);
     EXPECT_EQ(g.shell.sounds, std::vector<int>{101});
-    EXPECT_EQ(g.game.NoCapture, 0);
     for (const Cell& slot : g.game.Image4) EXPECT_EQ(slot, BlankCell);
     for (const Cell& slot : g.game.Image5) EXPECT_EQ(slot, BlankCell);
 
