@@ -3,34 +3,27 @@
 
 namespace torvane {
 
-// A drop on any control but a board cell ends the drag and changes nothing else.
+// A drop on any control but a board cell, or with nothing held, ends the drag and changes
+// nothing else.
 void Game::DropElsewhere() {
-    HandDrag = 0;
-    BoardPickPending = 0;
     shell_.EndDrag();
     if (RangeDisplayOff == 0) CancelDrag();
+    inProgress_.End();
 }
 
+// The held piece's move ends here, made or not: the range display goes before the move.
 void Game::Image1_DragDrop(int cell) {
-    if (cell < 0 || cell >= kCellCount) return DropElsewhere();
-    FromCell = PickedCell;
-    StepOrigin = PickedCell;
-    if (BoardPickPending == 1) {
-        HandDrag = 0;
-        BoardPickPending = 0;
-    }
+    if (cell < 0 || cell >= kCellCount || !inProgress_.Holding()) return DropElsewhere();
+    const Move move = inProgress_.DropOn(cell);
     shell_.EndDrag();
-    const Move move =
-        HandDrag == 1 ? Move::Drop(FromImage4 == 1 ? Hand::Image4 : Hand::Image5, HandSlot, cell)
-                      : Move::Step(StepOrigin, cell);
-    HandDrag = FromImage4 = 0;
+    if (!move.IsDrop() && RangeDisplayOff == 0) CancelDrag();
+    inProgress_.End();
 
     if (move.IsDrop()) {
         // A piece from a hand goes only onto an empty cell.
         if (Image1[cell].Tag == SenteTag || Image1[cell].Tag == GoteTag) return;
-    } else {
-        if (RangeDisplayOff == 0) CancelDrag();
-        if (!IsStepNeighbour(StepOrigin, cell)) return;
+    } else if (!IsStepNeighbour(move.from, cell)) {
+        return;
     }
     if (NetworkGame == 1) LocalNetMove = 1;
 

@@ -8,6 +8,7 @@
 #include "game/EnginePosition.h"
 #include "game/Move.h"
 #include "game/MoveHistory.h"
+#include "game/MoveInProgress.h"
 #include "game/PeerLink.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
@@ -42,10 +43,6 @@ public:
 
     // --- Owner tags --------------------------------------------------------------------------
     std::string EmptyTag, SenteTag, GoteTag;
-
-    // --- The move being made -----------------------------------------------------------------
-    int PickedCell = 0, FromCell = 0, StepOrigin = 0;
-    int BoardPickPending = 0, HandDrag = 0, HandSlot = 0, FromImage4 = 0;
 
     // --- Game-wide values --------------------------------------------------------------------
     int Turn = 0;  // 0: Sente to move, 1: Gote to move
@@ -220,6 +217,7 @@ private:
     PeerLink* peer_ = nullptr;
     bool boardOpen_ = false;
     bool rangeOnDisplay_ = false;
+    MoveInProgress inProgress_;  // the piece held between a press and its drop
     MoveHistory history_;
 };
 

@@ -12,9 +12,7 @@ void Game::HandPickUp(Hand hand, int slot, MouseButton button) {
     if (piece.Picture == BlankCell.Picture) return;
     if ((Turn == 0 && piece.Tag == GoteTag) || (Turn != 0 && piece.Tag == SenteTag)) return;
 
-    HandDrag = 1;
-    HandSlot = slot;
-    FromImage4 = hand == Hand::Image4 ? 1 : 0;
+    inProgress_.StartHandPick(hand, slot);
     shell_.BeginDrag(DragArea::Window, piece.DragIcon);
 }
 

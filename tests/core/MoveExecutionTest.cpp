@@ -9,8 +9,9 @@ using namespace torvane;
 TEST(Drop, RefusedDropsLeaveTheBoardAsItWas) {
     LocalGame g;
     BoardCells start = g.game.Image1;
-    g.Drag(45, 45);  // back on its own cell
-    g.Drag(45, 27);  // two steps
+    g.Drag(45, 45);              // back on its own cell
+    g.Drag(45, 27);              // two steps
+    g.game.Image1_DragDrop(44);  // a drop with no piece held
     EXPECT_EQ(g.game.Image1, start);
     EXPECT_EQ(g.game.Turn, 0);
     EXPECT_TRUE(g.shell.sounds.empty());
