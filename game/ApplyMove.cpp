@@ -1,5 +1,3 @@
-#include <utility>
-
 #include "game/Game.h"
 
 namespace torvane {
@@ -17,28 +15,10 @@ void Game::ApplyMove(const Move& move, Side capturer) {
 // The pictures travel first; the sound and the check notice come while the target still holds
 // the kind and tag of what stood there, and the origin those of the moving piece.
 void Game::TransferPiece(const Move& move) {
-    Cell& origin = Origin(move);
-    Cell& to = Image1[move.to];
-    to.Picture = origin.Picture;
-    to.DragIcon = origin.DragIcon;
-    origin.Picture = BlankCell.Picture;
-    MoveSound();
-    CheckStep(origin, move.to);
-    to.Kind = origin.Kind;
-    to.Tag = origin.Tag;
-    origin.Kind = BlankCell.Kind;
-    origin.Tag = BlankCell.Tag;
-    origin.DragIcon = BlankCell.DragIcon;
-}
-
-// The board cell or hand slot the moving piece leaves.
-const Cell& Game::Origin(const Move& move) const {
-    if (!move.IsDrop()) return Image1[move.from];
-    return (move.hand == Hand::Image4 ? Image4 : Image5)[move.slot];
-}
-
-Cell& Game::Origin(const Move& move) {
-    return const_cast<Cell&>(std::as_const(*this).Origin(move));
+    MovePiece(move, [&](const Cell& mover) {
+        MoveSound();
+        CheckStep(mover, move.to);
+    });
 }
 
 // The sound starts, and the half-made move is shown at once. Only a repaint happens here, no

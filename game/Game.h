@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "game/Board.h"
 #include "game/ClockCounters.h"
 #include "game/Controls.h"
 #include "game/EnginePosition.h"
@@ -23,23 +24,23 @@ namespace torvane {
 
 enum class MouseButton { Left, Right, Middle };
 
-// The game: the board and hands, whose turn it is, the move being made, the clocks and the
-// settings, and every routine that changes them. It decides from its own state and sets the
-// window's model `ui` from it; it never reads the model back. The window turns presses,
-// drops, menu commands and timer ticks into calls of these routines and shows `ui` and the
-// board afterwards; a network session (net/) drives the peer's side. Routines live in files
-// named after them.
-class Game {
+// The game: the board and hands (a `Board`, whose cells and hands it shows by their names),
+// whose turn it is, the move being made, the clocks and the settings, and every routine that
+// changes them. It decides from its own state and sets the window's model `ui` from it; it
+// never reads the model back. The window turns presses, drops, menu commands and timer ticks
+// into calls of these routines and shows `ui` and the board afterwards; a network session
+// (net/) drives the peer's side. Routines live in files named after them.
+class Game : private Board {
 public:
     // A game as the main window holds it after loading: the start position on a locked
     // board, no game running, `localAddress` shown as the player's address.
     Game(Shell& shell, const std::string& localAddress);
 
     // --- Board and hands -------------------------------------------------------------------
-    BoardCells Image1;  // the board, cell = 9 * row + column, row 0 at the top
-    HandCells Image4;   // bottom hand
-    HandCells Image5;   // top hand
-    Controls ui;        // the window's model
+    using Board::Image1;  // the board, cell = 9 * row + column, row 0 at the top
+    using Board::Image4;  // bottom hand
+    using Board::Image5;  // top hand
+    Controls ui;          // the window's model
 
     // --- Owner tags --------------------------------------------------------------------------
     std::string EmptyTag, SenteTag, GoteTag;
@@ -66,7 +67,8 @@ public:
     int GhostImageId = 0;
 
     // --- Next free slot of each hand ---------------------------------------------------------
-    int NextFreeSlot4 = 0, NextFreeSlot5 = 0;
+    using Board::NextFreeSlot4;
+    using Board::NextFreeSlot5;
 
     // "スタート(&S)": a new game at one computer.
     void sutato_Click();
@@ -101,7 +103,7 @@ public:
 
     // Capture into the hand on the capturer's side of the screen: the piece on the move's
     // target changes sides.
-    void FindFreeHandSlot(Hand hand);
+    using Board::FindFreeHandSlot;
     void CaptureToHand(const Move& move, Side capturer);
     Hand HandOf(Side side) const;
 
@@ -193,8 +195,6 @@ private:
     void HandOverToComputer();
     bool IsComputerDrop(const EngineMove& move, int& slot) const;
     void TransferPiece(const Move& move);
-    const Cell& Origin(const Move& move) const;
-    Cell& Origin(const Move& move);
     bool BothSidesComplete() const;
     void PlayAcross(const Move& move);
     void MakeRecorded(void (Game::*make)(const Move&), const Move& move);
