@@ -23,6 +23,12 @@ Cell& Board::Origin(const Move& move) {
     return const_cast<Cell&>(std::as_const(*this).Origin(move));
 }
 
+void Board::LayOut(const BoardCells& cells) {
+    Image1 = cells;
+    Image4.fill(BlankCell);
+    Image5.fill(BlankCell);
+}
+
 void Board::FindFreeHandSlot(Hand hand) {
     const HandCells& cells = Cells(hand);
     int& next = hand == Hand::Image4 ? NextFreeSlot4 : NextFreeSlot5;

@@ -26,6 +26,9 @@ struct Board {
     const Cell& Origin(const Move& move) const;
     Cell& Origin(const Move& move);
 
+    // `cells` on the board and both hands empty: the next free slots are found when needed.
+    void LayOut(const BoardCells& cells);
+
     // `NextFreeSlot4` or `NextFreeSlot5` becomes the hand's first empty slot; it stays as it
     // was when the hand is full.
     void FindFreeHandSlot(Hand hand);
