@@ -2,33 +2,23 @@
 
 namespace torvane {
 
-// Moves the piece from its origin (a hand slot or cell `FromCell`) to cell `ToCell`. The
-// pictures travel first; the sound and the check notice come while the target still holds the
-// kind and tag of what stood there, and the origin those of the moving piece.
-void Game::ApplyMove() {
-    if (HandDrag == 1) {
-        HandDrag = 0;
-        Cell& slot = (FromImage4 == 1 ? Image4 : Image5)[HandSlot];
-        if (FromImage4 == 1) FromImage4 = 0;
-        TransferPiece(slot);
-        return;
-    }
-    CaptureToHand(SideOfTag(Image1[FromCell].Tag));
-    TransferPiece(Image1[FromCell]);
+void Game::ApplyMove(const Move& move) {
+    TransferPiece(move);
 }
 
-void Game::TransferPiece(Cell& origin) {
-    Cell& to = Image1[ToCell];
-    to.Picture = origin.Picture;
-    to.DragIcon = origin.DragIcon;
-    origin.Picture = BlankCell.Picture;
-    MoveSound();
-    CheckStep(origin);
-    to.Kind = origin.Kind;
-    to.Tag = origin.Tag;
-    origin.Kind = BlankCell.Kind;
-    origin.Tag = BlankCell.Tag;
-    origin.DragIcon = BlankCell.DragIcon;
+// The taken piece is in the capturer's hand before the moving piece is copied over it.
+void Game::ApplyMove(const Move& move, Side capturer) {
+    CaptureToHand(move, capturer);
+    TransferPiece(move);
+}
+
+// The pictures travel first; the sound and the check notice come while the target still holds
+// the kind and tag of what stood there, and the origin those of the moving piece.
+void Game::TransferPiece(const Move& move) {
+    MovePiece(move, [&](const Cell& mover) {
+        MoveSound();
+        CheckStep(mover, move.to);
+    });
 }
 
 // The sound starts, and the half-made move is shown at once. Only a repaint happens here, no
@@ -41,22 +31,22 @@ void Game::MoveSound() {
 
 // The local player of a network game is not told of his own threat; the peer is, when the
 // move arrives there.
-void Game::CheckStep(const Cell& mover) {
+void Game::CheckStep(const Cell& mover, int cell) {
     if (LocalNetMove == 1) {
         LocalNetMove = 0;
         return;
     }
-    if (CheckNoticeOff == 0) AnnounceElephantCheck(mover);
+    if (CheckNoticeOff == 0) AnnounceElephantCheck(mover, cell);
 }
 
-void Game::HandOverToPeer() {
+void Game::HandOverToPeer(const Move& move) {
     if (ComputerGame == 1) return HandOverToComputer();
     if (NetworkGame != 1) return;
     SetBoardOpen(false);
     ui.Label8Fore = kBlack;
     ui.Label8 = "相手の番です";
     ui.touryou = false;
-    if (peer_) peer_->SendMove(FromCell, ToCell);
+    if (peer_) peer_->SendMove(move.from, move.to);
 }
 
 }  // namespace torvane

@@ -3,64 +3,56 @@
 
 namespace torvane {
 
-// A drop on any control but a board cell ends the drag and changes nothing else.
+// A drop on any control but a board cell, or with nothing held, ends the drag and changes
+// nothing else.
 void Game::DropElsewhere() {
-    HandDrag = 0;
-    BoardPickPending = 0;
     shell_.EndDrag();
     if (RangeDisplayOff == 0) CancelDrag();
+    inProgress_.End();
 }
 
+// The held piece's move ends here, made or not: the range display goes before the move.
 void Game::Image1_DragDrop(int cell) {
-    if (cell < 0 || cell >= kCellCount) return DropElsewhere();
-    FromCell = PickedCell;
-    StepOrigin = PickedCell;
-    ToCell = cell;
-    if (BoardPickPending == 1) {
-        HandDrag = 0;
-        BoardPickPending = 0;
-    }
+    if (cell < 0 || cell >= kCellCount || !inProgress_.Holding()) return DropElsewhere();
+    const Move move = inProgress_.DropOn(cell);
     shell_.EndDrag();
+    if (!move.IsDrop() && RangeDisplayOff == 0) CancelDrag();
+    inProgress_.End();
 
-    if (HandDrag == 1) {
+    if (move.IsDrop()) {
         // A piece from a hand goes only onto an empty cell.
-        if (Image1[cell].Tag == SenteTag || Image1[cell].Tag == GoteTag) {
-            HandDrag = 0;
-            return;
-        }
-    } else {
-        if (RangeDisplayOff == 0) CancelDrag();
-        if (!IsStepNeighbour(StepOrigin, cell)) return;
+        if (Image1[cell].Tag == SenteTag || Image1[cell].Tag == GoteTag) return;
+    } else if (!IsStepNeighbour(move.from, cell)) {
+        return;
     }
     if (NetworkGame == 1) LocalNetMove = 1;
 
     const Cell& target = Image1[cell];
     if (target.Tag == EmptyTag) {
-        MakeRecorded(&Game::MoveToEmptyCell);
+        MakeRecorded(&Game::MoveToEmptyCell, move);
     } else {
         bool goteTarget = target.Tag == GoteTag;
         CaptureOutcome outcome =
-            JudgeCapture(Image1[FromCell], target, goteTarget ? SenteTag : GoteTag, target.Tag);
+            JudgeCapture(Image1[move.from], target, goteTarget ? SenteTag : GoteTag, target.Tag);
         if (outcome == CaptureOutcome::RefusedWithoutScan) return;
         if (outcome == CaptureOutcome::Capture)
-            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote);
+            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote, move);
     }
     EndOfGameScan();
 }
 
 // The record keeps the move with the state before it.
-void Game::MakeRecorded(void (Game::*make)()) {
-    PendingMove pending = PrepareRecord();
-    (this->*make)();
+void Game::MakeRecorded(void (Game::*make)(const Move&), const Move& move) {
+    PendingMove pending = PrepareRecord(move);
+    (this->*make)(move);
     KeepMove(std::move(pending));
 }
 
 // The mover's marker turns neutral, the other green; the mover's clock is reset and stopped and
 // the other side's runs.
-void Game::MoveToEmptyCell() {
-    if (HandDrag != 1) NoCapture = 1;
-    ApplyMove();
-    HandOverToPeer();
+void Game::MoveToEmptyCell(const Move& move) {
+    ApplyMove(move);
+    HandOverToPeer(move);
     if (Turn == 0) {
         PassTurnToLabel4();
         ZeroClock1Counters();
@@ -85,20 +77,20 @@ void Game::PassTurnAfterGote() {
     ZeroClock2Counters();
 }
 
-void Game::CaptureBySente() {
+void Game::CaptureBySente(const Move& move) {
     PassTurnToLabel4();
     ZeroClock1Counters();
     RunTimer2();
     Turn = 1;
-    ApplyMove();
-    HandOverToPeer();
+    ApplyMove(move, Side::Sente);
+    HandOverToPeer(move);
 }
 
-void Game::CaptureByGote() {
+void Game::CaptureByGote(const Move& move) {
     PassTurnAfterGote();
     Turn = 0;
-    ApplyMove();
-    HandOverToPeer();
+    ApplyMove(move, Side::Gote);
+    HandOverToPeer(move);
 }
 
 }  // namespace torvane

@@ -43,10 +43,7 @@ bool Game::ApplyComputerMove(const EngineMove& move) {
     }
     int slot = 0;
     if (!IsComputerDrop(move, slot)) return false;
-    HandDrag = 1;
-    HandSlot = slot;
-    FromImage4 = 0;
-    MakePeerMove(move.to, move.to);
+    MakePeerMove(Move::Drop(Hand::Image5, slot, move.to));
     return true;
 }
 

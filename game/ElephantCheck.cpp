@@ -4,15 +4,15 @@
 
 namespace torvane {
 
-// Only a Rat or an Elephant can take an Elephant: when the piece that just moved is one and
-// now stands next to the enemy Elephant, the players are told. A Rat that took the Elephant
-// announces nothing, the game is decided.
-void Game::AnnounceElephantCheck(const Cell& mover) {
+// Only a Rat or an Elephant can take an Elephant: when the piece that just moved to `cell` is
+// one and now stands next to the enemy Elephant, the players are told. A Rat that took the
+// Elephant announces nothing, the game is decided.
+void Game::AnnounceElephantCheck(const Cell& mover, int cell) {
     if (mover.Kind != Rat && mover.Kind != Elephant) return;
-    const Cell& target = Image1[ToCell];
+    const Cell& target = Image1[cell];
     if (mover.Kind == Rat && target.Kind == Elephant && AreEnemies(mover.Tag, target.Tag)) return;
     for (StepDirection d : kAllDirections) {
-        std::optional<int> n = NeighbourCell(ToCell, d);
+        std::optional<int> n = NeighbourCell(cell, d);
         if (!n) continue;
         const Cell& neighbour = Image1[*n];
         if (neighbour.Kind == Elephant && AreEnemies(mover.Tag, neighbour.Tag)) {

@@ -4,7 +4,7 @@ namespace torvane {
 
 // The design of the main window: the board shows the start position, both hands are empty,
 // and nothing can be picked up until a game starts.
-Game::Game(Shell& shell, const std::string& localAddress) : Image1(SetupTemplate()), shell_(shell) {
+Game::Game(Shell& shell, const std::string& localAddress) : Board(SetupTemplate()), shell_(shell) {
     Form_Load(localAddress);
 }
 

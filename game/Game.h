@@ -3,10 +3,13 @@
 #include <array>
 #include <string>
 
+#include "game/Board.h"
 #include "game/ClockCounters.h"
 #include "game/Controls.h"
 #include "game/EnginePosition.h"
+#include "game/Move.h"
 #include "game/MoveHistory.h"
+#include "game/MoveInProgress.h"
 #include "game/PeerLink.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
@@ -20,32 +23,27 @@
 namespace torvane {
 
 enum class MouseButton { Left, Right, Middle };
-enum class Hand { Image4, Image5 };  // bottom hand, top hand
 
-// The game: the board and hands, whose turn it is, the move being made, the clocks and the
-// settings, and every routine that changes them. It decides from its own state and sets the
-// window's model `ui` from it; it never reads the model back. The window turns presses,
-// drops, menu commands and timer ticks into calls of these routines and shows `ui` and the
-// board afterwards; a network session (net/) drives the peer's side. Routines live in files
-// named after them.
-class Game {
+// The game: the board and hands (a `Board`, whose cells and hands it shows by their names),
+// whose turn it is, the move being made, the clocks and the settings, and every routine that
+// changes them. It decides from its own state and sets the window's model `ui` from it; it
+// never reads the model back. The window turns presses, drops, menu commands and timer ticks
+// into calls of these routines and shows `ui` and the board afterwards; a network session
+// (net/) drives the peer's side. Routines live in files named after them.
+class Game : private Board {
 public:
     // A game as the main window holds it after loading: the start position on a locked
     // board, no game running, `localAddress` shown as the player's address.
     Game(Shell& shell, const std::string& localAddress);
 
     // --- Board and hands -------------------------------------------------------------------
-    BoardCells Image1;  // the board, cell = 9 * row + column, row 0 at the top
-    HandCells Image4;   // bottom hand
-    HandCells Image5;   // top hand
-    Controls ui;        // the window's model
+    using Board::Image1;  // the board, cell = 9 * row + column, row 0 at the top
+    using Board::Image4;  // bottom hand
+    using Board::Image5;  // top hand
+    Controls ui;          // the window's model
 
     // --- Owner tags --------------------------------------------------------------------------
     std::string EmptyTag, SenteTag, GoteTag;
-
-    // --- The move being made -----------------------------------------------------------------
-    int PickedCell = 0, FromCell = 0, StepOrigin = 0, ToCell = 0;
-    int BoardPickPending = 0, HandDrag = 0, HandSlot = 0, FromImage4 = 0, NoCapture = 0;
 
     // --- Game-wide values --------------------------------------------------------------------
     int Turn = 0;  // 0: Sente to move, 1: Gote to move
@@ -69,7 +67,8 @@ public:
     int GhostImageId = 0;
 
     // --- Next free slot of each hand ---------------------------------------------------------
-    int NextFreeSlot4 = 0, NextFreeSlot5 = 0;
+    using Board::NextFreeSlot4;
+    using Board::NextFreeSlot5;
 
     // "スタート(&S)": a new game at one computer.
     void sutato_Click();
@@ -93,17 +92,19 @@ public:
     void Image1_DragDrop(int cell);
     void DropElsewhere();
 
-    // Move execution: the piece goes from its origin (hand slot `HandSlot` while `HandDrag`,
-    // else cell `FromCell`) to cell `ToCell`; a piece taken there goes to the mover's hand.
-    void ApplyMove();
-    void HandOverToPeer();
-    void AnnounceElephantCheck(const Cell& mover);
+    // Move execution: the piece goes from its origin to the move's target, an empty cell, or
+    // one whose piece `capturer` takes into its hand.
+    void ApplyMove(const Move& move);
+    void ApplyMove(const Move& move, Side capturer);
+    void HandOverToPeer(const Move& move);
+    // The piece `mover` has just moved to `cell`.
+    void AnnounceElephantCheck(const Cell& mover, int cell);
     void EndOfGameScan();
 
-    // Capture into the hand on the capturer's side of the screen: the piece on `ToCell`
-    // changes sides.
-    void FindFreeHandSlot(Hand hand);
-    void CaptureToHand(Side capturer);
+    // Capture into the hand on the capturer's side of the screen: the piece on the move's
+    // target changes sides.
+    using Board::FindFreeHandSlot;
+    void CaptureToHand(const Move& move, Side capturer);
     Hand HandOf(Side side) const;
 
     // Clocks: the tick handlers of `Timer1` (bottom clock) and `Timer2` (top clock).
@@ -183,20 +184,20 @@ private:
     void RunOutOfTime(bool bottom);
     void StopClockAfterResignation(bool bottom);
 
-    void MoveToEmptyCell();
-    void CaptureBySente();
-    void CaptureByGote();
+    void MoveToEmptyCell(const Move& move);
+    void CaptureBySente(const Move& move);
+    void CaptureByGote(const Move& move);
     void MoveSound();
-    void CheckStep(const Cell& mover);
+    void CheckStep(const Cell& mover, int cell);
     void EndOfGame(bool senteLost);
     void PeerMoveScan();
-    void MakePeerMove(int from, int to);
+    void MakePeerMove(const Move& move);
     void HandOverToComputer();
     bool IsComputerDrop(const EngineMove& move, int& slot) const;
-    void TransferPiece(Cell& origin);
+    void TransferPiece(const Move& move);
     bool BothSidesComplete() const;
-    void PlayAcross();
-    void MakeRecorded(void (Game::*make)());
+    void PlayAcross(const Move& move);
+    void MakeRecorded(void (Game::*make)(const Move&), const Move& move);
 
     // Record keeping: the move about to be made with the state before it, and the state a
     // record's position is shown in.
@@ -204,7 +205,7 @@ private:
         RecordedMove move;
         PlayState before;
     };
-    PendingMove PrepareRecord() const;
+    PendingMove PrepareRecord(const Move& move) const;
     void KeepMove(PendingMove pending);
     void RecordLossOnBoard(Side loser);
     void StartRecord();
@@ -216,6 +217,7 @@ private:
     PeerLink* peer_ = nullptr;
     bool boardOpen_ = false;
     bool rangeOnDisplay_ = false;
+    MoveInProgress inProgress_;  // the piece held between a press and its drop
     MoveHistory history_;
 };
 

@@ -8,13 +8,11 @@ void Game::HandPickUp(Hand hand, int slot, MouseButton button) {
     if (CapturedPiecesOff == 1 || !boardOpen_) return;
     if (button == MouseButton::Right) return;
     if (slot < 0 || slot >= kHandSlots) return;
-    const Cell& piece = (hand == Hand::Image4 ? Image4 : Image5)[slot];
+    const Cell& piece = Cells(hand)[slot];
     if (piece.Picture == BlankCell.Picture) return;
     if ((Turn == 0 && piece.Tag == GoteTag) || (Turn != 0 && piece.Tag == SenteTag)) return;
 
-    HandDrag = 1;
-    HandSlot = slot;
-    FromImage4 = hand == Hand::Image4 ? 1 : 0;
+    inProgress_.StartHandPick(hand, slot);
     shell_.BeginDrag(DragArea::Window, piece.DragIcon);
 }
 

@@ -6,32 +6,29 @@ namespace torvane {
 // The peer's step `from` → `to`, already turned into the local view and judged possible. The
 // taken piece goes into the peer's hand, the top one, whichever side the peer plays.
 void Game::ApplyPeerMove(int from, int to) {
-    HandDrag = 0;  // a received move is always from board to board
-    MakePeerMove(from, to);
+    MakePeerMove(Move::Step(from, to));
 }
 
-// The move of the player across the board (the peer or the computer): from cell `from`, or
-// from the top hand's slot `HandSlot` while `HandDrag`, to cell `to`.
-void Game::MakePeerMove(int from, int to) {
-    FromCell = from;
-    ToCell = to;
+// The move of the player across the board (the peer or the computer): a step, or a drop from
+// the top hand.
+void Game::MakePeerMove(const Move& move) {
     ui.Label8Fore = kGreen;
     ui.Label8 = "あなたの番です";
     ui.touryou = true;
     ui.PeerOverdue = false;
     LocalNetMove = 0;  // the local player is told of a threat the peer's move makes
-    MakeRecorded(&Game::PlayAcross);
+    MakeRecorded(&Game::PlayAcross, move);
     PeerMoveScan();
 }
 
-void Game::PlayAcross() {
-    if (Image1[ToCell].Tag == EmptyTag) {
-        if (HandDrag != 1) NoCapture = 1;
-        ApplyMove();
+// What the player across the board takes goes into his hand.
+void Game::PlayAcross(const Move& move) {
+    if (Image1[move.to].Tag == EmptyTag) {
+        ApplyMove(move);
         PassTurnToLocal();
     } else {
         PassTurnToLocal();
-        ApplyMove();
+        ApplyMove(move, LocalIsGote == 1 ? Side::Sente : Side::Gote);
     }
     Turn = LocalIsGote;
 }

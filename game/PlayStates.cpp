@@ -50,7 +50,8 @@ void Game::RestoreState(const PlayState& s) {
     ui.touryou = s.touryou;
     ui.suruu = s.suruu;
     ui.matu = s.matu;
-    HandDrag = BoardPickPending = NoCapture = LocalNetMove = 0;
+    inProgress_.End();
+    LocalNetMove = 0;
     rangeOnDisplay_ = false;
 }
 

@@ -24,20 +24,19 @@ std::string LocalTimeNow() {
 
 // Called once the move is certain and before anything of it is made: the origin still holds
 // the mover, the target what it takes, and the mover's clock its time for the move.
-Game::PendingMove Game::PrepareRecord() const {
+Game::PendingMove Game::PrepareRecord(const Move& move) const {
     bool turned = LocalIsGote == 1;
-    const Cell& origin =
-        HandDrag == 1 ? (FromImage4 == 1 ? Image4 : Image5)[HandSlot] : Image1[FromCell];
-    RecordedMove move;
-    move.mover = SideOfTag(origin.Tag);
+    const Cell& origin = Origin(move);
+    RecordedMove recorded;
+    recorded.mover = SideOfTag(origin.Tag);
     // Records keep the board as Sente sees it; a board turned for Gote is turned back.
-    move.from = HandDrag == 1 ? -1 : TurnedCell(FromCell, turned);
-    move.to = TurnedCell(ToCell, turned);
-    move.kind = origin.Kind;
-    move.capture = Image1[ToCell].Tag != EmptyTag;
-    bool bottomClock = move.mover == (turned ? Side::Gote : Side::Sente);
-    move.seconds = SecondsOf(clocks.Display(bottomClock));
-    return {move, SaveState()};
+    recorded.from = move.IsDrop() ? -1 : TurnedCell(move.from, turned);
+    recorded.to = TurnedCell(move.to, turned);
+    recorded.kind = origin.Kind;
+    recorded.capture = Image1[move.to].Tag != EmptyTag;
+    bool bottomClock = recorded.mover == (turned ? Side::Gote : Side::Sente);
+    recorded.seconds = SecondsOf(clocks.Display(bottomClock));
+    return {recorded, SaveState()};
 }
 
 // A network game's record names the players by their handles, the local one on its side.

@@ -9,10 +9,7 @@ void Game::LayOutStartPosition() {
     Turn = 0;
     ui.Label1 = kZeroClock;
     ui.Label3 = kZeroClock;
-    const BoardCells& setup = SetupTemplate();
-    for (int i = 0; i < kCellCount; ++i) CopyPiece(setup[i], Image1[i]);
-    for (Cell& slot : Image4) Clear(slot);
-    for (Cell& slot : Image5) Clear(slot);
+    LayOut(SetupTemplate());
 }
 
 // A network game begins with both markers neutral (the caller turns one green).

@@ -37,9 +37,14 @@ TEST_F(HandDropTest, OntoAnOccupiedCellLeavesBothAlone) {
     DropFromHand(Hand::Image4, 4, 27);
     EXPECT_EQ(g.game.Image1, before);
     EXPECT_EQ(g.game.Image4[4].Kind, Dog);
-    EXPECT_EQ(g.game.HandDrag, 0);
     EXPECT_EQ(g.game.Turn, 0);
     EXPECT_EQ(g.shell.dragsEnded, 2);
+    // Nothing is held any more: a drop on an empty cell is neither a drop nor a step.
+    g.game.Image1_DragDrop(40);
+    g.game.Image1_DragDrop(9);
+    EXPECT_EQ(g.game.Image1, before);
+    EXPECT_EQ(g.game.Image4[4].Kind, Dog);
+    EXPECT_EQ(g.game.Turn, 0);
 }
 
 TEST_F(HandDropTest, IntoTheOpponentsHomeRowsIsAllowed) {

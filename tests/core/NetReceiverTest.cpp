@@ -132,8 +132,10 @@ TEST(NetReceivedMove, ThePeersPieceSeenFromTheOtherSide) {
     n.b.Read(Encode(MoveMsg{31, 40}));
     EXPECT_EQ(n.b.game.Image1[40].Kind, Dog);
     EXPECT_EQ(n.b.game.Image1[49], BlankCell);
-    EXPECT_EQ(n.b.game.FromCell, 49);
-    EXPECT_EQ(n.b.game.ToCell, 40);
+    // The record keeps the move as Sente sees the board.
+    const RecordedMove& recorded = n.b.game.History().entries().back().move;
+    EXPECT_EQ(recorded.from, 31);
+    EXPECT_EQ(recorded.to, 40);
     EXPECT_TRUE(n.b.game.ui.Picture1);
 }
 

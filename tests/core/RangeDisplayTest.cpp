@@ -96,7 +96,10 @@ TEST(RangeDisplay, ADropElsewhereEndsTheDragAndKeepsTheTurn) {
     g.game.BoardPickUp(45, MouseButton::Left);
     g.game.DropElsewhere();
     EXPECT_EQ(g.game.Image1, before);
-    EXPECT_EQ(g.game.BoardPickPending, 0);
     EXPECT_EQ(g.game.Turn, 0);
     EXPECT_EQ(g.shell.dragsEnded, 1);
+    // The piece is no longer held: a drop on a cell it could reach moves nothing.
+    g.game.Image1_DragDrop(36);
+    EXPECT_EQ(g.game.Image1, before);
+    EXPECT_EQ(g.game.Turn, 0);
 }
