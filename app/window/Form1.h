@@ -171,6 +171,7 @@ private:
     MusicPlayer* MMControl1 = nullptr;
     QString helpFile_;
     HelpWindow* help_ = nullptr;
+    double helpScale_ = 1.0;  // the scale help_ was made at
     bool exiting_ = false;
     EngineProcess* engine_ = nullptr;  // started with the first game against the computer
     int level_ = 1;
