@@ -145,6 +145,7 @@ private:
     void RenderMarker(QLabel* label, const std::string& text, Colour back);
 
     void ScheduleTicker();
+    int FrameTicks() const;
     void RenderChatLog();
 
     bool StartEngine();
@@ -197,7 +198,8 @@ private:
     QLabel *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
     QLineEdit* Text1 = nullptr;
     QPlainTextEdit* Text100 = nullptr;
-    QTimer Timer1, Timer2, Timer3;
+    QTimer Timer1, Timer2;
+    QTimer Timer3{this};  // the contact ticker's, a child found in the window's object tree
     Socket* socket_ = nullptr;
     std::unique_ptr<NetSession> session_;  // made right after its socket
     QTimer textQuiet_;  // ends a received text once no bytes have come for a while
