@@ -9,6 +9,7 @@
 #include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/HelpFile.h"
+#include "app/window/ImageStore.h"
 #include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
@@ -30,6 +31,7 @@ MouseButton ToButton(Qt::MouseButton button) {
 }  // namespace
 
 Form1::Form1() : game_(*this, Socket::LocalIP()) {
+    StartReadingTextures({"felt", "maple", "wood"});  // decoded while the controls are built
     setObjectName("Form1");
     setWindowTitle("Torvane");
     QIcon icon;

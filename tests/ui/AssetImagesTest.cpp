@@ -4,6 +4,7 @@
 #include <QRawFont>
 #include <QString>
 
+#include "app/window/ImageStore.h"
 #include "images/PieceImageTable.h"
 #include "tools/assetgen/BrushFont.h"
 #include "tools/assetgen/PieceToken.h"
@@ -238,6 +239,17 @@ TEST(AssetPictures, TexturesHaveTheirColours) {
         EXPECT_GT(c.red(), c.green());
         EXPECT_GT(c.green(), c.blue());
     }
+}
+
+// A texture read ahead on a thread of its own, as the window starts, is the same picture as one
+// read when first asked for; a name without a picture gives an empty one, ahead or not.
+TEST(AssetPictures, ATextureReadAheadIsTheSamePicture) {
+    StartReadingTextures({QStringLiteral("splash"), QStringLiteral("no-such-texture")});
+    const QImage ahead = Texture(QStringLiteral("splash"), 1.0).toImage();
+    EXPECT_EQ(ahead.convertToFormat(QImage::Format_RGB32),
+              QImage(QStringLiteral(":/img/splash.png")).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(Texture(QStringLiteral("no-such-texture"), 1.0).isNull());
+    EXPECT_TRUE(Texture(QStringLiteral("no-such-texture"), 1.0).isNull());
 }
 
 // The textures are laid side by side; the step across a tile edge must look like any step
