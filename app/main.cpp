@@ -9,11 +9,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     torvane::SetUpApplication(app);
 
-    // The splash stays up while the main window is built and a little longer; the main window
-    // appears when it goes.
-    torvane::Form2 splash;
-    splash.Show();
+    // The splash takes the main window's scale, so it comes once the window is built; the main
+    // window appears when it goes.
     torvane::Form1 form;
+    torvane::Form2 splash(torvane::Form2::SteadyNow, form.scale());
+    splash.Show();
     splash.CloseAfter(torvane::Form2::kShowTime, [&form] { form.show(); });
     return app.exec();
 }

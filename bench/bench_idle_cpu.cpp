@@ -6,8 +6,6 @@
 //   bench_idle_cpu [SCALE ...]     default: 1 1.5 2; 5 rounds of 8 s at each scale
 //
 // Run it under the display to be measured (xvfb-run, X11, offscreen).
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -26,13 +24,13 @@
 
 namespace {
 
-// User plus system time, in clock ticks, of thread `tid` of process `pid`.
-long long ThreadTicks(qint64 pid, const QString& tid) {
-    QFile stat(QStringLiteral("/proc/%1/task/%2/stat").arg(pid).arg(tid));
+// Time on a CPU, in nanoseconds, of thread `tid` of process `pid`: the scheduler's own count,
+// much finer than the clock ticks of /proc/.../stat, which are 10 ms each and would round the
+// few dozen milliseconds an idle window uses in a round.
+long long ThreadNanoseconds(qint64 pid, const QString& tid) {
+    QFile stat(QStringLiteral("/proc/%1/task/%2/schedstat").arg(pid).arg(tid));
     if (!stat.open(QIODevice::ReadOnly)) return 0;
-    const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
-    // After the command name: state is field 3, utime field 14, stime field 15.
-    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+    return stat.readAll().split(' ').value(0).toLongLong();
 }
 
 struct Cpu {
@@ -40,13 +38,13 @@ struct Cpu {
     long long all = 0;
 };
 
-Cpu Ticks(qint64 pid) {
+Cpu TimeOnCpu(qint64 pid) {
     Cpu cpu;
     for (const QString& tid : QDir(QStringLiteral("/proc/%1/task").arg(pid))
                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const long long ticks = ThreadTicks(pid, tid);
-        cpu.all += ticks;
-        if (tid.toLongLong() == pid) cpu.main = ticks;
+        const long long ns = ThreadNanoseconds(pid, tid);
+        cpu.all += ns;
+        if (tid.toLongLong() == pid) cpu.main = ns;
     }
     return cpu;
 }
@@ -88,15 +86,15 @@ void Measure(const QString& self, const QString& scale, int rounds, int seconds)
     }
     QThread::sleep(3);  // both windows up and settled
     std::vector<double> mainRatio, allRatio, torvaneMain, bareMain;
-    // Clock ticks per % of a core.
-    const double perSecond = static_cast<double>(sysconf(_SC_CLK_TCK) * seconds) / 100.0;
+    // Nanoseconds per % of a core.
+    const double perSecond = 1e7 * seconds;
     auto ratio = [](long long a, long long b) {
         return static_cast<double>(a) / static_cast<double>(std::max(1LL, b));
     };
     for (int i = 0; i < rounds; ++i) {
-        const Cpu b0 = Ticks(bare.processId()), t0 = Ticks(torvane.processId());
+        const Cpu b0 = TimeOnCpu(bare.processId()), t0 = TimeOnCpu(torvane.processId());
         QThread::sleep(seconds);
-        const Cpu b1 = Ticks(bare.processId()), t1 = Ticks(torvane.processId());
+        const Cpu b1 = TimeOnCpu(bare.processId()), t1 = TimeOnCpu(torvane.processId());
         torvaneMain.push_back(static_cast<double>(t1.main - t0.main) / perSecond);
         bareMain.push_back(static_cast<double>(b1.main - b0.main) / perSecond);
         mainRatio.push_back(ratio(t1.main - t0.main, b1.main - b0.main));

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/dialogs/DialogScale.h"
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
 
@@ -14,13 +15,14 @@ std::chrono::milliseconds Form2::SteadyNow() {
         std::chrono::steady_clock::now().time_since_epoch());
 }
 
-Form2::Form2(Clock clock)
+Form2::Form2(Clock clock, double scale)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), clock_(std::move(clock)) {
     setObjectName("Form2");
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Form2::CloseWhenDue);
     setFixedSize(Px(6000), Px(2250));
+    ScaleDialog(*this, scale);
     // Closing the splash before the main window is shown must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -52,6 +54,7 @@ void Form2::CloseWhenDue() {
 
 void Form2::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(rect(), Picture("splash", devicePixelRatioF()));
 }
 

@@ -18,7 +18,8 @@ public:
     using Clock = std::function<std::chrono::milliseconds()>;
     static std::chrono::milliseconds SteadyNow();
 
-    explicit Form2(Clock clock = SteadyNow);
+    // The splash at `scale` times its design size, the main window's scale.
+    explicit Form2(Clock clock = SteadyNow, double scale = 1.0);
 
     // Shows the splash and paints it at once; its time on screen counts from here.
     void Show();

@@ -14,8 +14,8 @@ QImage ReadPicture(const QString& path) {
     return reader.read();           // null on any failure, and beyond Qt's allocation limit
 }
 
-QImage ChoosePicture(QWidget* parent) {
-    const QString path = AskOpenFileName(parent, kPictureDialogTitle, kPictureDialogFilter);
+QImage ChoosePicture(QWidget* parent, double scale) {
+    const QString path = AskOpenFileName(parent, kPictureDialogTitle, kPictureDialogFilter, scale);
     return path.isEmpty() ? QImage() : ReadPicture(path);
 }
 

@@ -21,7 +21,7 @@ inline const QString kPictureDialogFilter = QStringLiteral(
 QImage ReadPicture(const QString& path);
 
 // Asks for a picture file and reads it. A null image when the player cancelled or the file
-// is not a readable picture: the caller then changes nothing.
-QImage ChoosePicture(QWidget* parent);
+// is not a readable picture: the caller then changes nothing. The dialog is grown by `scale`.
+QImage ChoosePicture(QWidget* parent, double scale);
 
 }  // namespace torvane

@@ -4,10 +4,12 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <cmath>
 
 #include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/HelpFile.h"
+#include "app/window/ImageStore.h"
 #include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
@@ -17,6 +19,8 @@ namespace {
 
 // The longest the contact ticker's timer sleeps, in ticks; longer than the ticker's rests.
 constexpr int kLongestSleep = 1000;
+// The contact ticker's tick.
+constexpr int kTickMs = 10;
 
 MouseButton ToButton(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MouseButton::Left;
@@ -27,6 +31,7 @@ MouseButton ToButton(Qt::MouseButton button) {
 }  // namespace
 
 Form1::Form1() : game_(*this, Socket::LocalIP()) {
+    StartReadingTextures({"felt", "maple", "wood"});  // decoded while the controls are built
     setObjectName("Form1");
     setWindowTitle("Torvane");
     QIcon icon;
@@ -53,6 +58,7 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     Timer2.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(&Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    Timer3.setObjectName("Timer3");
     Timer3.setSingleShot(true);
     connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(pendingTicks_); });
 
@@ -125,9 +131,11 @@ void Form1::Timer2_Timer() {
     Render();
 }
 
-// The contact lines move 10 twips every 10 ms, less than a pixel at most scales; the timer
-// sleeps until the next tick that moves them by a whole pixel of the box, so the idle program
-// wakes only as often as the text visibly moves.
+// The contact lines move 10 twips every 10 ms, less than a pixel at some scales; the timer
+// sleeps until the next tick that moves them by a whole pixel of the box, and at least one
+// frame of the screen, so the idle program wakes only as often as the text visibly moves and
+// the screen can show it. The ticks slept through are all counted when it wakes, so the text
+// keeps its speed.
 void Form1::Timer3_Timer(int ticks) {
     for (int i = 0; i < ticks; ++i) ticker_.Tick();
     Picture13->SetTextTop(ticker_.top());
@@ -135,9 +143,18 @@ void Form1::Timer3_Timer(int ticks) {
 }
 
 void Form1::ScheduleTicker() {
-    pendingTicks_ =
-        ticker_.TicksUntilMove([this](int top) { return Picture13->RowOf(top); }, kLongestSleep);
-    Timer3.start(10 * pendingTicks_);
+    pendingTicks_ = std::max(
+        FrameTicks(),
+        ticker_.TicksUntilMove([this](int top) { return Picture13->RowOf(top); }, kLongestSleep));
+    Timer3.start(kTickMs * pendingTicks_);
+}
+
+// The ticks of one frame of the screen the window is on: a screen refreshed 60 times a second
+// shows a picture for 16.7 ms, so of repaints every 10 ms many would go unseen.
+int Form1::FrameTicks() const {
+    const QScreen* screen = this->screen();
+    const qreal hertz = screen && screen->refreshRate() > 0 ? screen->refreshRate() : 60.0;
+    return std::max(1, static_cast<int>(std::ceil(1000.0 / hertz / kTickMs)));
 }
 
 void Form1::OnBoardPress(int cell, Qt::MouseButton button) {

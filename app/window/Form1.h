@@ -145,6 +145,7 @@ private:
     void RenderMarker(QLabel* label, const std::string& text, Colour back);
 
     void ScheduleTicker();
+    int FrameTicks() const;
     void RenderChatLog();
 
     bool StartEngine();
@@ -172,6 +173,7 @@ private:
     MusicPlayer* MMControl1 = nullptr;
     QString helpFile_;
     HelpWindow* help_ = nullptr;
+    double helpScale_ = 1.0;  // the scale help_ was made at
     bool exiting_ = false;
     EngineProcess* engine_ = nullptr;  // started with the first game against the computer
     int level_ = 1;
@@ -197,7 +199,8 @@ private:
     QLabel *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
     QLineEdit* Text1 = nullptr;
     QPlainTextEdit* Text100 = nullptr;
-    QTimer Timer1, Timer2, Timer3;
+    QTimer Timer1, Timer2;
+    QTimer Timer3{this};  // the contact ticker's, a child found in the window's object tree
     Socket* socket_ = nullptr;
     std::unique_ptr<NetSession> session_;  // made right after its socket
     QTimer textQuiet_;  // ends a received text once no bytes have come for a while

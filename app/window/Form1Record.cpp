@@ -65,7 +65,7 @@ void Form1::matta_Click() {
 }
 
 void Form1::kifuhozon_Click() {
-    const QString path = AskSaveFileName(this, "棋譜の保存", kRecordFilter, "kifu");
+    const QString path = AskSaveFileName(this, "棋譜の保存", kRecordFilter, "kifu", scale_);
     if (path.isEmpty()) return;
     QSaveFile file(path);
     const std::string text = WriteRecord(game_.History().ToRecord());
@@ -79,7 +79,7 @@ void Form1::kifuhozon_Click() {
 // A file is read whole only when it is small enough to be a record; a refused file leaves the
 // game as it was, and a game still in progress is given up only when the player agrees.
 void Form1::kifuhiraku_Click() {
-    const QString path = AskOpenFileName(this, "棋譜を開く", kRecordFilter);
+    const QString path = AskOpenFileName(this, "棋譜を開く", kRecordFilter, scale_);
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -55,7 +55,7 @@ void Form1::teisi_Click() {
 
 // Cancelling the dialog leaves the music as it was.
 void Form1::sonotaa_Click() {
-    const QString path = AskOpenFileName(this, kMusicDialogTitle, kMusicDialogFilter);
+    const QString path = AskOpenFileName(this, kMusicDialogTitle, kMusicDialogFilter, scale_);
     if (!path.isEmpty()) MMControl1->ChooseFile(path);
 }
 
@@ -63,19 +63,28 @@ void Form1::sonotaa_Click() {
 // A cancelled dialog or a file that is not a picture changes nothing.
 
 void Form1::sonota_Click() {
-    const QImage picture = ChoosePicture(this);
+    const QImage picture = ChoosePicture(this, scale_);
     if (!picture.isNull()) client_->SetPicture(picture);
 }
 
 void Form1::booob_Click() {
-    const QImage picture = ChoosePicture(this);
+    const QImage picture = ChoosePicture(this, scale_);
     if (!picture.isNull()) Picture1->SetBackground(picture);
 }
 
 // --- Help and about --------------------------------------------------------------------------
 
+// The help window is made at the window's scale, and made again when the scale has changed.
 void Form1::readme_Click() {
-    if (!help_) help_ = new HelpWindow(this, helpFile_);
+    if (help_ && helpScale_ != scale_) {
+        delete help_;
+        help_ = nullptr;
+    }
+    if (!help_) {
+        help_ = new HelpWindow(this, helpFile_);
+        ScaleDialog(*help_, scale_);
+        helpScale_ = scale_;
+    }
     help_->ShowContents();
     help_->show();
     help_->raise();

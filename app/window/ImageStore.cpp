@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <future>
+#include <map>
 
 #include "app/window/PictureDrawer.h"
 #include "images/PieceImageTable.h"
@@ -54,6 +56,20 @@ QImage PieceDrawn(int id, int pixels) {
     return entry ? PieceImage(*entry, pixels) : QImage();
 }
 
+QString TextureKey(const QString& name) {
+    return QStringLiteral("texture/") + name;
+}
+
+QString TexturePath(const QString& name) {
+    return QStringLiteral(":/img/") + name + QStringLiteral(".png");
+}
+
+// Textures being read on threads of their own, by name.
+std::map<QString, std::future<QImage>>& TextureReads() {
+    static std::map<QString, std::future<QImage>> reads;
+    return reads;
+}
+
 // A picture the build drew at `scale` 1 or 2.
 QImage BuiltPicture(const QString& name, int scale) {
     return QImage(QStringLiteral(":/img/%1%2.png").arg(name, scale == 2 ? "@2x" : ""));
@@ -100,12 +116,16 @@ QPixmap Lettered(const QString& name, QImage (*draw)(int), QSize logical, QSize 
     return WithRatio(pixmap, double(pixels.width()) / size.width());
 }
 
+// The build drew every piece at 32 and 64 pixels.
+bool BuiltPieceSize(int pixels) {
+    return pixels == 32 || pixels == 64;
+}
+
 // Piece `id` at `pixels`, as by Exact.
 QPixmap PieceAt(int id, int pixels, bool standIn) {
-    // The build drew every piece at 32 and 64 pixels.
     const int built = pixels <= 32 ? 32 : 64;
     return Exact(
-        QStringLiteral("piece/%1").arg(id), QSize(pixels, pixels), pixels == built,
+        QStringLiteral("piece/%1").arg(id), QSize(pixels, pixels), BuiltPieceSize(pixels),
         [&] {
             return QImage(
                 QStringLiteral(":/img/piece/%1%2.png").arg(id).arg(built == 64 ? "@2x" : ""));
@@ -123,7 +143,9 @@ QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio) {
 
 void PreparePieces(int size, qreal devicePixelRatio) {
     const int pixels = DevicePixels(size, devicePixelRatio);
-    if (pixels <= 0) return;
+    // A size the build drew is read from the resources when a piece is first shown, in a
+    // fraction of a millisecond; reading all of them here would only delay the start.
+    if (pixels <= 0 || BuiltPieceSize(pixels)) return;
     for (const PieceImageEntry& entry : PieceImageEntries()) PieceAt(entry.id, pixels, false);
 }
 
@@ -133,9 +155,24 @@ QCursor DragCursor(int id, int size, qreal devicePixelRatio) {
     return QCursor(pixmap);
 }
 
+void StartReadingTextures(const QStringList& names) {
+    for (const QString& name : names) {
+        if (Cache().contains(TextureKey(name)) || TextureReads().contains(name)) continue;
+        const QString path = TexturePath(name);
+        TextureReads().emplace(name,
+                               std::async(std::launch::async, [path] { return QImage(path); }));
+    }
+}
+
 QPixmap Texture(const QString& name, qreal devicePixelRatio) {
-    const QString key = QStringLiteral("texture/") + name;
-    return WithRatio(Cached(key, [&] { return QPixmap(QStringLiteral(":/img/") + name + ".png"); }),
+    return WithRatio(Cached(TextureKey(name),
+                            [&] {
+                                const auto read = TextureReads().find(name);
+                                if (read == TextureReads().end()) return QPixmap(TexturePath(name));
+                                QPixmap pixmap = QPixmap::fromImage(read->second.get());
+                                TextureReads().erase(read);
+                                return pixmap;
+                            }),
                      devicePixelRatio);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QPixmap>
+#include <QStringList>
 
 namespace torvane {
 
@@ -13,8 +14,8 @@ namespace torvane {
 // Piece image `id` (101..202), `size` logical pixels square.
 QPixmap PiecePixmap(int id, int size, qreal devicePixelRatio);
 
-// Has every piece image made ready at `size`, so that ghosts and held pieces are drawn before
-// they are first shown.
+// Has every piece image drawn at `size` where the build did not draw that size, so that ghosts
+// and held pieces are drawn before they are first shown.
 void PreparePieces(int size, qreal devicePixelRatio);
 
 // The pointer shown while a piece is dragged: its `Held` image, `size` logical pixels square,
@@ -23,6 +24,10 @@ QCursor DragCursor(int id, int size, qreal devicePixelRatio);
 
 // A tiling texture (":/img/<name>.png": felt, maple, wood), one texel to a device pixel.
 QPixmap Texture(const QString& name, qreal devicePixelRatio);
+// Starts reading the textures `names` on threads of their own, so that decoding them overlaps
+// the building of the window; Texture() takes them from there. Textures already read or
+// being read are skipped.
+void StartReadingTextures(const QStringList& names);
 
 // The title panel's picture and the about box's, `size` logical pixels.
 QPixmap TitlePixmap(QSize size, qreal devicePixelRatio);

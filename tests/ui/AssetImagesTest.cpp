@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 #include <QColor>
 #include <QImage>
+#include <QRawFont>
 #include <QString>
 
+#include "app/window/ImageStore.h"
 #include "images/PieceImageTable.h"
+#include "tools/assetgen/BrushFont.h"
+#include "tools/assetgen/PieceToken.h"
 
 namespace torvane {
 namespace {
@@ -160,6 +164,34 @@ TEST_P(EveryPieceImage, GhostIsACheckerboardPalerThanTheToken) {
 INSTANTIATE_TEST_SUITE_P(BothScales, EveryPieceImage, testing::Values(1, 2),
                          [](const auto& test) { return "Scale" + std::to_string(test.param); });
 
+// An installed program on a machine without the brush font: the font file fails to load and a
+// face of the machine that has the kanji draws them instead, at a size the build did not draw.
+// Every piece still shows its kanji in its ink, and no two kinds look alike.
+TEST(PieceDrawing, WithoutTheBrushFontAnInstalledFaceDrawsEveryPiece) {
+    QString kanji;
+    for (PieceKind kind : kAllKinds) kanji += QString::fromUtf8(KanjiOf(kind));
+    const QFont standIn = LoadDrawingFont(QStringLiteral("/nonexistent/NoSuchBrush.ttf"),
+                                          QStringLiteral("No Such Brush"), kanji);
+    const QRawFont face = QRawFont::fromFont(standIn);
+    for (uint code : kanji.toUcs4()) EXPECT_TRUE(face.supportsCharacter(code)) << code;
+    const int size = 48;
+    for (ImageInk ink : {ImageInk::Black, ImageInk::Red}) {
+        std::vector<QImage> drawn;
+        for (PieceKind kind : kAllKinds) {
+            SCOPED_TRACE(testing::Message()
+                         << "kind " << kind << " red " << (ink == ImageInk::Red));
+            const PieceImageEntry& entry = Entry(kind, ink, ImageVariant::Normal);
+            const QImage image = PieceImage(entry, size, standIn);
+            ASSERT_EQ(image.size(), QSize(size, size));
+            EXPECT_GT(InkPixels(image, ink).size(), size_t(25));
+            EXPECT_NE(image, PieceImage(entry, size)) << "the brush font drew it";
+            for (std::size_t other = 0; other < drawn.size(); ++other)
+                EXPECT_LT(Overlap(image, ink, drawn[other], ink, false), 0.85) << "like " << other;
+            drawn.push_back(image);
+        }
+    }
+}
+
 struct Picture {
     const char* path;
     QSize size;
@@ -207,6 +239,17 @@ TEST(AssetPictures, TexturesHaveTheirColours) {
         EXPECT_GT(c.red(), c.green());
         EXPECT_GT(c.green(), c.blue());
     }
+}
+
+// A texture read ahead on a thread of its own, as the window starts, is the same picture as one
+// read when first asked for; a name without a picture gives an empty one, ahead or not.
+TEST(AssetPictures, ATextureReadAheadIsTheSamePicture) {
+    StartReadingTextures({QStringLiteral("splash"), QStringLiteral("no-such-texture")});
+    const QImage ahead = Texture(QStringLiteral("splash"), 1.0).toImage();
+    EXPECT_EQ(ahead.convertToFormat(QImage::Format_RGB32),
+              QImage(QStringLiteral(":/img/splash.png")).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(Texture(QStringLiteral("no-such-texture"), 1.0).isNull());
+    EXPECT_TRUE(Texture(QStringLiteral("no-such-texture"), 1.0).isNull());
 }
 
 // The textures are laid side by side; the step across a tile edge must look like any step

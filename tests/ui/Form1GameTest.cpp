@@ -151,6 +151,33 @@ TEST(Form1Game, TheRunningClockTicksInItsLabelAndLosesOnTime) {
     QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(36));
 }
 
+// The ticker's timer, fired as the event loop fires it, over a whole round of the contact
+// lines at each scale: every wake shows the text where the core's ticker, ticked every 10 ms
+// for the same time, has it; every wake moves the text; no wake comes sooner than a frame of
+// the screen.
+TEST_P(Form1GameAtScale, TheTickerWakesOnlyToMoveTheTextAtItsOwnSpeed) {
+    auto* timer = f.form.findChild<QTimer*>("Timer3");
+    const auto* box = f.form.findChild<ContactBox*>("Picture13");
+    const QWidget* text = f.form.findChild<QWidget*>("Picture14");
+    ASSERT_TRUE(timer && box && text);
+    ContactTicker reference = f.form.ticker();
+    const int frameMs = static_cast<int>(1000 / f.form.screen()->refreshRate());
+    int ticks = 0;
+    int lastRow = text->y();
+    while (ticks < 400) {
+        ASSERT_TRUE(timer->isActive());
+        const int interval = timer->interval();
+        ASSERT_EQ(interval % 10, 0);
+        EXPECT_GE(interval, frameMs);
+        for (int i = 0; i < interval / 10; ++i) reference.Tick();
+        ticks += interval / 10;
+        QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+        ASSERT_EQ(text->y(), box->RowOf(reference.top())) << "after " << ticks << " ticks";
+        EXPECT_NE(text->y(), lastRow) << "a wake that moved nothing, after " << ticks << " ticks";
+        lastRow = text->y();
+    }
+}
+
 TEST(Form1Game, TheContactLinesScrollRestAndStartAgain) {
     ShownForm f;
     QWidget* text = f.form.findChild<QWidget*>("Picture14");

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <cmath>
 
 #include "ModalDialog.h"
 #include "UiHelpers.h"
 #include "WindowPictures.h"
+#include "app/dialogs/Form2.h"
 
 using namespace torvane;
 
@@ -72,6 +75,60 @@ TEST_P(Form1LayoutAtScale, WindowCaptionSizeAndPanels) {
     EXPECT_FALSE(f.form.findChild<QLabel*>("Label14")->text().isEmpty());
     EXPECT_FALSE(f.form.findChild<QWidget*>("Text100")->isEnabled());
     Snapshot(f.form, QStringLiteral("window-%1x").arg(scale).toUtf8().constData());
+}
+
+// The splash, the help window and the file dialogs of the menus take the window's scale: each
+// opens at its design size times the scale, with its fonts grown by it and its caption kept.
+TEST_P(Form1LayoutAtScale, SplashHelpAndFileDialogsFollowTheScale) {
+    const double scale = GetParam();
+    ShownForm f;
+    if (scale != 1.0) f.ScaleTo(scale);
+    const double points = QApplication::font().pointSizeF();
+
+    // As the program starts: the splash at the scale of the window just built.
+    const Form2 splash(Form2::SteadyNow, f.form.scale());
+    EXPECT_NEAR(splash.width(), 400 * scale, 1);
+    EXPECT_NEAR(splash.height(), 150 * scale, 1);
+
+    f.Trigger("readme");
+    HelpWindow* help = f.form.helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), "Torvaneのヘルプ");
+    EXPECT_NEAR(help->width(), 720 * scale, 1);
+    EXPECT_NEAR(help->height(), 620 * scale, 1);
+    EXPECT_NEAR(help->browser()->font().pointSizeF(), 10.5 * scale, 0.1);
+    auto* contents = help->findChild<QPushButton*>("contentsButton");
+    EXPECT_EQ(contents->text(), "目次");
+    EXPECT_NEAR(contents->font().pointSizeF(), points * scale, 0.1);
+
+    // Qt's own dialog as it opens unscaled: the size each one should grow from.
+    QFileDialog design;
+    design.setOption(QFileDialog::DontUseNativeDialog);
+    const struct {
+        const char* action;
+        const char* title;
+    } dialogs[] = {{"kifuhiraku", "棋譜を開く"},
+                   {"kifuhozon", "棋譜の保存"},
+                   {"sonotaa", "BGMファイル選択"},
+                   {"sonota", "画像ファイル選択"},
+                   {"booob", "画像ファイル選択"}};
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.action);
+        QString title;
+        QSize size;
+        double font = 0;
+        WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+            title = dialog.windowTitle();
+            size = dialog.size();
+            font = dialog.font().pointSizeF();
+            dialog.reject();
+        });
+        f.Trigger(d.action);
+        EXPECT_EQ(title, QString::fromUtf8(d.title));
+        EXPECT_NEAR(size.width(), design.width() * scale, 2);
+        EXPECT_NEAR(size.height(), design.height() * scale, 2);
+        EXPECT_NEAR(font, points * scale, 0.1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, Form1LayoutAtScale, ::testing::Values(1.0, 1.5, 2.0));

@@ -3,8 +3,11 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPen>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
+
+#include "rules/PieceKind.h"
 
 namespace torvane {
 
@@ -13,34 +16,78 @@ namespace {
 // Outlines are taken at a large size and scaled down, so no hinting of small sizes gets in.
 constexpr int kOutlinePixels = 256;
 
-QFont LoadFont(const char* file, const QString& preferredFamily) {
-    const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(file));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) qFatal("assetgen: cannot load the font %s", file);
-    QString family = families.front();
-    for (const QString& f : families)
-        if (f == preferredFamily) family = f;
-    QFont font(family);
+QFont AtOutlineSize(QFont font) {
     font.setPixelSize(kOutlinePixels);
     font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// `family` alone, never with characters taken from another face.
+QFont Face(const QString& family) {
+    QFont font = AtOutlineSize(QFont(family));
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
+bool HasEvery(const QFont& font, const QString& characters) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid()) return false;
+    const QList<uint> codes = characters.toUcs4();
+    return std::all_of(codes.begin(), codes.end(),
+                       [&](uint code) { return raw.supportsCharacter(code); });
+}
+
+// A face of this machine with every one of `characters`: a Japanese one (its kanji take the
+// Japanese shapes) before the other CJK faces, finally Qt's default face, which may take
+// missing characters from other faces.
+QFont InstalledFace(const QString& characters) {
+    QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
+    std::stable_partition(families.begin(), families.end(),
+                          [](const QString& family) { return family.contains("JP"); });
+    for (const QString& family : families) {
+        const QFont font = Face(family);
+        if (HasEvery(font, characters)) return font;
+    }
+    return AtOutlineSize(QFont());
+}
+
+QString BrushCharacters() {
+    QString characters = QStringLiteral("Torvane");
+    for (PieceKind kind : kAllKinds) characters += QString::fromUtf8(KanjiOf(kind));
+    return characters;
+}
+
 }  // namespace
 
+QFont LoadDrawingFont(const QString& file, const QString& preferredFamily,
+                      const QString& characters) {
+    const int id = QFontDatabase::addApplicationFont(file);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        qWarning("Torvane: the font %s cannot be loaded; another face draws the pictures.",
+                 qPrintable(file));
+        return InstalledFace(characters);
+    }
+    QString family = families.front();
+    for (const QString& f : families)
+        if (f == preferredFamily) family = f;
+    return Face(family);
+}
+
 const QFont& BrushFont() {
-    static const QFont font = LoadFont(TORVANE_BRUSH_FONT, QString());
+    static const QFont font = LoadDrawingFont(TORVANE_BRUSH_FONT, QString(), BrushCharacters());
     return font;
 }
 
 const QFont& PrintFont() {
-    static const QFont font = LoadFont(TORVANE_PRINT_FONT, QStringLiteral("Noto Sans CJK JP"));
+    static const QFont font = LoadDrawingFont(
+        TORVANE_PRINT_FONT, QStringLiteral("Noto Sans CJK JP"), QStringLiteral("ver1.00©"));
     return font;
 }
 
 QPainterPath FitPath(const QPainterPath& path, const QRectF& box) {
     const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty()) return path;  // a face without these characters draws nothing
     const double sy = box.height() / bounds.height();
     const double sx = std::min(sy, box.width() / bounds.width());
     QTransform transform;

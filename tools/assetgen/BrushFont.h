@@ -9,8 +9,16 @@ class QPainter;
 
 namespace torvane {
 
+// The face in the font file `file` (its family `preferredFamily` where the file holds several),
+// at the size outlines are taken. Where the file cannot be loaded, a warning is printed and a
+// face of this machine that has every one of `characters` stands in (a Japanese one first),
+// else Qt's default face: the pictures are still drawn, in another hand.
+QFont LoadDrawingFont(const QString& file, const QString& preferredFamily,
+                      const QString& characters);
+
 // The brush-script font of every picture, loaded from its file so that the pictures come out
-// the same on every machine. A font that cannot be loaded stops the generator.
+// the same on every machine that has it (the build requires it; an installed program may run
+// where it is missing).
 const QFont& BrushFont();
 // A plain sans-serif face for small print.
 const QFont& PrintFont();

@@ -84,21 +84,22 @@ void PaintRim(QPainter& painter, int size, const QColor& outline) {
     painter.drawEllipse(QPointF(c, c), outer, outer);
 }
 
-QPainterPath KanjiPath(PieceKind kind, int size, bool turned) {
+QPainterPath KanjiPath(PieceKind kind, int size, bool turned, const QFont& brush) {
     const QString kanji = QString::fromUtf8(KanjiOf(kind));
     const double c = size / 2.0;
     const double height = size * (kanji.size() > 1 ? 0.56 : 0.62);
     const double width = size * (kanji.size() > 1 ? 0.70 : 0.64);
     const QPainterPath path =
-        FittedText(kanji, BrushFont(), QRectF(c - width / 2, c - height / 2, width, height));
+        FittedText(kanji, brush, QRectF(c - width / 2, c - height / 2, width, height));
     if (!turned) return path;
     return QTransform().translate(c, c).rotate(180).translate(-c, -c).map(path);
 }
 
 // The kanji with a faint light edge to the lower right, as if cut into the wood.
-void PaintKanji(QPainter& painter, const PieceImageEntry& entry, int size, double engraving) {
+void PaintKanji(QPainter& painter, const PieceImageEntry& entry, int size, const QFont& brush,
+                double engraving) {
     const bool red = entry.ink == ImageInk::Red;
-    const QPainterPath path = KanjiPath(entry.kind, size, red);
+    const QPainterPath path = KanjiPath(entry.kind, size, red, brush);
     const double scale = size / 32.0;
     const double weight = 0.75 * scale;
     if (engraving > 0) {
@@ -116,13 +117,13 @@ void Dither(QImage& image) {
     }
 }
 
-QImage WoodToken(const PieceImageEntry& entry, int size) {
+QImage WoodToken(const PieceImageEntry& entry, int size, const QFont& brush) {
     const WoodGrain grain({QColor(244, 172, 86), QColor(186, 100, 38), 5, 0.35, 0.35, 0.5,
                            static_cast<std::uint64_t>(entry.kind) * 7919});
     QImage image = Disc(size, [&](double nx, double ny) { return TokenWood(grain, nx, ny); });
     QPainter painter(&image);
     PaintRim(painter, size, QColor(48, 22, 6, 235));
-    PaintKanji(painter, entry, size, 0.45);
+    PaintKanji(painter, entry, size, brush, 0.45);
     if (entry.variant == ImageVariant::Held) {
         // The hand reaches in from the owner's edge; the red one is the black one turned.
         const double unit = size / 32.0;
@@ -133,11 +134,11 @@ QImage WoodToken(const PieceImageEntry& entry, int size) {
     return image;
 }
 
-QImage GhostToken(const PieceImageEntry& entry, int size) {
+QImage GhostToken(const PieceImageEntry& entry, int size, const QFont& brush) {
     QImage image = Disc(size, GhostBeige);
     QPainter painter(&image);
     PaintRim(painter, size, QColor(150, 120, 80, 220));
-    PaintKanji(painter, entry, size, 0.0);
+    PaintKanji(painter, entry, size, brush, 0.0);
     painter.end();
     Dither(image);
     return image;
@@ -146,8 +147,12 @@ QImage GhostToken(const PieceImageEntry& entry, int size) {
 }  // namespace
 
 QImage PieceImage(const PieceImageEntry& entry, int size) {
-    QImage image =
-        entry.variant == ImageVariant::Ghost ? GhostToken(entry, size) : WoodToken(entry, size);
+    return PieceImage(entry, size, BrushFont());
+}
+
+QImage PieceImage(const PieceImageEntry& entry, int size, const QFont& brush) {
+    QImage image = entry.variant == ImageVariant::Ghost ? GhostToken(entry, size, brush)
+                                                        : WoodToken(entry, size, brush);
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 

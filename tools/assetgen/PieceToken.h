@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 
 #include "images/PieceImageTable.h"
@@ -11,5 +12,7 @@ namespace torvane {
 // red and turned, plain, with a hand over it (Held) or pale and dithered (Ghost). The corners
 // outside the disc are transparent.
 QImage PieceImage(const PieceImageEntry& entry, int size);
+// The same with the kanji in `brush` instead of the brush-script font.
+QImage PieceImage(const PieceImageEntry& entry, int size, const QFont& brush);
 
 }  // namespace torvane
