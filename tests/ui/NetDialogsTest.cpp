@@ -65,7 +65,9 @@ TEST_F(NetDialogsTest, TheConnectDialogChecksItsFieldsAndCutsLongHandles) {
     EXPECT_TRUE(Enabled("suruu"));
 }
 
-// Nobody listens on the port: the connection fails later, and the failure shows in Label7.
+// Nobody listens on the port: the connection fails, and the failure shows in Label7. (The
+// refusal can come back before the dialog's click returns, so "接続中..." in between is checked
+// in the session's own tests.)
 TEST_F(NetDialogsTest, AFailedConnectionIsShownAndTheMenusComeBack) {
     ReservedPort nobodyListens;
     WhenModal<Form4>([&](Form4& d) {
@@ -74,8 +76,6 @@ TEST_F(NetDialogsTest, AFailedConnectionIsShownAndTheMenusComeBack) {
         Type(d, "Text3", nobodyListens.text());
         Click(d, "Command1");
         EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(TextOf(f.form, "Label7"), "接続中...");
-        EXPECT_FALSE(Enabled("suruu"));
     });
     f.Trigger("suruu");
     ASSERT_TRUE(WaitFor([&] { return Enabled("suruu"); }));
