@@ -1,8 +1,8 @@
 #include "app/audio/PeakLimiter.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 
 namespace torvane {
 
