@@ -6,6 +6,7 @@
 
 #include "app/dialogs/DialogScale.h"
 #include "app/window/ImageStore.h"
+#include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
 namespace torvane {
@@ -21,6 +22,8 @@ Form2::Form2(Clock clock, double scale)
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Form2::CloseWhenDue);
+    // At a scale the build did not draw, a stand-in is shown until the picture is drawn.
+    connect(&PictureDrawer::instance(), &PictureDrawer::drawn, this, qOverload<>(&QWidget::update));
     setFixedSize(Px(6000), Px(2250));
     ScaleDialog(*this, scale);
     // Closing the splash before the main window is shown must not end the program.
@@ -53,9 +56,7 @@ void Form2::CloseWhenDue() {
 }
 
 void Form2::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), Picture("splash", devicePixelRatioF()));
+    QPainter(this).drawPixmap(0, 0, SplashPixmap(size(), devicePixelRatioF()));
 }
 
 }  // namespace torvane

@@ -184,12 +184,9 @@ QPixmap AboutPixmap(QSize size, qreal devicePixelRatio) {
     return Lettered(QStringLiteral("about"), AboutPicture, QSize(90, 80), size, devicePixelRatio);
 }
 
-QPixmap Picture(const QString& name, qreal devicePixelRatio) {
-    const bool hiDpi = devicePixelRatio > 1.0;
-    const QString path = QStringLiteral(":/img/") + name + (hiDpi ? "@2x.png" : ".png");
-    QPixmap pixmap = Cached(path, [&] { return QPixmap(path); });
-    if (pixmap.isNull() && hiDpi) return Picture(name, 1.0);
-    return WithRatio(pixmap, hiDpi ? 2.0 : 1.0);
+QPixmap SplashPixmap(QSize size, qreal devicePixelRatio) {
+    return Lettered(QStringLiteral("splash"), SplashPicture, QSize(400, 150), size,
+                    devicePixelRatio);
 }
 
 }  // namespace torvane

@@ -29,11 +29,9 @@ QPixmap Texture(const QString& name, qreal devicePixelRatio);
 // being read are skipped.
 void StartReadingTextures(const QStringList& names);
 
-// The title panel's picture and the about box's, `size` logical pixels.
+// The title panel's picture, the about box's and the splash's, `size` logical pixels.
 QPixmap TitlePixmap(QSize size, qreal devicePixelRatio);
 QPixmap AboutPixmap(QSize size, qreal devicePixelRatio);
-
-// A picture of the program (":/img/<name>.png"), with its @2x version on HiDPI screens.
-QPixmap Picture(const QString& name, qreal devicePixelRatio);
+QPixmap SplashPixmap(QSize size, qreal devicePixelRatio);
 
 }  // namespace torvane

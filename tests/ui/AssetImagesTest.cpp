@@ -199,11 +199,12 @@ struct Picture {
 
 TEST(AssetPictures, HaveTheirSizesAndAreOpaque) {
     const Picture pictures[] = {
-        {":/img/icon.png", {48, 48}},     {":/img/icon@2x.png", {96, 96}},
-        {":/img/splash.png", {400, 150}}, {":/img/felt.png", {800, 800}},
-        {":/img/maple.png", {360, 360}},  {":/img/wood.png", {256, 256}},
-        {":/img/title.png", {125, 51}},   {":/img/title@2x.png", {250, 102}},
-        {":/img/about.png", {90, 80}},    {":/img/about@2x.png", {180, 160}},
+        {":/img/icon.png", {48, 48}},       {":/img/icon@2x.png", {96, 96}},
+        {":/img/splash.png", {400, 150}},   {":/img/splash@2x.png", {800, 300}},
+        {":/img/felt.png", {800, 800}},     {":/img/maple.png", {360, 360}},
+        {":/img/wood.png", {256, 256}},     {":/img/title.png", {125, 51}},
+        {":/img/title@2x.png", {250, 102}}, {":/img/about.png", {90, 80}},
+        {":/img/about@2x.png", {180, 160}},
     };
     for (const Picture& p : pictures) {
         SCOPED_TRACE(p.path);

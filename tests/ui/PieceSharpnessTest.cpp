@@ -2,6 +2,7 @@
 
 #include "UiHelpers.h"
 #include "WindowPictures.h"
+#include "app/dialogs/Form2.h"
 #include "app/window/ImageStore.h"
 #include "app/window/PictureDrawer.h"
 
@@ -81,4 +82,18 @@ TEST(PieceSharpness, TheWindowAtTwiceTheSizeShowsPiecesDrawnForIt) {
     EXPECT_EQ(pointer.size(), QSize(64, 64));
     const QImage small = pointer.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_GT(MaxEdgeStep(pointer), 1.4 * MaxEdgeStep(Enlarged(small, 2)));
+}
+
+// The splash at twice and three times its design size (the main window's scale) shows its
+// picture drawn for that size, not the design's picture enlarged.
+TEST(PieceSharpness, TheSplashAtLargerScalesIsDrawnForItsSize) {
+    const QImage design = SplashPixmap(QSize(400, 150), 1.0).toImage();
+    for (int factor : {2, 3}) {
+        Form2 splash(Form2::SteadyNow, factor);
+        SplashPixmap(splash.size(), 1.0);
+        ASSERT_TRUE(QTest::qWaitFor([] { return !PictureDrawer::instance().pending(); }));
+        const QImage shown = Snapshot(splash, factor == 2 ? "splash-2x" : "splash-3x");
+        ASSERT_EQ(shown.size(), QSize(400, 150) * factor);
+        EXPECT_GT(MaxEdgeStep(shown), 1.4 * MaxEdgeStep(Enlarged(design, factor))) << factor;
+    }
 }

@@ -38,10 +38,10 @@ std::vector<Asset> BuildAssets() {
     AddBothScales(assets, QStringLiteral("img/icon"), ProgramIcon);
     AddBothScales(assets, QStringLiteral("img/title"), TitlePicture);
     AddBothScales(assets, QStringLiteral("img/about"), AboutPicture);
+    AddBothScales(assets, QStringLiteral("img/splash"), SplashPicture);
     assets.push_back({QStringLiteral("img/felt.png"), PngBytes(FeltTexture())});
     assets.push_back({QStringLiteral("img/maple.png"), PngBytes(MapleTexture())});
     assets.push_back({QStringLiteral("img/wood.png"), PngBytes(WoodTexture())});
-    assets.push_back({QStringLiteral("img/splash.png"), PngBytes(SplashPicture())});
     assets.push_back({QStringLiteral("sound/101.wav"), MoveSoundWave()});
     assets.push_back({QStringLiteral("sound/102.wav"), MessageSoundWave()});
     return assets;

@@ -70,19 +70,22 @@ QPainterPath TitleLine(const QRectF& box) {
     return BrushTitle(FittedText(kTitle, BrushFont(), box), box, 0.085);
 }
 
-void PaintGoldLetters(QPainter& painter, const QPainterPath& path) {
+// Gold lettering with a dark outline and a light upper edge; `scale` is the picture's pixels
+// to a logical pixel.
+void PaintGoldLetters(QPainter& painter, const QPainterPath& path, double scale) {
     const QRectF bounds = path.boundingRect();
     QLinearGradient gold(bounds.topLeft(), bounds.bottomLeft());
     gold.setColorAt(0.0, QColor(250, 240, 160));
     gold.setColorAt(0.4, QColor(222, 196, 64));
     gold.setColorAt(1.0, QColor(96, 140, 30));
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(30, 40, 6), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor(30, 40, 6), 2.0 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(gold);
     painter.drawPath(path);
-    painter.setPen(QPen(QColor(255, 252, 220, 140), 1.0));
+    painter.setPen(QPen(QColor(255, 252, 220, 140), scale));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path.translated(-0.8, -0.8).intersected(path));
+    painter.drawPath(path.translated(-0.8 * scale, -0.8 * scale).intersected(path));
 }
 
 }  // namespace
@@ -94,20 +97,22 @@ QImage ProgramIcon(int scale) {
     return image;
 }
 
-QImage SplashPicture() {
-    QImage image = Plank(400, 150, 1, OrangeWood(73), 500);
+// The lettering is laid out in logical pixels and mapped onto the picture's pixels.
+QImage SplashPicture(int scale) {
+    QImage image = Plank(400, 150, scale, OrangeWood(73), 500);
     QPainter painter(&image);
-    const QPainterPath title = TitleLine(QRectF(20, 12, 300, 100));
-    PaintSoftShadow(painter, image.size(), title, QPointF(3, 4), 3, 150);
-    PaintGoldLetters(painter, title);
+    const QTransform toPixels = QTransform::fromScale(scale, scale);
+    const QPainterPath title = toPixels.map(TitleLine(QRectF(20, 12, 300, 100)));
+    PaintSoftShadow(painter, image.size(), title, QPointF(3, 4) * scale, 3 * scale, 150);
+    PaintGoldLetters(painter, title, scale);
     const QColor brown(54, 26, 8);
-    QPainterPath version =
+    const QPainterPath version =
         TextAt(QStringLiteral("ver1.00"), PrintFont(), 15, QPointF(386, 108), true);
-    version = QTransform().translate(108 * 0.22, 0).shear(-0.22, 0).map(version);
-    PaintCutLetters(painter, version, 0.6, 100, brown);
+    const QTransform slant = QTransform().translate(108 * 0.22, 0).shear(-0.22, 0);
+    PaintCutLetters(painter, (slant * toPixels).map(version), 0.6 * scale, 100, brown);
     const QPainterPath author = TextAt(QString::fromUtf8("© 2026 Torvane Project"), PrintFont(), 11,
                                        QPointF(388, 139), true);
-    PaintCutLetters(painter, author, 0.4, 80, brown);
+    PaintCutLetters(painter, toPixels.map(author), 0.4 * scale, 80, brown);
     return image;
 }
 

@@ -10,7 +10,7 @@ namespace torvane {
 QImage ProgramIcon(int scale);
 // Splash picture, 400 x 150: an orange-brown plank with the title in green-gold brush
 // lettering, the version and an authorship line.
-QImage SplashPicture();
+QImage SplashPicture(int scale);
 // Title panel of the main window, 125 x 51: the title on medium wood.
 QImage TitlePicture(int scale);
 // Picture of the about box, 90 x 80: the title in two rows of black brush script on dark wood.
