@@ -1,6 +1,7 @@
 #include "SessionChecks.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "images/PieceImageTable.h"
@@ -20,8 +21,9 @@ void Check(bool ok) {
 // A piece shows the resting picture and the drag icon of its kind, both in one ink; an empty
 // cell or slot is the blank prototype.
 bool WellFormed(const Cell& cell) {
-    if (cell.Tag == "0") return cell == BlankCell;
-    if ((cell.Tag != "1" && cell.Tag != "2") || !IsPieceKind(cell.Kind)) return false;
+    if (cell.Tag.size() != 1) return false;
+    if (cell.Tag[0] == '0') return cell.Picture == 0 && cell.Kind == 0 && cell.DragIcon == 0;
+    if ((cell.Tag[0] != '1' && cell.Tag[0] != '2') || !IsPieceKind(cell.Kind)) return false;
     for (ImageInk ink : {ImageInk::Black, ImageInk::Red})
         if (cell.Picture == PieceImageId(cell.Kind, ink, ImageVariant::Normal) &&
             cell.DragIcon == PieceImageId(cell.Kind, ink, ImageVariant::Held))
@@ -29,11 +31,14 @@ bool WellFormed(const Cell& cell) {
     return false;
 }
 
+// Pieces of each kind, by kind code.
+using KindCounts = std::array<int, Elephant + 1>;
+
 template <typename Cells>
-void CountPieces(const Cells& cells, std::map<int, int>& kinds, int& total) {
+void CountPieces(const Cells& cells, KindCounts& kinds, int& total) {
     for (const Cell& cell : cells) {
         Check(WellFormed(cell));
-        if (cell.Tag == "0") continue;
+        if (cell.Tag[0] == '0') continue;
         ++kinds[cell.Kind];
         ++total;
     }
@@ -41,19 +46,19 @@ void CountPieces(const Cells& cells, std::map<int, int>& kinds, int& total) {
 
 bool Full(const HandCells& hand) {
     for (const Cell& slot : hand)
-        if (slot.Tag == "0") return false;
+        if (slot.Tag[0] == '0') return false;
     return true;
 }
 
 bool Empty(const HandCells& hand) {
     for (const Cell& slot : hand)
-        if (slot.Tag != "0") return false;
+        if (slot.Tag[0] != '0') return false;
     return true;
 }
 
-const std::map<int, int>& StartKinds() {
-    static const std::map<int, int> kinds = [] {
-        std::map<int, int> k;
+const KindCounts& StartKinds() {
+    static const KindCounts kinds = [] {
+        KindCounts k{};
         int total = 0;
         CountPieces(SetupTemplate(), k, total);
         return k;
@@ -81,12 +86,12 @@ SessionChecks::SessionChecks(const Game& game) {
 // The total may fall only when a capture found its hand full, and rise only when the start
 // position is laid out afresh (both hands empty then).
 void SessionChecks::CheckPieces(const Game& game) {
-    std::map<int, int> kinds;
+    KindCounts kinds{};
     int total = 0;
     CountPieces(game.Image1, kinds, total);
     CountPieces(game.Image4, kinds, total);
     CountPieces(game.Image5, kinds, total);
-    for (auto [kind, count] : kinds) Check(count <= StartKinds().at(kind));
+    for (PieceKind kind : kAllKinds) Check(kinds[kind] <= StartKinds()[kind]);
     bool fresh = Empty(game.Image4) && Empty(game.Image5);
     if (total > total_) Check(fresh);
     if (total < total_) Check(Full(game.Image4) || Full(game.Image5) || fresh);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <map>
-
 #include "game/Game.h"
 #include "protocol/WireBytes.h"
 

@@ -76,6 +76,7 @@ private:
     FuzzConnection connection_;
     Game game_{*this, "192.0.2.1"};
     NetSession session_{game_, connection_};
+    std::vector<MoveMsg> steps_;  // kept between calls, so that listing the steps allocates once
 };
 
 // Peer messages and socket events that may come while a box is open; the clocks tick on.
@@ -141,17 +142,23 @@ void SessionScript::PeerMessage(MessageCode code, const std::string& text) {
     Deliver(Encode(CodeMsg{code, text}));
 }
 
-// One of the peer's possible steps, sent in the peer's view, so that games get far.
+// One of the peer's possible steps, sent in the peer's view, so that games get far. Only the
+// peer's own pieces are looked at, and only their neighbours, as the game checks a peer step.
 void SessionScript::PeerMove(std::uint8_t index) {
     if (!Open()) return;
-    std::vector<MoveMsg> steps;
-    for (int from = 0; from < kCellCount; ++from)
-        for (int to : ReachableCells(game_.Image1, from))
-            if (game_.IsPeerStep(from, to))
-                steps.push_back(MoveMsg{static_cast<std::int16_t>(kCellCount - 1 - from),
-                                        static_cast<std::int16_t>(kCellCount - 1 - to)});
-    if (steps.empty()) return;
-    Deliver(Encode(steps[index % steps.size()]));
+    const std::string& peer = game_.LocalIsGote == 1 ? game_.SenteTag : game_.GoteTag;
+    steps_.clear();
+    for (int from = 0; from < kCellCount; ++from) {
+        if (game_.Image1[from].Tag != peer) continue;
+        for (StepDirection d : kAllDirections) {
+            const std::optional<int> to = NeighbourCell(from, d);
+            if (to && game_.IsPeerStep(from, *to))
+                steps_.push_back(MoveMsg{static_cast<std::int16_t>(kCellCount - 1 - from),
+                                         static_cast<std::int16_t>(kCellCount - 1 - *to)});
+        }
+    }
+    if (steps_.empty()) return;
+    Deliver(Encode(steps_[index % steps_.size()]));
 }
 
 // A drag of a piece of the side to move: onto a cell it may reach, or, when the index has its

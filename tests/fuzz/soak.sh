@@ -3,7 +3,8 @@
 # after the other, then prints per fuzzer the inputs run, the faults found and the coverage of
 # its final statistics (cov: code edges, ft: features). A fuzzer stops at its first fault and
 # leaves the input in BUILD_DIR as NAME-crash-…, NAME-leak-… or NAME-timeout-…. Each fuzzer's
-# log is BUILD_DIR/soak-NAME.log.
+# log is BUILD_DIR/soak-NAME.log. An input counts as a hang only after 60 s, because a soak
+# shares the machine with other work and a slow moment is not a hang.
 # Usage: soak.sh BUILD_DIR RUNS [FUZZER...]
 set -uo pipefail
 source "$(dirname "$0")/fuzzers.sh"
@@ -19,7 +20,7 @@ printf '%-16s %10s %8s %8s %8s\n' fuzzer runs faults cov ft
 for name in "${names[@]}"; do
     log="$build/soak-$name.log"
     before=$(ls "$build" | grep -c "^$name-" || true)
-    run_fuzzer "$build" "$name" -runs="$runs" >"$log" 2>&1
+    run_fuzzer "$build" "$name" -runs="$runs" -timeout=60 >"$log" 2>&1
     faults=$(($(ls "$build" | grep -c "^$name-" || true) - before))
     found=$((found + faults))
     last=$(grep -E '^#[0-9]+[[:space:]]+(INITED|NEW|REDUCE|pulse|DONE)' "$log" | tail -1)
