@@ -4,7 +4,9 @@
 # its final statistics (cov: code edges, ft: features). A fuzzer stops at its first fault and
 # leaves the input in BUILD_DIR as NAME-crash-…, NAME-leak-… or NAME-timeout-…. Each fuzzer's
 # log is BUILD_DIR/soak-NAME.log. An input counts as a hang only after 60 s, because a soak
-# shares the machine with other work and a slow moment is not a hang.
+# shares the machine with other work and a slow moment is not a hang. Every finished run is
+# also added to BUILD_DIR/soak-ledger.tsv (date, commit, fuzzer, runs, faults, cov, ft), so
+# that soaks spread over days can be added up.
 # Usage: soak.sh BUILD_DIR RUNS [FUZZER...]
 set -uo pipefail
 source "$(dirname "$0")/fuzzers.sh"
@@ -26,8 +28,11 @@ for name in "${names[@]}"; do
     last=$(grep -E '^#[0-9]+[[:space:]]+(INITED|NEW|REDUCE|pulse|DONE)' "$log" | tail -1)
     executed=$(grep -o 'number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
     [[ -n "$executed" ]] || executed=$(grep -o '^#[0-9]*' <<<"$last" | tr -d '#')
-    printf '%-16s %10s %8s %8s %8s\n' "$name" "${executed:-?}" "$faults" \
-        "$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*')" \
-        "$(grep -o 'ft: [0-9]*' <<<"$last" | grep -o '[0-9]*')"
+    cov=$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*')
+    ft=$(grep -o 'ft: [0-9]*' <<<"$last" | grep -o '[0-9]*')
+    printf '%-16s %10s %8s %8s %8s\n' "$name" "${executed:-?}" "$faults" "$cov" "$ft"
+    printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$(date -u +%FT%TZ)" \
+        "$(git -C "$fuzz_dir" rev-parse --short HEAD 2>/dev/null)" "$name" "${executed:-0}" \
+        "$faults" "$cov" "$ft" >>"$build/soak-ledger.tsv"
 done
 ((found == 0))
