@@ -57,8 +57,16 @@ public:
                       std::optional<ArrivalClock::time_point> arrival = std::nullopt);
     bool TextPending() const { return decoder_.hasPendingText(); }
     void TextQuietPeriodElapsed();
-    // When the bytes last handed over arrived.
-    ArrivalClock::time_point LastArrival() const { return lastArrival_; }
+    // How long from `now` until the quiet period after the bytes last handed over is over
+    // (zero or less: it is).
+    ArrivalClock::duration TextQuietLeft(ArrivalClock::time_point now) const;
+    // The window's quiet timer for a pending text fired at `now`; `latestRead` is when the
+    // socket last read bytes from the peer, handed over or not. The text ends only when
+    // nothing came for the quiet period: bytes read within it are on their way here and
+    // continue the text (their handing over starts the wait again), and a timer that woke
+    // early must wait for the rest.
+    enum class QuietCheck { TextEnded, BytesOnTheirWay, NotYet };
+    QuietCheck QuietTimerFired(ArrivalClock::time_point now, ArrivalClock::time_point latestRead);
 
     // OK of the side dialog: offers a game in which the local player is Sente or Gote.
     void OfferGame(bool sente);

@@ -32,6 +32,20 @@ void NetSession::TextQuietPeriodElapsed() {
     DeliverInbox();
 }
 
+ArrivalClock::duration NetSession::TextQuietLeft(ArrivalClock::time_point now) const {
+    return lastArrival_ + kTextQuietPeriod - now;
+}
+
+NetSession::QuietCheck NetSession::QuietTimerFired(ArrivalClock::time_point now,
+                                                   ArrivalClock::time_point latestRead) {
+    const ArrivalClock::duration unread = latestRead - lastArrival_;
+    if (unread > ArrivalClock::duration::zero() && unread < kTextQuietPeriod)
+        return QuietCheck::BytesOnTheirWay;
+    if (TextQuietLeft(now) > ArrivalClock::duration::zero()) return QuietCheck::NotYet;
+    TextQuietPeriodElapsed();
+    return QuietCheck::TextEnded;
+}
+
 void NetSession::EndText() {
     if (std::optional<CodeMsg> text = decoder_.flushText()) inbox_.push_back(std::move(*text));
 }

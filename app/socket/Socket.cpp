@@ -151,14 +151,15 @@ void Socket::Adopt(QTcpSocket* socket) {
 
 bool Socket::Send(std::span<const std::uint8_t> bytes) {
     if (!socket_) return false;
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
-                    static_cast<qsizetype>(bytes.size()));
+    // The call returns only once the connection's thread has written, so it may read the
+    // caller's bytes where they are.
+    const auto size = static_cast<qint64>(bytes.size());
     bool sent = false;
     QMetaObject::invokeMethod(
         socket_,
-        [socket = socket_, &data, &sent] {
+        [socket = socket_, bytes, size, &sent] {
             if (socket->state() != QAbstractSocket::ConnectedState) return;
-            sent = socket->write(data) == data.size();
+            sent = socket->write(reinterpret_cast<const char*>(bytes.data()), size) == size;
             socket->flush();
         },
         Qt::BlockingQueuedConnection);

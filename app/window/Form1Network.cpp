@@ -55,20 +55,20 @@ void Form1::OnBytesArrived(std::span<const std::uint8_t> bytes, ArrivalClock::ti
 // The quiet period that ends a pending text counts from when its last bytes arrived.
 void Form1::WaitForTextEnd() {
     if (!session_->TextPending()) return textQuiet_.stop();
-    auto left = session_->LastArrival() + NetSession::kTextQuietPeriod - ArrivalClock::now();
+    const auto left = session_->TextQuietLeft(ArrivalClock::now());
     textQuiet_.start(
         std::max(std::chrono::ceil<std::chrono::milliseconds>(left), std::chrono::milliseconds(0)));
 }
 
-// Bytes already read but not yet handed over continue the text when they came within the
-// quiet period; handing them over waits again.
 void Form1::OnTextQuiet() {
-    auto unread = socket_->LatestArrival() - session_->LastArrival();
-    if (unread > ArrivalClock::duration::zero() && unread < NetSession::kTextQuietPeriod) return;
-    if (ArrivalClock::now() - session_->LastArrival() < NetSession::kTextQuietPeriod)
-        return WaitForTextEnd();
-    session_->TextQuietPeriodElapsed();
-    Render();
+    switch (session_->QuietTimerFired(ArrivalClock::now(), socket_->LatestArrival())) {
+        case NetSession::QuietCheck::TextEnded:
+            return Render();
+        case NetSession::QuietCheck::NotYet:
+            return WaitForTextEnd();
+        case NetSession::QuietCheck::BytesOnTheirWay:
+            return;  // handing them over waits again
+    }
 }
 
 void Form1::OnPeerGraceOver() {

@@ -54,6 +54,27 @@ TEST(NetFraming, ATextEndsByTheTimeTheNextBytesArrived) {
     EXPECT_EQ(n.b.game.Image1[44].Kind, Dog) << "the move after the text was taken";
 }
 
+// The window's quiet timer ends a text only once nothing came for the quiet period: not when
+// it wakes early, nor while bytes read within the period are still on their way to the
+// session; bytes read after a quiet period would end the text themselves, so they do not wait.
+TEST(NetFraming, TheQuietTimerEndsATextOnlyAfterAQuietPeriod) {
+    using Check = NetSession::QuietCheck;
+    WaitingGote n;
+    NetSession& session = n.b.session;
+    ArrivalClock::time_point t0{};
+    auto at = [&](int ms) { return t0 + std::chrono::milliseconds(ms); };
+    session.BytesArrived(Encode(CodeMsg{MessageCode::ChatLine, "A>>one"}), at(1000));
+    EXPECT_EQ(session.TextQuietLeft(at(1059)), std::chrono::milliseconds(1));
+    EXPECT_EQ(session.QuietTimerFired(at(1059), at(1000)), Check::NotYet);
+    EXPECT_EQ(session.QuietTimerFired(at(1100), at(1059)), Check::BytesOnTheirWay);
+    session.BytesArrived(Bytes({'+'}), at(1059));
+    EXPECT_EQ(session.QuietTimerFired(at(1100), at(1059)), Check::NotYet);
+    EXPECT_EQ(n.b.game.ui.Text100, "");
+    EXPECT_EQ(session.QuietTimerFired(at(1130), at(1125)), Check::TextEnded);
+    EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\n");
+    EXPECT_FALSE(session.TextPending());
+}
+
 // The second move comes out of turn: only the first counts, and the chat line still does.
 TEST(NetFraming, TwoMovesAndALineInOneRead) {
     WaitingGote n;
