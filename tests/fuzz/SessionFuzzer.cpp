@@ -1,8 +1,8 @@
 // The receiving side of a network game, driven by the fuzz input as a script: the peer's
-// bytes in any chunks, quiet periods, socket events, and the local player's moves, chat,
-// resignation, settings, new games and connection commands, from every state a session can
-// be in. Boxes are answered from the script, and while one is open the socket and the clocks
-// may fire, as the window's event loop lets them. After every step SessionChecks must hold.
+// bytes in any chunks at any times, quiet periods, socket events, and the local player's moves,
+// chat, resignation, settings, new games and connection commands, from every state a session can be
+// in. Boxes are answered from the script, and while one is open the socket and the clocks may fire,
+// as the window's event loop lets them. After every step SessionChecks must hold.
 #include <vector>
 
 #include "FuzzInput.h"
@@ -76,6 +76,7 @@ private:
     FuzzConnection connection_;
     Game game_{*this, "192.0.2.1"};
     NetSession session_{game_, connection_};
+    ArrivalClock::time_point now_{};  // when the latest bytes arrived, as the script says
     std::vector<MoveMsg> steps_;  // kept between calls, so that listing the steps allocates once
 };
 
@@ -90,10 +91,15 @@ void SessionScript::WhileBoxOpen() {
 void SessionScript::SocketEvent(std::uint8_t op) {
     switch (op % 8) {
         case 0:
-            if (Open()) session_.BytesArrived(in_.Take(in_.Byte() % 32));
+            if (!Open()) return;
+            now_ += std::chrono::milliseconds(in_.Byte() % 128);
+            session_.BytesArrived(in_.Take(in_.Byte() % 32), now_);
             return;
         case 1:
-            if (session_.TextPending()) session_.TextQuietPeriodElapsed();
+            if (!session_.TextPending()) return;
+            // The quiet timer fires, perhaps early, perhaps with bytes read but not handed over.
+            session_.QuietTimerFired(now_ + std::chrono::milliseconds(in_.Byte() % 128),
+                                     now_ + std::chrono::milliseconds(in_.Byte() % 128));
             return;
         case 2:
             if (Open()) session_.ClosedByPeer();
