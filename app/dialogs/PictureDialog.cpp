@@ -2,7 +2,7 @@
 
 #include <QImageReader>
 
-#include "app/dialogs/OpenFileDialog.h"
+#include "app/dialogs/FileDialogs.h"
 
 namespace torvane {
 

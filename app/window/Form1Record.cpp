@@ -6,9 +6,8 @@
 #include <QSaveFile>
 
 #include "app/dialogs/DialogScale.h"
-#include "app/dialogs/OpenFileDialog.h"
+#include "app/dialogs/FileDialogs.h"
 #include "app/dialogs/RecordWindow.h"
-#include "app/dialogs/SaveFileDialog.h"
 #include "app/window/Form1.h"
 #include "record/RecordPosition.h"
 

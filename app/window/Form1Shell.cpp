@@ -2,8 +2,8 @@
 #include <QCoreApplication>
 
 #include "app/dialogs/DialogScale.h"
+#include "app/dialogs/FileDialogs.h"
 #include "app/dialogs/Form8.h"
-#include "app/dialogs/OpenFileDialog.h"
 #include "app/dialogs/PictureDialog.h"
 #include "app/window/Form1.h"
 
