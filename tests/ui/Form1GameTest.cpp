@@ -154,7 +154,7 @@ TEST(Form1Game, TheRunningClockTicksInItsLabelAndLosesOnTime) {
 // The ticker's timer, fired as the event loop fires it, over a whole round of the contact
 // lines at each scale: every wake shows the text where the core's ticker, ticked every 10 ms
 // for the same time, has it; every wake moves the text; no wake comes sooner than a frame of
-// the screen.
+// the screen; away from its rests the text moves in even steps of 30 twips' worth of pixels.
 TEST_P(Form1GameAtScale, TheTickerWakesOnlyToMoveTheTextAtItsOwnSpeed) {
     auto* timer = f.form.findChild<QTimer*>("Timer3");
     const auto* box = f.form.findChild<ContactBox*>("Picture13");
@@ -164,6 +164,8 @@ TEST_P(Form1GameAtScale, TheTickerWakesOnlyToMoveTheTextAtItsOwnSpeed) {
     const int frameMs = static_cast<int>(1000 / f.form.screen()->refreshRate());
     int ticks = 0;
     int lastRow = text->y();
+    int lastTop = reference.top();
+    int evenSteps = 0;
     while (ticks < 400) {
         ASSERT_TRUE(timer->isActive());
         const int interval = timer->interval();
@@ -174,8 +176,14 @@ TEST_P(Form1GameAtScale, TheTickerWakesOnlyToMoveTheTextAtItsOwnSpeed) {
         QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
         ASSERT_EQ(text->y(), box->RowOf(reference.top())) << "after " << ticks << " ticks";
         EXPECT_NE(text->y(), lastRow) << "a wake that moved nothing, after " << ticks << " ticks";
+        if (reference.top() - lastTop == 30) {
+            EXPECT_EQ(text->y() - lastRow, 2 * GetParam()) << "after " << ticks << " ticks";
+            ++evenSteps;
+        }
+        lastTop = reference.top();
         lastRow = text->y();
     }
+    EXPECT_GT(evenSteps, 50);
 }
 
 TEST(Form1Game, TheContactLinesScrollRestAndStartAgain) {
