@@ -31,7 +31,7 @@ QString AskOpenFileName(QWidget* parent, const QString& title, const QString& fi
 
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                         const QString& suffix, double scale) {
-    const QString file = AskFileName(parent, title, filter, scale, QFileDialog::AcceptSave);
+    QString file = AskFileName(parent, title, filter, scale, QFileDialog::AcceptSave);
     // Qt's own dialog leaves a typed name as it is, so the suffix is added here.
     if (file.isEmpty() || !QFileInfo(file).suffix().isEmpty()) return file;
     return file + '.' + suffix;
