@@ -17,9 +17,12 @@ void NetSession::AnswerOffer(const CodeMsg& offer) {
     peerSente ? AcceptAsGote(offer.text) : AcceptAsSente(offer.text);
 }
 
-// The peer moves first; the board stays locked.
+// The peer moves first, so the board is locked: a game that ended on the local player's turn
+// (a loss on time the peer reported then) may have left it open, and an open board would let
+// the local player move, even the peer's pieces, on the peer's turn.
 void NetSession::AcceptAsGote(const std::string& peerHandle) {
     if (!Send(CodeMsg{MessageCode::AcceptGote, ui.Label16})) return;
+    game_.SetBoardOpen(false);
     game_.RunTimer2();
     ui.Label8Fore = kBlack;
     ui.Label8 = "相手の番です";
@@ -67,10 +70,11 @@ void NetSession::ReceiveAcceptGote(const std::string& peerHandle) {
     game_.NetworkGameRunning = 1;
 }
 
-// The peer takes Sente and moves first.
+// The peer takes Sente and moves first; the board is locked, as when accepting as Gote.
 void NetSession::ReceiveAcceptSente(const std::string& peerHandle) {
     if (pendingOffer_ != MessageCode::OfferGote) return;
     pendingOffer_.reset();
+    game_.SetBoardOpen(false);
     ui.Timer2 = true;
     ui.Label8Fore = kBlack;
     ui.Label8 = "相手の番です";

@@ -48,6 +48,30 @@ TEST(NetHostilePeer, GreetingsAndOffersDuringAGameAreIgnored) {
     EXPECT_EQ(n.b.game.NetworkGameRunning, 1);
 }
 
+// A broken peer reports its loss on time while the local player is to move, which leaves the
+// won game's board open, then offers a game in which it moves first: the new game starts with
+// the board locked, so the local player cannot move on the peer's turn and part the boards.
+TEST(NetHostilePeer, AGameThePeerOpensStartsWithTheBoardLocked) {
+    NetPair n;
+    n.Offer(false);
+    ASSERT_TRUE(n.b.game.BoardOpen());
+    n.b.Read(Text(MessageCode::TimeLoss, {}));
+    ASSERT_EQ(n.b.game.NetworkGameRunning, 0);
+    n.Clear();
+    n.b.answers.push_back(true);
+    n.b.Read(Text(MessageCode::OfferSente, "A"));
+    EXPECT_EQ(n.b.game.NetworkGameRunning, 1);
+    EXPECT_EQ(n.b.game.LocalIsGote, 1);
+    EXPECT_EQ(n.b.game.Turn, 0);
+    EXPECT_FALSE(n.b.game.BoardOpen());
+    const BoardCells board = n.b.game.Image1;
+    n.b.sent.clear();
+    n.b.Drag(27, 36);  // one of the peer's pieces, whose turn it is
+    n.b.Drag(63, 54);  // one of the local player's
+    EXPECT_TRUE(n.b.game.Image1 == board) << "a piece moved on the peer's turn";
+    EXPECT_TRUE(n.b.sent.empty());
+}
+
 // While the player answers an offer, what arrives waits; a peer that sends far more than any
 // game needs meanwhile is cut off, and the memory it took is given back.
 TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {

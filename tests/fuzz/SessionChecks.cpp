@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 
 #include "images/PieceImageTable.h"
@@ -14,8 +15,11 @@ namespace torvane {
 
 namespace {
 
-void Check(bool ok) {
-    if (!ok) std::abort();
+// Aborts the run, saying which check failed.
+void Check(bool ok, int line = __builtin_LINE()) {
+    if (ok) return;
+    std::fprintf(stderr, "SessionChecks.cpp:%d: check failed\n", line);
+    std::abort();
 }
 
 // A piece shows the resting picture and the drag icon of its kind, both in one ink; an empty
