@@ -10,6 +10,7 @@ void NetSession::ReceiveTimeLoss() {
     game_.RecordResult(GameEnd::TimeUp, PeerSide());
     ui.PeerOverdue = false;
     ui.Timer2 = ui.Timer1 = false;
+    game_.SetBoardOpen(false);  // a broken peer may report it on the local player's turn
     ui.kopyuuta = true;
     ui.touryou = false;
     shell_.ShowMessage("あなたの勝ちです");

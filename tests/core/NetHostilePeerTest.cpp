@@ -48,15 +48,17 @@ TEST(NetHostilePeer, GreetingsAndOffersDuringAGameAreIgnored) {
     EXPECT_EQ(n.b.game.NetworkGameRunning, 1);
 }
 
-// A broken peer reports its loss on time while the local player is to move, which leaves the
-// won game's board open, then offers a game in which it moves first: the new game starts with
-// the board locked, so the local player cannot move on the peer's turn and part the boards.
+// A broken peer reports its loss on time while the local player is to move, then offers a game
+// in which it moves first: the won game ends with the board locked, as after a resignation,
+// and the new game starts with it locked, so the local player cannot move on the peer's turn
+// and part the boards.
 TEST(NetHostilePeer, AGameThePeerOpensStartsWithTheBoardLocked) {
     NetPair n;
     n.Offer(false);
     ASSERT_TRUE(n.b.game.BoardOpen());
     n.b.Read(Text(MessageCode::TimeLoss, {}));
     ASSERT_EQ(n.b.game.NetworkGameRunning, 0);
+    EXPECT_FALSE(n.b.game.BoardOpen());
     n.Clear();
     n.b.answers.push_back(true);
     n.b.Read(Text(MessageCode::OfferSente, "A"));
