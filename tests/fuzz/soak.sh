@@ -17,6 +17,7 @@ names=("$@")
 ((${#names[@]} > 0)) || names=("${fuzzers[@]%% *}")
 
 build_fuzzers "$build" >/dev/null || exit 1
+commit=$(git -C "$fuzz_dir" rev-parse --short HEAD 2>/dev/null)  # the sources just built
 found=0
 printf '%-16s %10s %8s %8s %8s\n' fuzzer runs faults cov ft
 for name in "${names[@]}"; do
@@ -31,8 +32,7 @@ for name in "${names[@]}"; do
     cov=$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*')
     ft=$(grep -o 'ft: [0-9]*' <<<"$last" | grep -o '[0-9]*')
     printf '%-16s %10s %8s %8s %8s\n' "$name" "${executed:-?}" "$faults" "$cov" "$ft"
-    printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$(date -u +%FT%TZ)" \
-        "$(git -C "$fuzz_dir" rev-parse --short HEAD 2>/dev/null)" "$name" "${executed:-0}" \
-        "$faults" "$cov" "$ft" >>"$build/soak-ledger.tsv"
+    printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$(date -u +%FT%TZ)" "$commit" "$name" \
+        "${executed:-0}" "$faults" "$cov" "$ft" >>"$build/soak-ledger.tsv"
 done
 ((found == 0))
