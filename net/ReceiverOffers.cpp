@@ -17,9 +17,8 @@ void NetSession::AnswerOffer(const CodeMsg& offer) {
     peerSente ? AcceptAsGote(offer.text) : AcceptAsSente(offer.text);
 }
 
-// The peer moves first, so the board is locked: a game that ended on the local player's turn
-// (a loss on time the peer reported then) may have left it open, and an open board would let
-// the local player move, even the peer's pieces, on the peer's turn.
+// The peer moves first, so the board is locked whatever the game before left it as: an open
+// board would let the local player move, even the peer's pieces, on the peer's turn.
 void NetSession::AcceptAsGote(const std::string& peerHandle) {
     if (!Send(CodeMsg{MessageCode::AcceptGote, ui.Label16})) return;
     game_.SetBoardOpen(false);
