@@ -115,8 +115,9 @@ int main(int argc, char** argv) {
     QEventLoop loop;  // not the application's: quitting that would close the window, asking
     QTimer finished;
     QObject::connect(&finished, &QTimer::timeout, [&] {
-        if (done) QTimer::singleShot(4 * kLineGapMs, &loop, &QEventLoop::quit);
-        if (done) finished.stop();
+        if (!done) return;
+        finished.stop();
+        QTimer::singleShot(4 * kLineGapMs, &loop, &QEventLoop::quit);
     });
     sinceProbe.start();
     probe.start(kProbeMs);
