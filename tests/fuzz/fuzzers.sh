@@ -17,14 +17,20 @@ build_fuzzers() {
     cmake --build "$1" -j2
 }
 
-# Runs fuzzer $2 of build $1 from its seeds (and what earlier runs added to them), with the
-# further libFuzzer options given; its reports and the input of a finding go to $1.
+# Writes the seeds of fuzzer $2 of build $1 into its corpus, beside what earlier runs added.
+write_seeds() {
+    local writer
+    read -r _ writer _ < <(printf '%s\n' "${fuzzers[@]}" | grep "^$2 ")
+    mkdir -p "$1/corpus/$2"
+    "$1/$writer" "$1/corpus/$2"
+}
+
+# Runs fuzzer $2 of build $1 on its corpus, with the further libFuzzer options given; its
+# reports and the input of a finding go to $1.
 run_fuzzer() {
-    local build="$1" name="$2" writer len
+    local build="$1" name="$2" len
     shift 2
-    read -r _ writer len < <(printf '%s\n' "${fuzzers[@]}" | grep "^$name ")
-    mkdir -p "$build/corpus/$name"
-    "$build/$writer" "$build/corpus/$name"
+    read -r _ _ len < <(printf '%s\n' "${fuzzers[@]}" | grep "^$name ")
     "$build/$name" -max_len="$len" -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$build/$name-" "$@" "$build/corpus/$name"
 }

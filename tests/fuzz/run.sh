@@ -11,5 +11,6 @@ share=$((seconds / ${#fuzzers[@]}))
 
 build_fuzzers "$build"
 for entry in "${fuzzers[@]}"; do
+    write_seeds "$build" "${entry%% *}"
     run_fuzzer "$build" "${entry%% *}" -max_total_time="$share"
 done
