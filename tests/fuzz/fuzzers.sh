@@ -17,10 +17,15 @@ build_fuzzers() {
     cmake --build "$1" -j2
 }
 
+# The line of fuzzer $1 in the list above: its program, its seed writer and its longest input.
+entry_of() {
+    printf '%s\n' "${fuzzers[@]}" | grep "^$1 "
+}
+
 # Writes the seeds of fuzzer $2 of build $1 into its corpus, beside what earlier runs added.
 write_seeds() {
     local writer
-    read -r _ writer _ < <(printf '%s\n' "${fuzzers[@]}" | grep "^$2 ")
+    read -r _ writer _ < <(entry_of "$2")
     mkdir -p "$1/corpus/$2"
     "$1/$writer" "$1/corpus/$2"
 }
@@ -30,7 +35,7 @@ write_seeds() {
 run_fuzzer() {
     local build="$1" name="$2" len
     shift 2
-    read -r _ _ len < <(printf '%s\n' "${fuzzers[@]}" | grep "^$name ")
+    read -r _ _ len < <(entry_of "$name")
     "$build/$name" -max_len="$len" -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$build/$name-" "$@" "$build/corpus/$name"
 }

@@ -18,6 +18,7 @@ shift 2
 names=("$@")
 ((${#names[@]} > 0)) || names=("${fuzzers[@]%% *}")
 jobs="${JOBS:-1}"
+share=$(((runs + jobs - 1) / jobs))  # per copy, rounded up so that the copies run at least RUNS
 
 build_fuzzers "$build" >/dev/null || exit 1
 commit=$(git -C "$fuzz_dir" rev-parse --short HEAD 2>/dev/null)  # the sources just built
@@ -44,7 +45,7 @@ for name in "${names[@]}"; do
     ((jobs == 1)) || logs=($(seq -f "$build/soak-$name.%g.log" "$jobs"))
     write_seeds "$build" "$name"
     for log in "${logs[@]}"; do
-        run_fuzzer "$build" "$name" -runs=$((runs / jobs)) -timeout=60 >"$log" 2>&1 &
+        run_fuzzer "$build" "$name" -runs="$share" -timeout=60 >"$log" 2>&1 &
     done
     wait
     for log in "${logs[@]}"; do report "$name" "$log"; done
