@@ -3,6 +3,7 @@
 // its move is on the board, and the widest gap between two of its ticks is the stall.
 #include <benchmark/benchmark.h>
 
+#include "ModalDialog.h"
 #include "QtBenchmarkMain.h"
 
 #include <QAbstractButton>
@@ -21,30 +22,16 @@ using namespace torvane;
 
 namespace {
 
-// Chooses Gote at level 5 in the dialog and answers every message box.
-class Answerer : public QObject {
-public:
-    Answerer() {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* dialog = qobject_cast<ComputerGameDialog*>(modal)) {
-                dialog->findChild<QRadioButton*>("gote")->setChecked(true);
-                dialog->findChild<QComboBox*>("level")->setCurrentIndex(4);
-                dialog->findChild<QPushButton*>("Command1")->click();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start();
-    }
-
-private:
-    QTimer timer_;
-};
+// Chooses Gote at level 5 in the dialog, as the player would.
+void ChooseGoteAtLevel5(ComputerGameDialog& dialog) {
+    dialog.findChild<QRadioButton*>("gote")->setChecked(true);
+    dialog.findChild<QComboBox*>("level")->setCurrentIndex(4);
+    dialog.findChild<QPushButton*>("Command1")->click();
+}
 
 void BM_EventLoopStallWhileTheComputerThinks(benchmark::State& state) {
-    Answerer answerer;
+    ModalWatcher<ComputerGameDialog> dialogs(ChooseGoteAtLevel5);
+    ModalWatcher<QMessageBox> boxes([](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
     Form1 form;
     form.show();
     std::vector<double> stalls;

@@ -2,6 +2,7 @@
 // both main windows in one process and a real TCP connection between them.
 #include <benchmark/benchmark.h>
 
+#include "ModalDialog.h"
 #include "QtBenchmarkMain.h"
 
 #include <QAbstractButton>
@@ -23,23 +24,11 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Answers every message box with Yes or OK, as the player accepting the offer would.
-class Answerer : public QObject {
-public:
-    Answerer() {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            QAbstractButton* b = box->button(QMessageBox::Yes);
-            (b ? b : box->button(QMessageBox::Ok))->click();
-        });
-        timer_.start();
-    }
-
-private:
-    QTimer timer_;
-};
+// Answers a message box with Yes or OK, as the player accepting the offer would.
+void AcceptBox(QMessageBox& box) {
+    QAbstractButton* yes = box.button(QMessageBox::Yes);
+    (yes ? yes : box.button(QMessageBox::Ok))->click();
+}
 
 bool Until(const std::function<bool()>& condition) {
     QElapsedTimer waited;
@@ -95,7 +84,7 @@ bool Connect(Form1& a, Form1& b) {
 // own Dogs back and forth (not timed) so that it is A's turn again. Argument 1 switches the move
 // sound off on both sides, and with it the repaint of the half-made move that follows the sound.
 void BM_MoveLatencyOverLoopback(benchmark::State& state) {
-    Answerer answerer;
+    ModalWatcher<QMessageBox> boxes(AcceptBox);
     auto a = std::make_unique<Form1>(), b = std::make_unique<Form1>();
     a->show();
     b->show();
