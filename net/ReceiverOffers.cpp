@@ -3,7 +3,9 @@
 namespace torvane {
 
 // The player answers the peer's offer. An answer that comes after the connection ended, or
-// that cannot be sent, starts nothing.
+// that cannot be sent, starts nothing. A game accepted here takes the local player's own offer
+// away: the listening side still holds it when a peer offers first, and offering again would
+// abandon the game on this side only.
 void NetSession::AnswerOffer(const CodeMsg& offer) {
     bool peerSente = offer.code == MessageCode::OfferSente;
     bool yes =
@@ -32,6 +34,7 @@ void NetSession::AcceptAsGote(const std::string& peerHandle) {
     game_.NetworkSetup();
     ui.Label4Back = kGreen;
     game_.MirrorTags();
+    ui.kopyuuta = false;
     pendingOffer_.reset();
     game_.NetworkGameRunning = 1;
 }
@@ -48,6 +51,7 @@ void NetSession::AcceptAsSente(const std::string& peerHandle) {
     game_.NetworkSetup();
     ui.Label2Back = kGreen;
     game_.SetBoardOpen(true);
+    ui.kopyuuta = false;
     pendingOffer_.reset();
     game_.NetworkGameRunning = 1;
 }

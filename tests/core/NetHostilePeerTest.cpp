@@ -74,6 +74,29 @@ TEST(NetHostilePeer, AGameThePeerOpensStartsWithTheBoardLocked) {
     EXPECT_TRUE(n.b.sent.empty());
 }
 
+// Only the listening side may offer the first game, but a peer may offer first anyway. Once
+// the local player accepts, an offer of the local player's own (one confirmed in the side
+// dialog that was open when the peer's offer came) is not sent: it would abandon the game on
+// this side only, and the peer's answer would then open the board on the peer's turn.
+TEST(NetHostilePeer, AGameThePeerOfferedFirstCannotBeAbandonedByAnOfferOfOurOwn) {
+    NetPair n;
+    ASSERT_TRUE(n.a.game.ui.kopyuuta);
+    n.a.answers.push_back(true);
+    n.a.Read(Text(MessageCode::OfferGote, "B"));  // a is Sente and to move
+    ASSERT_EQ(n.a.game.NetworkGameRunning, 1);
+    EXPECT_FALSE(n.a.game.ui.kopyuuta);
+    n.Clear();
+    n.a.session.OfferGame(true);
+    EXPECT_TRUE(n.a.sent.empty());
+    EXPECT_EQ(n.a.game.NetworkGameRunning, 1);
+    n.a.Drag(45, 36);
+    ASSERT_EQ(n.a.sent, std::vector<WireBytes>{Bytes({0x2D, 0x00, 0x24, 0x00})})
+        << "the game goes on";
+    n.a.Read(Text(MessageCode::AcceptGote, "B"));
+    EXPECT_EQ(n.a.game.Turn, 1);
+    EXPECT_FALSE(n.a.game.BoardOpen()) << "the board opened on the peer's turn";
+}
+
 // While the player answers an offer, what arrives waits; a peer that sends far more than any
 // game needs meanwhile is cut off, and the memory it took is given back.
 TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {

@@ -135,15 +135,15 @@ TEST(NetReceivedMove, AMoveOutsideThePeersTurnIsIgnored) {
     BoardCells start = n.b.game.Image1;
     n.b.Read(Encode(MoveMsg{45, 36}));  // connected, no game
     EXPECT_EQ(n.b.game.Image1, start);
-    n.Offer(false);  // b is Sente and to move
+    n.a.session.OfferGame(false);  // an offer is pending on a, not yet read by b
+    n.a.Read(Encode(MoveMsg{45, 36}));
+    EXPECT_EQ(n.a.game.Image1, SetupTemplate());
+    n.b.answers.push_back(true);
+    n.Pump();  // b is Sente and to move
     start = n.b.game.Image1;
     n.b.Read(Encode(MoveMsg{45, 36}));
     EXPECT_EQ(n.b.game.Image1, start);
     EXPECT_EQ(n.b.game.Turn, 0);
-    n.Clear();
-    n.b.session.OfferGame(true);  // an offer is pending on b
-    n.b.Read(Encode(MoveMsg{45, 36}));
-    EXPECT_EQ(n.b.game.Image1, SetupTemplate());
 }
 
 TEST(NetReceivedMove, ThePeersPieceSeenFromTheOtherSide) {
