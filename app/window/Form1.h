@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include <QDialog>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTimer>
 
 #include "app/audio/MusicPlayer.h"
@@ -203,8 +205,9 @@ private:
     QTimer Timer3{this};  // the contact ticker's, a child found in the window's object tree
     Socket* socket_ = nullptr;
     std::unique_ptr<NetSession> session_;  // made right after its socket
-    QTimer textQuiet_;  // ends a received text once no bytes have come for a while
-    QTimer peerGrace_;  // runs while the peer is overdue with its loss on time
+    QTimer textQuiet_;               // ends a received text once no bytes have come for a while
+    QTimer peerGrace_;               // runs while the peer is overdue with its loss on time
+    QPointer<QDialog> offerDialog_;  // the game offer's dialog while it is open
 };
 
 }  // namespace torvane

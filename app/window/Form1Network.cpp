@@ -112,6 +112,7 @@ void Form1::setudann_Click() {
 void Form1::kopyuuta_Click() {
     Form7 dialog(this, [this](bool sente) { session_->OfferGame(sente); });
     ScaleDialog(dialog, scale_);
+    offerDialog_ = &dialog;
     dialog.exec();
     Render();
 }

@@ -60,6 +60,10 @@ void Form1::Render() {
         {"suruu", ui.suruu},     {"matu", ui.matu},         {"sutato", ui.sutato},
     };
     for (const auto& [name, enabled] : items) actions_.value(name)->setEnabled(enabled);
+    // An offer needs `kopyuuta` and a connection (which `setudann` is enabled with). Once the
+    // connection is gone or a game has begun, the offer's dialog closes rather than wait for an
+    // OK that could do nothing; `Label7` and the board say what happened.
+    if (offerDialog_ && !(ui.kopyuuta && ui.setudann)) offerDialog_->reject();
     // A game against the computer and network play exclude each other.
     actions_.value("konpyuta")->setEnabled(ui.sutato && game_.NetworkGame != 1);
     // A hint is for a player who may move now, at one computer or against the computer.

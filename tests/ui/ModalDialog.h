@@ -29,11 +29,12 @@ private:
         if (!dialog || !dialog->isVisible() || dialog == last_) return;
         last_ = dialog;
         ++answered;
-        if (once_) {
-            timer_.stop();
-            deleteLater();
-        }
-        answer_(*dialog);
+        if (!once_) return answer_(*dialog);
+        // An answer that waits on events may see this watcher deleted: it runs from a copy.
+        timer_.stop();
+        deleteLater();
+        const auto answer = answer_;
+        answer(*dialog);
     }
     std::function<void(T&)> answer_;
     bool once_;

@@ -102,6 +102,19 @@ TEST_F(NetTwoWindowsTest, ARefusedGoteOfferAndACancelledOne) {
     EXPECT_TRUE(b.form.game().ui.Picture1);
 }
 
+// The peer leaving while the offer's dialog is open closes it: its OK could no longer do anything.
+TEST_F(NetTwoWindowsTest, TheOfferDialogClosesWhenThePeerLeaves) {
+    bool closedByItself = false;
+    WhenModal<Form7>([&](Form7& d) {
+        b.Trigger("setudann");
+        closedByItself = WaitFor([&] { return !d.isVisible(); });
+        if (!closedByItself) Click(d, "Command1");
+    });
+    a.Trigger("kopyuuta");
+    EXPECT_TRUE(closedByItself);
+    EXPECT_EQ(TextOf(a.form, "Label7"), "切断されました");
+}
+
 // Each line is typed after the last one arrived, as people do: a text has no end mark, so two
 // lines written within the quiet period would arrive as one.
 TEST_F(NetTwoWindowsTest, ChatLinesInBothDirections) {
