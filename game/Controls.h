@@ -34,6 +34,7 @@ struct Controls {
     std::string Text100;                // chat log, the newest lines
     std::uint64_t Text100Appended = 0;  // lines ever appended to the log
     std::uint64_t Text100Cleared = 0;   // times the log was emptied
+    std::size_t Text100Lines = 0;       // lines in the log now
     bool Text100Enabled = false;
     std::string Text2, Text3, Text7;  // hidden: local handle, listening port, refused offer
 

@@ -19,21 +19,26 @@ void NetSession::ReceiveChat(const std::string& line) {
     shell_.RepaintNow();
 }
 
-// The log keeps the newest lines; the window keeps the newest line in view and adds only what
-// is new, so a line costs the same however long the conversation has been.
+// The log keeps the newest lines that fit in kMaxChatBytes, and always the newest line; the
+// window keeps the newest line in view and adds only what is new, so a line costs the same
+// however long the conversation has been.
 void NetSession::AppendToChatLog(const std::string& line) {
     ui.Text100 += line;
     ui.Text100 += '\n';
     ++ui.Text100Appended;
-    if (++chatLines_ <= kMaxChatLines) return;
-    ui.Text100.erase(0, ui.Text100.find('\n') + 1);
-    --chatLines_;
+    ++ui.Text100Lines;
+    std::size_t cut = 0;
+    while (ui.Text100.size() - cut > kMaxChatBytes && ui.Text100Lines > 1) {
+        cut = ui.Text100.find('\n', cut) + 1;
+        --ui.Text100Lines;
+    }
+    ui.Text100.erase(0, cut);
 }
 
 void NetSession::ClearChatLog() {
     ui.Text100.clear();
     ++ui.Text100Cleared;
-    chatLines_ = 0;
+    ui.Text100Lines = 0;
 }
 
 }  // namespace torvane

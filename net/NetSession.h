@@ -22,8 +22,9 @@ public:
     // The most received messages kept waiting behind an open box before the connection is
     // taken for broken: far more than a peer playing by the rules can send meanwhile.
     static constexpr std::size_t kMaxBacklog = 256;
-    // The newest lines the chat log keeps.
-    static constexpr int kMaxChatLines = 2000;
+    // The most text the chat log keeps: its oldest lines go first. A peer may send any number
+    // of lines of up to a message's length, so the log is bounded by bytes, not lines.
+    static constexpr std::size_t kMaxChatBytes = 256 * 1024;
 
     NetSession(Game& game, Connection& connection);
     ~NetSession() override;
@@ -114,7 +115,6 @@ private:
     bool receiving_ = false;                   // a handler is running (perhaps inside a modal box)
     std::function<void()> endOfConnection_;    // a close or error that came meanwhile
     std::optional<MessageCode> pendingOffer_;  // the offer sent and not yet answered
-    int chatLines_ = 0;                        // lines in the chat log
     ArrivalClock::time_point lastArrival_;
 };
 

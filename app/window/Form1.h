@@ -149,6 +149,7 @@ private:
     void ScheduleTicker();
     int FrameTicks() const;
     void RenderChatLog();
+    void DropOldestChatLines(int keptLines);
 
     bool StartEngine();
     void AskComputer();

@@ -75,7 +75,6 @@ void Form1::BuildControls() {
     Text100 = new QPlainTextEdit(stage);
     Text100->setObjectName("Text100");
     Text100->setReadOnly(true);
-    Text100->setMaximumBlockCount(NetSession::kMaxChatLines + 1);  // + the empty last line
     layout_.Place(Text100, QRect(7440, 3000, 3540, 4140), 9);
     Text100->setEnabled(false);
 

@@ -77,8 +77,9 @@ void Form1::Render() {
     Picture3->update();
 }
 
-// The log only grows at its end or empties: only the lines appended since the last render are
-// added to the text box, which drops its oldest lines as the model does.
+// The log only grows at its end, loses lines at its start, or empties: only the lines appended
+// since the last render are added to the text box, and as many of its oldest lines go as the
+// model has dropped, so both hold the same lines.
 void Form1::RenderChatLog() {
     const Controls& ui = game_.ui;
     if (shownCleared_ != ui.Text100Cleared) {
@@ -96,7 +97,17 @@ void Form1::RenderChatLog() {
     QTextCursor cursor(Text100->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(Q(ui.Text100.substr(start)));
+    DropOldestChatLines(int(ui.Text100Lines));
     Text100->moveCursor(QTextCursor::End);
+}
+
+// The text box ends in an empty block after the last line break.
+void Form1::DropOldestChatLines(int keptLines) {
+    const int surplus = Text100->document()->blockCount() - 1 - keptLines;
+    if (surplus <= 0) return;
+    QTextCursor cursor(Text100->document());
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, surplus);
+    cursor.removeSelectedText();
 }
 
 }  // namespace torvane

@@ -1,6 +1,7 @@
 // What a broken or hostile peer can send, and what it cannot do with it.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "NetPeers.h"
@@ -115,16 +116,32 @@ TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {
     EXPECT_TRUE(n.b.sent.empty()) << "the refusal of an offer from a cut-off peer is not sent";
 }
 
-// The log keeps the newest lines only; the count of lines appended tells the window what
-// is new, however many lines have been dropped at the front.
-TEST(NetHostilePeer, TheChatLogKeepsTheNewestLines) {
+// Lines of every length up to a message's: after each one the log is the longest run of the
+// newest whole lines that fits in its byte budget, and its line count says how many it holds.
+// The count of lines appended tells the window what is new, however many were dropped.
+TEST(NetHostilePeer, TheChatLogKeepsTheNewestLinesThatFitItsBytes) {
     NetPair n;
-    for (int i = 0; i < NetSession::kMaxChatLines + 10; ++i)
-        n.b.Read(Text(MessageCode::ChatLine, std::to_string(i)));
     const Controls& ui = n.b.game.ui;
-    EXPECT_EQ(std::count(ui.Text100.begin(), ui.Text100.end(), '\n'), NetSession::kMaxChatLines);
-    EXPECT_EQ(ui.Text100.substr(0, 3), "10\n");
-    EXPECT_EQ(ui.Text100Appended, static_cast<std::uint64_t>(NetSession::kMaxChatLines + 10));
+    std::mt19937 random(7);
+    std::vector<std::string> lines;
+    for (int i = 0; i < 300; ++i) {
+        const auto length = std::uniform_int_distribution<std::size_t>(
+            1, MessageDecoder::kMaxTextBytes - 1)(random);
+        std::string line = std::to_string(i) + std::string(length, 'y');
+        line.resize(length);
+        n.b.Read(Text(MessageCode::ChatLine, line));
+        lines.push_back(line + '\n');
+        std::string kept;
+        std::size_t count = 0;
+        for (auto it = lines.rbegin();
+             it != lines.rend() && kept.size() + it->size() <= NetSession::kMaxChatBytes;
+             ++it, ++count)
+            kept.insert(0, *it);
+        ASSERT_EQ(ui.Text100, kept) << "after line " << i;
+        ASSERT_EQ(ui.Text100Lines, count);
+    }
+    EXPECT_EQ(ui.Text100Appended, 300u);
+    EXPECT_LT(ui.Text100Lines, 300u) << "the flood must have overflowed the log";
 }
 
 }  // namespace

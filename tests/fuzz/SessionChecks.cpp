@@ -117,7 +117,8 @@ void SessionChecks::AfterStep(const Game& game) {
     CheckClockLabel(game.ui.Label1);
     CheckClockLabel(game.ui.Label3);
     const std::string& log = game.ui.Text100;
-    Check(std::count(log.begin(), log.end(), '\n') <= NetSession::kMaxChatLines);
+    Check(log.size() <= NetSession::kMaxChatBytes || game.ui.Text100Lines == 1);
+    Check(std::size_t(std::count(log.begin(), log.end(), '\n')) == game.ui.Text100Lines);
 }
 
 void SessionChecks::CheckSent(const WireBytes& bytes) {

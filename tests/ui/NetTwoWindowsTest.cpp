@@ -130,6 +130,25 @@ TEST_F(NetTwoWindowsTest, ChatLinesInBothDirections) {
     EXPECT_TRUE(b.form.findChild<QLineEdit*>("Text1")->text().isEmpty());
 }
 
+// Long lines, pasted, until the log overflows its byte budget: both windows drop their oldest
+// lines as their models do and show the same text.
+TEST_F(NetTwoWindowsTest, ALongConversationKeepsTheNewestTextInBothLogs) {
+    const int lines = int(NetSession::kMaxChatBytes / 4000) + 5;
+    for (int i = 0; i < lines; ++i) {
+        auto* box = b.form.findChild<QLineEdit*>("Text1");
+        box->setText(QString::number(i) + QString(3990, 'x'));
+        QTest::keyClick(box, Qt::Key_Return);
+        ASSERT_TRUE(
+            WaitFor([&] { return a.form.game().ui.Text100Appended == std::uint64_t(i + 1); }));
+    }
+    for (ShownForm* side : {&a, &b}) {
+        const Controls& ui = side->form.game().ui;
+        EXPECT_LT(ui.Text100Lines, std::size_t(lines));
+        EXPECT_LE(ui.Text100.size(), NetSession::kMaxChatBytes);
+        EXPECT_EQ(ChatLog(side->form)->toPlainText().toStdString(), ui.Text100);
+    }
+}
+
 TEST_F(NetTwoWindowsTest, DisconnectingTellsThePeer) {
     Chat(a, "bye");
     ASSERT_TRUE(WaitFor([&] { return !ChatLog(b.form)->toPlainText().isEmpty(); }));
