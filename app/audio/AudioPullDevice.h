@@ -11,7 +11,12 @@ namespace torvane {
 class AudioPullDevice : public QIODevice {
     Q_OBJECT
 public:
-    AudioPullDevice(AudioSource& source, QObject* parent = nullptr);
+    static constexpr int kDefaultBlockFrames = 4096;  // about 93 ms at 44100 Hz
+
+    // `blockFrames` is the most rendered for one read: what the source starts is heard only
+    // after the block being played, so a short block hears it sooner.
+    explicit AudioPullDevice(AudioSource& source, int blockFrames = kDefaultBlockFrames,
+                             QObject* parent = nullptr);
 
     bool isSequential() const override { return true; }
     // True once the source has run out.
@@ -23,6 +28,7 @@ protected:
 
 private:
     AudioSource& source_;
+    int blockFrames_;
     std::vector<qint16> block_;
     bool ended_ = false;
 };

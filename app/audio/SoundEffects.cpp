@@ -1,28 +1,38 @@
 #include "app/audio/SoundEffects.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include <QFile>
 
 namespace torvane {
 
-SoundEffects::SoundEffects(QObject* parent, const QString& location) : QObject(parent) {
+namespace {
+constexpr qint64 kMaxSoundBytes = 4 << 20;  // a short effect; anything larger is not one
+}  // namespace
+
+SoundEffects::SoundEffects(QObject* parent, const QString& location)
+    : QObject(parent), output_(this, AudioOutput::WithoutDevice::Stop) {
     for (int id : kSoundIds) {
-        auto* effect = new QSoundEffect(this);
-        effect->setSource(QUrl(location.arg(id)));
-        effects_[id] = effect;
+        QFile file(location.arg(id));
+        if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSoundBytes) continue;
+        if (std::optional<WavFile> wav = ParseWav(file.readAll()))
+            samples_[id] = ToEffectSamples(*wav);
     }
+    output_.setLowLatency(true);
+    openOutput();
+}
+
+void SoundEffects::openOutput() {
+    if (!output_.onDevice()) output_.start(&mixer_);
 }
 
 void SoundEffects::Play(int resourceId) {
-    const auto found = effects_.find(resourceId);
-    if (found == effects_.end()) return;
-    found->second->play();
+    if (std::find(std::begin(kSoundIds), std::end(kSoundIds), resourceId) == std::end(kSoundIds))
+        return;
+    const auto found = samples_.find(resourceId);
+    if (found != samples_.end()) {
+        openOutput();
+        mixer_.play(found->second);
+    }
     emit played(resourceId);
-}
-
-const QSoundEffect* SoundEffects::effect(int resourceId) const {
-    const auto found = effects_.find(resourceId);
-    return found == effects_.end() ? nullptr : found->second;
 }
 
 }  // namespace torvane
