@@ -11,7 +11,9 @@ namespace torvane {
 
 // Runs the registered benchmarks inside the program's Qt application (offscreen unless a
 // platform is chosen). `setUp` runs once the application exists; false stops the run.
-inline int QtBenchmarkMain(int argc, char** argv, const std::function<bool()>& setUp = {}) {
+// `tearDown` runs while it still exists: windows must go before the application does.
+inline int QtBenchmarkMain(int argc, char** argv, const std::function<bool()>& setUp = {},
+                           const std::function<void()>& tearDown = {}) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     PrepareEnvironment();
     QApplication app(argc, argv);
@@ -20,6 +22,7 @@ inline int QtBenchmarkMain(int argc, char** argv, const std::function<bool()>& s
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (tearDown) tearDown();
     return 0;
 }
 

@@ -104,12 +104,15 @@ BENCHMARK(BM_ReplayOneStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     std::unique_ptr<Form1> window;
-    return QtBenchmarkMain(argc, argv, [&] {
-        recordText = ThousandMoveRecord();
-        window = std::make_unique<Form1>();
-        form = window.get();
-        window->show();
-        window->kifuhyouji_Click();  // the move list follows every change
-        return QTest::qWaitForWindowExposed(window.get());
-    });
+    return QtBenchmarkMain(
+        argc, argv,
+        [&] {
+            recordText = ThousandMoveRecord();
+            window = std::make_unique<Form1>();
+            form = window.get();
+            window->show();
+            window->kifuhyouji_Click();  // the move list follows every change
+            return QTest::qWaitForWindowExposed(window.get());
+        },
+        [&] { window.reset(); });
 }

@@ -45,17 +45,20 @@ BENCHMARK(BM_PressToDrop)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     std::unique_ptr<Form1> window;
-    return QtBenchmarkMain(argc, argv, [&] {
-        window = std::make_unique<Form1>();
-        form = window.get();
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get())) return false;
-        // "先手の番です" is answered as a player would, then the game starts.
-        QTimer::singleShot(0, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        window->sutato_Click();
-        return true;
-    });
+    return QtBenchmarkMain(
+        argc, argv,
+        [&] {
+            window = std::make_unique<Form1>();
+            form = window.get();
+            window->show();
+            if (!QTest::qWaitForWindowExposed(window.get())) return false;
+            // "先手の番です" is answered as a player would, then the game starts.
+            QTimer::singleShot(0, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    box->accept();
+            });
+            window->sutato_Click();
+            return true;
+        },
+        [&] { window.reset(); });
 }

@@ -75,6 +75,8 @@ void Form1::BuildControls() {
     Text100 = new QPlainTextEdit(stage);
     Text100->setObjectName("Text100");
     Text100->setReadOnly(true);
+    // Nothing is undone in a log: kept undo steps would hold every line ever shown.
+    Text100->setUndoRedoEnabled(false);
     layout_.Place(Text100, QRect(7440, 3000, 3540, 4140), 9);
     Text100->setEnabled(false);
 
