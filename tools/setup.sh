@@ -11,6 +11,7 @@ packages=(
     fonts-noto-cjk fonts-aoyagi-kouzan-t xvfb xauth
     libgtest-dev libbenchmark-dev
     clang-format clang-tidy appstream desktop-file-utils iproute2
+    pulseaudio pulseaudio-utils lintian
 )
 
 missing=()
