@@ -127,10 +127,11 @@ int main(int argc, char** argv) {
     close(peer);
 
     const Controls& ui = form.game().ui;
-    std::printf("lines sent %d, shown %llu; the log holds %zu lines, %.1f KiB; resident memory "
-                "%.1f MiB before,",
-                sent, static_cast<unsigned long long>(ui.Text100Appended), ui.Text100Lines,
-                double(ui.Text100.size()) / 1024, before);
+    std::printf(
+        "lines sent %d, shown %llu; the log holds %zu lines, %.1f KiB; resident memory "
+        "%.1f MiB before,",
+        sent, static_cast<unsigned long long>(ui.Text100Appended), ui.Text100Lines,
+        double(ui.Text100.size()) / 1024, before);
     for (double m : rss) std::printf(" %.1f", m);
     std::printf(
         " MiB after each fifth\nevent-loop lateness: median %.2f ms, 99th percentile %.2f "
