@@ -24,7 +24,7 @@ public:
     static constexpr std::size_t kMaxBacklog = 256;
     // The most text the chat log keeps: its oldest lines go first. A peer may send any number
     // of lines of up to a message's length, so the log is bounded by bytes, not lines.
-    static constexpr std::size_t kMaxChatBytes = 256 * 1024;
+    static constexpr std::size_t kMaxChatBytes = std::size_t{256} * 1024;
 
     NetSession(Game& game, Connection& connection);
     ~NetSession() override;

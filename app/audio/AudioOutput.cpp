@@ -51,7 +51,8 @@ bool AudioOutput::startSink() {
     if (device.isNull() || !device.isFormatSupported(format)) return false;
     sink_ = new QAudioSink(device, format);
     if (lowLatency_)
-        sink_->setBufferSize(qsizetype(format.bytesForDuration(kLowLatencyBufferMs * 1000)));
+        sink_->setBufferSize(
+            qsizetype(format.bytesForDuration(qint64{kLowLatencyBufferMs} * 1000)));
     pull_ = new AudioPullDevice(
         *source_, lowLatency_ ? kLowLatencyBlockFrames : AudioPullDevice::kDefaultBlockFrames);
     connect(sink_, &QAudioSink::stateChanged, this, &AudioOutput::onSinkStateChanged);
