@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "engine/Evaluation.h"
 #include "engine/Threat.h"
@@ -18,7 +19,11 @@ constexpr int kDecisiveCaptureScore = 1 << 29;
 constexpr int kCaptureScore = 1 << 28;
 constexpr int kKillerScore = 1 << 27;
 constexpr int kHistoryLimit = 1 << 24;
-constexpr std::uint64_t kClockCheckNodes = 2048;
+// The clock and `stop` are looked at every this many nodes (well under a millisecond).
+constexpr int kClockCheckNodes = 512;
+// Moves are picked best-first by selection this many times; the rest of the list (mostly
+// quiet moves and drops, seldom reached) is then sorted once.
+constexpr int kSelectionPicks = 6;
 // Repetitions are looked for this many plies back; longer cycles are too rare to pay for.
 constexpr int kRepetitionWindow = 64;
 
@@ -34,8 +39,23 @@ int FromTable(int score, int ply) {
     return score;
 }
 
-// Pick the best-scored move of the rest of the list and bring it to index `i`.
+// Sorts moves `first`.. of the list by score, best first, in one pass.
+void SortRest(MoveList& list, std::array<int, 1024>& scores, int first) {
+    std::array<std::int64_t, 1024> keyed;
+    for (int j = first; j < list.size; ++j)
+        keyed[j] = static_cast<std::int64_t>(scores[j]) * 65536 + list.moves[j];
+    std::sort(keyed.begin() + first, keyed.begin() + list.size, std::greater<>());
+    for (int j = first; j < list.size; ++j) {
+        list.moves[j] = static_cast<Move>(keyed[j] & 0xffff);
+        scores[j] = static_cast<int>((keyed[j] - list.moves[j]) / 65536);
+    }
+}
+
+// Brings the best-scored move of the rest of the list to index `i`: by selection for the
+// first few, which is all most nodes look at, then by one sort of the rest.
 Move PickNext(MoveList& list, std::array<int, 1024>& scores, int i) {
+    if (i == kSelectionPicks) SortRest(list, scores, i);
+    if (i >= kSelectionPicks) return list.moves[i];
     int best = i;
     for (int j = i + 1; j < list.size; ++j)
         if (scores[j] > scores[best]) best = j;
@@ -52,19 +72,24 @@ bool Search::IsCapture(Move m) const {
     return !IsDrop(m) && pos_.At(ToOf(m)) != kEmpty;
 }
 
-bool Search::ShouldStop() {
-    if (aborted_) return true;
-    if (rootDepth_ <= 1) return false;  // depth 1 always completes
-    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) return aborted_ = true;
-    if (nodes_ % kClockCheckNodes != 0) return false;
-    aborted_ = stop_->load(std::memory_order_relaxed) || time_.HardLimitReached();
-    return aborted_;
+// Counts a node; on a countdown, so that no node is skipped, looks at the node limit, `stop`
+// and the clock. Depth 1 always completes.
+void Search::CountNode() {
+    ++nodes_;
+    if (rootDepth_ <= 1 || aborted_) return;
+    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) aborted_ = true;
+    if (--clockCountdown_ > 0) return;
+    clockCountdown_ = kClockCheckNodes;
+    aborted_ |= stop_->load(std::memory_order_relaxed) || time_.HardLimitReached();
 }
 
+// The current position seen before with the same side to move, in the game or the search
+// line, but never across a null move (the positions before it were not really reached).
 bool Search::IsRepetition() const {
     int n = static_cast<int>(stack_.size());
     std::uint64_t current = stack_.back();
-    for (int i = n - 3; i >= 0 && i >= n - 1 - kRepetitionWindow; i -= 2)
+    int floor = std::max(nullFloor_, n - 1 - kRepetitionWindow);
+    for (int i = n - 3; i >= floor; i -= 2)
         if (stack_[i] == current) return true;
     return false;
 }
@@ -122,42 +147,76 @@ int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nul
     return score;
 }
 
+// Captures, and at its first ply the moves that attack the enemy Elephant or last Rat, until
+// the position is quiet. A side whose own Elephant or last Rat is attacked may not stand pat: it
+// searches its evasions, and loses if none helps.
 int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
-    ++nodes_;
+    CountNode();
     selDepth_ = std::max(selDepth_, ply);
-    if (pos_.HasLost(pos_.SideToMove())) return -(kWin - ply);
-    int standPat = Evaluate(pos_, drops_);
-    if (standPat >= beta || qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return standPat;
-    alpha = std::max(alpha, standPat);
+    Color side = pos_.SideToMove();
+    if (pos_.HasLost(side)) return -(kWin - ply);
+    VitalAttacks attacks = FindVitalAttacks(pos_);
+    if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
+    bool inCheck = attacks.on[side];
+    if (qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
+
+    Move hashMove = kNoMove;
+    if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
+        hashMove = e->move;
+        int score = FromTable(e->score, ply);
+        if (e->bound == Bound::Exact || (e->bound == Bound::Lower && score >= beta) ||
+            (e->bound == Bound::Upper && score <= alpha))
+            return score;
+    }
+    int originalAlpha = alpha;
+    // In check, every move that is not an evasion lets the opponent win on the next ply.
+    int best = -(kWin - (ply + 2));
     MoveList list;
-    GenerateCaptures(pos_, list);
+    if (inCheck) {
+        GenerateEvasions(pos_, drops_, list);
+    } else {
+        best = Evaluate(pos_, drops_);
+        if (best >= beta) return best;
+        alpha = std::max(alpha, best);
+        GenerateCaptures(pos_, list);
+        if (qdepth == 0) GenerateThreatMoves(pos_, drops_, list);
+    }
     std::array<int, 1024> scores;
-    ScoreMoves(list, kNoMove, ply, scores);
+    ScoreMoves(list, hashMove, ply, scores);
+    Move bestMove = kNoMove;
     for (int i = 0; i < list.size; ++i) {
         Move m = PickNext(list, scores, i);
         Undo undo;
         pos_.Make(m, undo);
         int score = -Quiesce(-beta, -alpha, ply + 1, qdepth + 1);
         pos_.Unmake(m, undo);
-        if (ShouldStop()) return 0;
-        if (score >= beta) return score;
+        if (aborted_) return 0;
+        if (score > best) best = score, bestMove = m;
+        if (score >= beta) break;
         alpha = std::max(alpha, score);
     }
-    return alpha;
+    Bound bound = best >= beta ? Bound::Lower : best > originalAlpha ? Bound::Exact : Bound::Upper;
+    tt_.Store(pos_.Hash(), ToTable(best, ply), bestMove, 0, bound);
+    return best;
 }
 
 int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     pvLength_[ply] = ply;
-    if (pos_.HasLost(pos_.SideToMove())) return -(kWin - ply);
+    Color side = pos_.SideToMove();
+    if (pos_.HasLost(side)) return -(kWin - ply);
     if (IsRepetition()) return 0;
+    // The side to move takes the enemy Elephant or last Rat: won, nothing to search.
+    VitalAttacks attacks = FindVitalAttacks(pos_);
+    if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
+    // A threat to end the game is answered a ply deeper, as chess engines extend checks, and
+    // so is never left to the quiescence search's stand-pat.
+    bool threatened = attacks.on[side];
+    if (threatened && ply < 2 * rootDepth_) ++depth;
     if (depth <= 0) return Quiesce(alpha, beta, ply, 0);
-    ++nodes_;
-    if (ShouldStop()) return 0;
+    CountNode();
+    if (aborted_) return 0;
     if (ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
     bool pvNode = beta - alpha > 1;
-    // A threat to end the game is answered a ply deeper, as chess engines extend checks.
-    bool threatened = VitalPieceAttacked(pos_, pos_.SideToMove());
-    if (threatened && ply < 2 * rootDepth_) ++depth;
 
     Move hashMove = kNoMove;
     if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
@@ -172,7 +231,9 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     if (!pvNode && nullAllowed && !threatened && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
         pos_.MakeNull();
         stack_.push_back(pos_.Hash());
+        int floor = std::exchange(nullFloor_, static_cast<int>(stack_.size()) - 1);
         int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
+        nullFloor_ = floor;
         stack_.pop_back();
         pos_.UnmakeNull();
         if (aborted_) return 0;
@@ -180,8 +241,13 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     }
 
     MoveList list;
-    GenerateMoves(pos_, drops_, list);
-    if (list.size == 0) return -(kWin - ply);
+    if (threatened)
+        GenerateEvasions(pos_, drops_, list);
+    else
+        GenerateMoves(pos_, drops_, list);
+    // A side without a move has lost; in check without an evasion it loses on the next ply.
+    if (list.size == 0)
+        return threatened && CountMoves(pos_, drops_) > 0 ? -(kWin - (ply + 2)) : -(kWin - ply);
     std::array<int, 1024> scores;
     ScoreMoves(list, hashMove, ply, scores);
 
@@ -289,7 +355,9 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
     stop_ = &stop;
     stack_ = request.history;
     stack_.push_back(pos_.Hash());
+    nullFloor_ = 0;
     nodes_ = 0;
+    clockCountdown_ = kClockCheckNodes;
     selDepth_ = 0;
     aborted_ = false;
     killers_ = {};
@@ -320,7 +388,8 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
         result = SearchResult{pv_[0][0], score, depth, nodes_};
         Report(depth, score, info);
         if (IsDecisive(score) && depth > 2) break;
-        if (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()) break;
+        if (stop.load() || (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()))
+            break;
     }
     // `go infinite` answers only once told to stop.
     while (limits_.infinite && !stop.load())

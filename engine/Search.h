@@ -41,7 +41,8 @@ struct SearchResult {
 };
 
 // Iterative deepening alpha-beta (principal variation search, aspiration windows, null move,
-// late-move reductions, quiescence on captures) over one position. Run it on one thread;
+// late-move reductions, quiescence on captures and threats) over one position. An attack on
+// the Elephant or the last Rat is treated as check. Run it on one thread;
 // `stop` may be set from another.
 class Search {
 public:
@@ -58,7 +59,7 @@ private:
     int Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed);
     int Quiesce(int alpha, int beta, int ply, int qdepth);
     int ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed);
-    bool ShouldStop();
+    void CountNode();
     bool IsRepetition() const;
     void ScoreMoves(const MoveList& list, Move hashMove, int ply, std::array<int, 1024>& scores);
     void NoteCutoff(Move m, int depth, int ply);
@@ -75,6 +76,8 @@ private:
     TimeManager time_;
     GoLimits limits_;
     std::vector<std::uint64_t> stack_;
+    int nullFloor_ = 0;  // index in stack_ of the position after the last null move
+    int clockCountdown_ = 0;
     std::uint64_t nodes_ = 0;
     int rootDepth_ = 0;
     int selDepth_ = 0;
