@@ -1,6 +1,7 @@
 #include "engine/Search.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <thread>
 #include <utility>
@@ -37,6 +38,25 @@ int FromTable(int score, int ply) {
     if (score > kWin - 1000) return score - ply;
     if (score < -(kWin - 1000)) return score + ply;
     return score;
+}
+
+// Late-move reductions: a quiet move late in the list of a deep search is first searched this
+// many plies shallower, growing with the logarithms of depth and move number as in chess
+// engines. Drops make lists of hundreds of moves, of which few matter.
+int Reduction(int depth, int index) {
+    static const auto kTable = [] {
+        std::array<std::array<std::uint8_t, 64>, 64> t{};
+        for (int d = 1; d < 64; ++d)
+            for (int i = 1; i < 64; ++i)
+                t[d][i] = static_cast<std::uint8_t>(0.5 + std::log(d) * std::log(i) / 2.0);
+        return t;
+    }();
+    return kTable[std::min(depth, 63)][std::min(index, 63)];
+}
+
+// At the last plies before the horizon, quiet moves past this many are not searched at all.
+int LateMoveLimit(int depth) {
+    return 4 + 4 * depth * depth;
 }
 
 // Sorts moves `first`.. of the list by score, best first, in one pass.
@@ -140,6 +160,7 @@ void Search::UpdatePv(int ply, Move m) {
 int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed) {
     Undo undo;
     pos_.Make(m, undo);
+    tt_.Prefetch(pos_.Hash());
     stack_.push_back(pos_.Hash());
     int score = -Negamax(depth, -beta, -alpha, ply + 1, nullAllowed);
     stack_.pop_back();
@@ -188,6 +209,7 @@ int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
         Move m = PickNext(list, scores, i);
         Undo undo;
         pos_.Make(m, undo);
+        tt_.Prefetch(pos_.Hash());
         int score = -Quiesce(-beta, -alpha, ply + 1, qdepth + 1);
         pos_.Unmake(m, undo);
         if (aborted_) return 0;
@@ -256,13 +278,15 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     for (int i = 0; i < list.size; ++i) {
         Move m = PickNext(list, scores, i);
         bool quiet = scores[i] < kKillerScore - 1;
+        bool ordinary = quiet && !threatened && !CreatesThreat(pos_, m);
+        if (ordinary && !pvNode && depth <= 3 && i >= LateMoveLimit(depth)) continue;
         int score;
         if (i == 0) {
             score = ChildScore(m, depth - 1, alpha, beta, ply, true);
         } else {
-            bool reducible =
-                quiet && !threatened && i >= 3 && depth >= 3 && !CreatesThreat(pos_, m);
-            int reduction = reducible ? 1 + (i >= 10 && depth >= 6) : 0;
+            int reduction = ordinary && i >= 3 && depth >= 3
+                                ? std::clamp(Reduction(depth, i) - pvNode, 0, depth - 2)
+                                : 0;
             score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
             if (score > alpha && reduction > 0)
                 score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);
