@@ -95,8 +95,9 @@ bool Search::IsCapture(Move m) const {
 // Counts a node; on a countdown, so that no node is skipped, looks at the node limit, `stop`
 // and the clock. Depth 1 always completes.
 void Search::CountNode() {
+    if (aborted_) return;
     ++nodes_;
-    if (rootDepth_ <= 1 || aborted_) return;
+    if (rootDepth_ <= 1) return;
     if (limits_.nodes > 0 && nodes_ >= limits_.nodes) aborted_ = true;
     if (--clockCountdown_ > 0) return;
     clockCountdown_ = kClockCheckNodes;
@@ -173,6 +174,7 @@ int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nul
 // searches its evasions, and loses if none helps.
 int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
     CountNode();
+    if (aborted_) return 0;
     selDepth_ = std::max(selDepth_, ply);
     Color side = pos_.SideToMove();
     if (pos_.HasLost(side)) return -(kWin - ply);
@@ -412,8 +414,8 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
         result = SearchResult{pv_[0][0], score, depth, nodes_};
         Report(depth, score, info);
         if (IsDecisive(score) && depth > 2) break;
-        if (stop.load() || (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()))
-            break;
+        if (stop.load() || (limits_.nodes > 0 && nodes_ >= limits_.nodes)) break;
+        if (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()) break;
     }
     // `go infinite` answers only once told to stop.
     while (limits_.infinite && !stop.load())
