@@ -6,11 +6,6 @@ namespace torvane::engine {
 
 namespace {
 
-bool IsVital(const Position& pos, Piece p) {
-    int kind = KindOf(p);
-    return kind == Elephant || (kind == Rat && pos.OnBoard(ColorOf(p), Rat) == 1);
-}
-
 bool Attacked(const Position& pos, int sq) {
     Piece target = pos.At(sq);
     for (int i = 0; i < kNeighbours.count[sq]; ++i) {
@@ -60,11 +55,10 @@ bool CreatesThreat(const Position& pos, Move m) {
     Color side = pos.SideToMove();
     int kind = IsDrop(m) ? DropKindOf(m) : KindOf(pos.At(FromOf(m)));
     int to = ToOf(m);
-    for (int i = 0; i < kNeighbours.count[to]; ++i) {
-        Piece t = pos.At(kNeighbours.cells[to][i]);
-        if (t != kEmpty && ColorOf(t) != side && CanCapture(kind, KindOf(t)) && IsVital(pos, t))
+    VitalCells enemy = FindVitalCells(pos, Opponent(side));
+    for (int i = 0; i < enemy.count; ++i)
+        if (Distance(to, enemy.cells[i]) == 1 && CanCapture(kind, KindOf(pos.At(enemy.cells[i]))))
             return true;
-    }
     return false;
 }
 
