@@ -11,19 +11,44 @@ double ScoreOf(double elo) {
     return 1.0 / (1.0 + std::pow(10.0, -elo / 400.0));
 }
 
+// The outcomes (loss, draw, win) as scores, and how often each came.
+struct Outcomes {
+    double score[3] = {0.0, 0.5, 1.0};
+    double count[3];
+};
+
+// The most likely outcome frequencies whose expected score is `s`, given the observed ones:
+// p_i = q_i / (1 + lambda (a_i - s)), with lambda found by bisection so that the p_i sum to 1.
+// Returns the log-likelihood of the games under them.
+double LogLikelihood(const Outcomes& o, double n, double s) {
+    double lo = -1.0 / (1.0 - s) + 1e-12, hi = 1.0 / s - 1e-12;
+    auto excess = [&](double lambda) {
+        double sum = 0;
+        for (int i = 0; i < 3; ++i)
+            sum += o.count[i] / n * (o.score[i] - s) / (1 + lambda * (o.score[i] - s));
+        return sum;
+    };
+    for (int step = 0; step < 100; ++step) {
+        double mid = (lo + hi) / 2;
+        (excess(mid) > 0 ? lo : hi) = mid;
+    }
+    double lambda = (lo + hi) / 2, total = 0;
+    for (int i = 0; i < 3; ++i)
+        if (o.count[i] > 0)
+            total += o.count[i] * std::log(o.count[i] / n / (1 + lambda * (o.score[i] - s)));
+    return total;
+}
+
 }  // namespace
 
+// The generalised SPRT of the trinomial model: the log of the ratio of the games' likelihoods
+// under the most likely outcome frequencies with the score of elo1 and with that of elo0.
 double Sprt::Llr(const Tally& t) const {
-    int n = t.Games();
+    double n = t.Games();
     if (n == 0) return 0;
-    double s = t.Score();
-    double variance =
-        (t.wins * std::pow(1 - s, 2) + t.draws * std::pow(0.5 - s, 2) + t.losses * std::pow(s, 2)) /
-        n;
-    // All games alike: no spread to judge by yet.
-    if (variance <= 0) return 0;
-    double s0 = ScoreOf(elo0), s1 = ScoreOf(elo1);
-    return (s1 - s0) * (2 * s - s0 - s1) / (2 * variance / n);
+    Outcomes o{.count = {static_cast<double>(t.losses), static_cast<double>(t.draws),
+                         static_cast<double>(t.wins)}};
+    return LogLikelihood(o, n, ScoreOf(elo1)) - LogLikelihood(o, n, ScoreOf(elo0));
 }
 
 double Sprt::LowerBound() const {

@@ -14,7 +14,7 @@ struct Sprt {
 
     enum class Verdict { Continue, AcceptH0, AcceptH1 };
 
-    // The log-likelihood ratio of the results so far (normal approximation of the trinomial).
+    // The log-likelihood ratio of the results so far.
     double Llr(const Tally& t) const;
     Verdict Judge(const Tally& t) const;
     double LowerBound() const;
