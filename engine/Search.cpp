@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <sstream>
 #include <thread>
 #include <utility>
@@ -186,10 +187,7 @@ int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
     Move hashMove = kNoMove;
     if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
         hashMove = e->move;
-        int score = FromTable(e->score, ply);
-        if (e->bound == Bound::Exact || (e->bound == Bound::Lower && score >= beta) ||
-            (e->bound == Bound::Upper && score <= alpha))
-            return score;
+        if (auto stored = TableCutoff(*e, 0, alpha, beta, ply)) return *stored;
     }
     int originalAlpha = alpha;
     // In check, every move that is not an evasion lets the opponent win on the next ply.
@@ -224,6 +222,41 @@ int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
     return best;
 }
 
+// The stored score when it settles the node at this depth and window.
+std::optional<int> Search::TableCutoff(const TtEntry& e, int depth, int alpha, int beta,
+                                       int ply) const {
+    int score = FromTable(e.score, ply);
+    bool settles = e.bound == Bound::Exact || (e.bound == Bound::Lower && score >= beta) ||
+                   (e.bound == Bound::Upper && score <= alpha);
+    if (e.depth >= depth && settles) return score;
+    return std::nullopt;
+}
+
+// The score of passing the turn, searched shallower with a window at beta: when even that is
+// above beta, the node is cut (null-move pruning). Positions before the pass do not count
+// as repetitions inside it.
+int Search::NullMoveScore(int depth, int beta, int ply) {
+    pos_.MakeNull();
+    stack_.push_back(pos_.Hash());
+    int floor = std::exchange(nullFloor_, static_cast<int>(stack_.size()) - 1);
+    int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
+    nullFloor_ = floor;
+    stack_.pop_back();
+    pos_.UnmakeNull();
+    return score;
+}
+
+// Principal variation search of a move after the first: a zero window at alpha, first
+// `reduction` plies shallower, then at full depth, and with the whole window only when the
+// move may be the new best.
+int Search::ZeroWindowFirst(Move m, int depth, int reduction, int alpha, int beta, int ply) {
+    int score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
+    if (score > alpha && reduction > 0)
+        score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);
+    if (score > alpha && score < beta) score = ChildScore(m, depth - 1, alpha, beta, ply, true);
+    return score;
+}
+
 int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     pvLength_[ply] = ply;
     Color side = pos_.SideToMove();
@@ -245,21 +278,12 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     Move hashMove = kNoMove;
     if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
         hashMove = e->move;
-        int score = FromTable(e->score, ply);
-        if (!pvNode && e->depth >= depth &&
-            (e->bound == Bound::Exact || (e->bound == Bound::Lower && score >= beta) ||
-             (e->bound == Bound::Upper && score <= alpha)))
-            return score;
+        auto stored = TableCutoff(*e, depth, alpha, beta, ply);
+        if (!pvNode && stored) return *stored;
     }
 
     if (!pvNode && nullAllowed && !threatened && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
-        pos_.MakeNull();
-        stack_.push_back(pos_.Hash());
-        int floor = std::exchange(nullFloor_, static_cast<int>(stack_.size()) - 1);
-        int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
-        nullFloor_ = floor;
-        stack_.pop_back();
-        pos_.UnmakeNull();
+        int score = NullMoveScore(depth, beta, ply);
         if (aborted_) return 0;
         if (score >= beta && !IsDecisive(score)) return score;
     }
@@ -282,19 +306,11 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
         bool quiet = scores[i] < kKillerScore - 1;
         bool ordinary = quiet && !threatened && !CreatesThreat(pos_, m);
         if (ordinary && !pvNode && depth <= 3 && i >= LateMoveLimit(depth)) continue;
-        int score;
-        if (i == 0) {
-            score = ChildScore(m, depth - 1, alpha, beta, ply, true);
-        } else {
-            int reduction = ordinary && i >= 3 && depth >= 3
-                                ? std::clamp(Reduction(depth, i) - pvNode, 0, depth - 2)
-                                : 0;
-            score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
-            if (score > alpha && reduction > 0)
-                score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);
-            if (score > alpha && score < beta)
-                score = ChildScore(m, depth - 1, alpha, beta, ply, true);
-        }
+        int reduction = ordinary && i >= 3 && depth >= 3
+                            ? std::clamp(Reduction(depth, i) - pvNode, 0, depth - 2)
+                            : 0;
+        int score = i == 0 ? ChildScore(m, depth - 1, alpha, beta, ply, true)
+                           : ZeroWindowFirst(m, depth, reduction, alpha, beta, ply);
         if (aborted_) return 0;
         if (score > best) {
             best = score;

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -59,6 +60,9 @@ private:
     int Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed);
     int Quiesce(int alpha, int beta, int ply, int qdepth);
     int ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed);
+    std::optional<int> TableCutoff(const TtEntry& e, int depth, int alpha, int beta, int ply) const;
+    int NullMoveScore(int depth, int beta, int ply);
+    int ZeroWindowFirst(Move m, int depth, int reduction, int alpha, int beta, int ply);
     void CountNode();
     bool IsRepetition() const;
     void ScoreMoves(const MoveList& list, Move hashMove, int ply, std::array<int, 1024>& scores);
