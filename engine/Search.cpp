@@ -21,8 +21,6 @@ constexpr int kDecisiveCaptureScore = 1 << 29;
 constexpr int kCaptureScore = 1 << 28;
 constexpr int kKillerScore = 1 << 27;
 constexpr int kHistoryLimit = 1 << 24;
-// The clock and `stop` are looked at every this many nodes (well under a millisecond).
-constexpr int kClockCheckNodes = 512;
 // Moves are picked best-first by selection this many times; the rest of the list (mostly
 // quiet moves and drops, seldom reached) is then sorted once.
 constexpr int kSelectionPicks = 6;
@@ -102,7 +100,8 @@ void Search::CountNode() {
     if (limits_.nodes > 0 && nodes_ >= limits_.nodes) aborted_ = true;
     if (--clockCountdown_ > 0) return;
     clockCountdown_ = kClockCheckNodes;
-    aborted_ |= stop_->load(std::memory_order_relaxed) || time_.HardLimitReached();
+    nodesAtLastLook_ = nodes_;
+    aborted_ |= stop_->load() || time_.HardLimitReached();
 }
 
 // The current position seen before with the same side to move, in the game or the search
@@ -399,6 +398,7 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
     stack_.push_back(pos_.Hash());
     nullFloor_ = 0;
     nodes_ = 0;
+    nodesAtLastLook_ = 0;
     clockCountdown_ = kClockCheckNodes;
     selDepth_ = 0;
     aborted_ = false;

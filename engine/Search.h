@@ -21,6 +21,8 @@ inline constexpr int kInfinite = 32000;
 // Winning by taking the enemy Elephant or last Rat scores kWin minus the plies it takes.
 inline constexpr int kWin = 30000;
 inline constexpr int kMaxPly = 128;
+// The clock and `stop` are looked at every this many nodes (well under a millisecond).
+inline constexpr int kClockCheckNodes = 512;
 
 inline bool IsDecisive(int score) {
     return score > kWin - 1000 || score < -(kWin - 1000);
@@ -53,6 +55,8 @@ public:
 
     SearchResult Run(const SearchRequest& request, const std::atomic<bool>& stop,
                      const InfoSink& info);
+    // The nodes searched when the search last looked at `stop`; may be read by any thread.
+    std::uint64_t NodesAtLastLook() const { return nodesAtLastLook_.load(); }
 
 private:
     int RootSearch(int depth, int alpha, int beta);
@@ -83,6 +87,7 @@ private:
     int nullFloor_ = 0;  // index in stack_ of the position after the last null move
     int clockCountdown_ = 0;
     std::uint64_t nodes_ = 0;
+    std::atomic<std::uint64_t> nodesAtLastLook_{0};
     int rootDepth_ = 0;
     int selDepth_ = 0;
     bool aborted_ = false;

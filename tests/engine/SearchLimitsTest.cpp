@@ -2,6 +2,9 @@
 // node limit and `stop`.
 #include <gtest/gtest.h>
 
+#include <future>
+#include <thread>
+
 #include "engine/Bench.h"
 #include "engine/Search.h"
 #include "engine/Sfen.h"
@@ -88,6 +91,23 @@ TEST(SearchLimits, StopAfterTheFirstDepth) {
     EXPECT_EQ(r.depth, 1);
     EXPECT_EQ(r.nodes, depthOne);
     EXPECT_NE(r.best, kNoMove);
+}
+
+// `stop` raised in the middle of a search is heard within one interval of the countdown: the
+// nodes searched after it are counted, not timed.
+TEST(SearchLimits, StopIsHeardWithinOneClockInterval) {
+    SearchRequest request{StartPosition(), {}, GoLimits{.infinite = true}, false, kMaxLevel};
+    TranspositionTable tt(1);
+    Search search(tt, 3);
+    std::atomic<bool> stop{false};
+    auto running = std::async(std::launch::async,
+                              [&] { return search.Run(request, stop, [](const std::string&) {}); });
+    while (search.NodesAtLastLook() < 50000) std::this_thread::yield();
+    stop = true;
+    std::uint64_t nodesAtStop = search.NodesAtLastLook();
+    SearchResult r = running.get();
+    EXPECT_GE(r.nodes, nodesAtStop);
+    EXPECT_LE(r.nodes, nodesAtStop + kClockCheckNodes);
 }
 
 }  // namespace
