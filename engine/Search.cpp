@@ -261,6 +261,9 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     Color side = pos_.SideToMove();
     if (pos_.HasLost(side)) return -(kWin - ply);
     if (IsRepetition()) return 0;
+    // A blind move judges the last ply by the evaluation alone, and so sees an attack on its
+    // Elephant or last Rat only as the evaluation weighs it.
+    if (depth <= 0 && blind_) return Evaluate(pos_, drops_);
     // The side to move takes the enemy Elephant or last Rat: won, nothing to search.
     VitalAttacks attacks = FindVitalAttacks(pos_);
     if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
@@ -415,10 +418,7 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
     for (int i = 0; i < rootMoves_.size; ++i) rootJitter_[i] = jitter(random_);
     std::shuffle(rootMoves_.moves.begin(), rootMoves_.moves.begin() + rootMoves_.size, random_);
     result.best = rootMoves_.moves[0];
-    if (std::uniform_int_distribution<int>(0, 99)(random_) < level_.blunderPercent) {
-        info("info string playing a random move at this level");
-        return result;
-    }
+    blind_ = std::uniform_int_distribution<int>(0, 99)(random_) < level_.blindPercent;
 
     int maxDepth = level_.maxDepth;
     if (limits_.depth > 0) maxDepth = std::min(maxDepth, limits_.depth);

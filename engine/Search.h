@@ -80,6 +80,7 @@ private:
     Position pos_;
     bool drops_ = false;
     LevelSettings level_{};
+    bool blind_ = false;  // this move is chosen without looking past the last ply
     const std::atomic<bool>* stop_ = nullptr;
     TimeManager time_;
     GoLimits limits_;
