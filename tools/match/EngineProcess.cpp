@@ -37,7 +37,7 @@ EngineProcess::EngineProcess(const std::vector<std::string>& command) {
         dup2(fromChild[1], STDOUT_FILENO);
         close(toChild[1]);
         close(fromChild[0]);
-        execv(argv[0], argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     close(toChild[0]);

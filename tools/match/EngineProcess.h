@@ -8,7 +8,7 @@
 namespace torvane::match {
 
 // An engine program run as a child process and spoken to in USI over two pipes. `command` is
-// the program and its arguments.
+// the program (looked up on PATH when it names no folder) and its arguments.
 class EngineProcess {
 public:
     explicit EngineProcess(const std::vector<std::string>& command);
