@@ -40,7 +40,7 @@ private:
 };
 
 // The start position and positions after 8, 16, ... plies of play by a fixed-seed random
-// player, so every run searches the same positions.
+// player, so every run searches the same positions. Captured pieces fill the hands on the way.
 std::vector<Position> BenchPositions() {
     std::vector<Position> positions{StartPosition()};
     std::mt19937 random(2026);
@@ -61,20 +61,27 @@ std::vector<Position> BenchPositions() {
 
 }  // namespace
 
-void RunBench(const std::function<void(const std::string&)>& print) {
+std::uint64_t BenchNodes(bool drops) {
     TranspositionTable tt(16);
     Search search(tt, 1);
     std::atomic<bool> stop{false};
     std::uint64_t nodes = 0;
-    Stopwatch searchClock;
     for (const Position& pos : BenchPositions()) {
         tt.Clear();
-        SearchRequest request{pos, {}, {}, false, kMaxLevel};
+        SearchRequest request{pos, {}, {}, drops, kMaxLevel};
         request.limits.depth = kSearchDepth;
         nodes += search.Run(request, stop, [](const std::string&) {}).nodes;
     }
-    print("info string bench search depth " + std::to_string(kSearchDepth) + ": " +
-          searchClock.Rate(nodes, "nodes"));
+    return nodes;
+}
+
+void RunBench(const std::function<void(const std::string&)>& print) {
+    for (bool drops : {false, true}) {
+        Stopwatch searchClock;
+        std::uint64_t nodes = BenchNodes(drops);
+        print("info string bench search depth " + std::to_string(kSearchDepth) +
+              (drops ? " with drops: " : ": ") + searchClock.Rate(nodes, "nodes"));
+    }
 
     Position pos = StartPosition();
     Stopwatch perftClock;

@@ -4,11 +4,14 @@
 
 namespace torvane::engine {
 
-// How strongly one of the levels 1 (入門) .. 5 (最強) plays.
+// How strongly one of the levels 1 (入門) .. 5 (最強) plays. The levels differ by how far they
+// look and by noise, not by giving pieces away on purpose: the lowest ones now and then judge
+// their last ply by the evaluation alone, and so may miss an attack on their Elephant or
+// last Rat, as a beginner does.
 struct LevelSettings {
     int maxDepth;            // iterative deepening stops here
     int jitter;              // random centipawns added to each root move's score, up to this
-    int blunderPercent;      // chance of playing a random legal move instead
+    int blindPercent;        // chance that a move is chosen without looking past the last ply
     std::int64_t timeCapMs;  // never think longer than this on one move
 };
 

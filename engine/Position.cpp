@@ -11,6 +11,7 @@ void Position::Clear() {
 void Position::Put(int sq, Piece p) {
     board_[sq] = p;
     ++onBoard_[ColorOf(p)][KindOf(p)];
+    cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] + sq);
     hash_ ^= Zobrist().piece[p][sq];
 }
 
@@ -18,6 +19,7 @@ void Position::Remove(int sq) {
     Piece p = board_[sq];
     board_[sq] = kEmpty;
     --onBoard_[ColorOf(p)][KindOf(p)];
+    cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] - sq);
     hash_ ^= Zobrist().piece[p][sq];
 }
 

@@ -26,6 +26,10 @@ public:
     int HandTotal(Color c) const { return handTotal_[c]; }
     int OnBoard(Color c, int kind) const { return onBoard_[c][kind]; }
     std::uint64_t Hash() const { return hash_; }
+    // The cell of `c`'s only piece of `kind` on the board; -1 when it has none or several.
+    int OnlyCell(Color c, int kind) const {
+        return onBoard_[c][kind] == 1 ? cellSum_[MakePiece(c, kind)] : -1;
+    }
     int MoveNumber() const { return moveNumber_; }
 
     // A side without an Elephant or without a Rat on the board has lost.
@@ -57,6 +61,8 @@ private:
     std::array<std::array<std::uint8_t, kKindCount>, 2> hand_{};
     std::array<std::uint8_t, 2> handTotal_{};
     std::array<std::array<std::uint8_t, kKindCount>, 2> onBoard_{};
+    // Per piece code, the sum of the cells it stands on: the cell itself when there is one.
+    std::array<std::int16_t, kPieceCodes> cellSum_{};
     Color side_ = Sente;
     int moveNumber_ = 1;
     std::uint64_t hash_ = 0;

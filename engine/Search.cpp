@@ -1,8 +1,11 @@
 #include "engine/Search.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "engine/Evaluation.h"
 #include "engine/Threat.h"
@@ -18,7 +21,9 @@ constexpr int kDecisiveCaptureScore = 1 << 29;
 constexpr int kCaptureScore = 1 << 28;
 constexpr int kKillerScore = 1 << 27;
 constexpr int kHistoryLimit = 1 << 24;
-constexpr std::uint64_t kClockCheckNodes = 2048;
+// Moves are picked best-first by selection this many times; the rest of the list (mostly
+// quiet moves and drops, seldom reached) is then sorted once.
+constexpr int kSelectionPicks = 6;
 // Repetitions are looked for this many plies back; longer cycles are too rare to pay for.
 constexpr int kRepetitionWindow = 64;
 
@@ -34,8 +39,42 @@ int FromTable(int score, int ply) {
     return score;
 }
 
-// Pick the best-scored move of the rest of the list and bring it to index `i`.
+// Late-move reductions: a quiet move late in the list of a deep search is first searched this
+// many plies shallower, growing with the logarithms of depth and move number as in chess
+// engines. Drops make lists of hundreds of moves, of which few matter.
+int Reduction(int depth, int index) {
+    static const auto kTable = [] {
+        std::array<std::array<std::uint8_t, 64>, 64> t{};
+        for (int d = 1; d < 64; ++d)
+            for (int i = 1; i < 64; ++i)
+                t[d][i] = static_cast<std::uint8_t>(0.5 + std::log(d) * std::log(i) / 2.0);
+        return t;
+    }();
+    return kTable[std::min(depth, 63)][std::min(index, 63)];
+}
+
+// At the last plies before the horizon, quiet moves past this many are not searched at all.
+int LateMoveLimit(int depth) {
+    return 4 + 4 * depth * depth;
+}
+
+// Sorts moves `first`.. of the list by score, best first, in one pass.
+void SortRest(MoveList& list, std::array<int, 1024>& scores, int first) {
+    std::array<std::int64_t, 1024> keyed;
+    for (int j = first; j < list.size; ++j)
+        keyed[j] = static_cast<std::int64_t>(scores[j]) * 65536 + list.moves[j];
+    std::sort(keyed.begin() + first, keyed.begin() + list.size, std::greater<>());
+    for (int j = first; j < list.size; ++j) {
+        list.moves[j] = static_cast<Move>(keyed[j] & 0xffff);
+        scores[j] = static_cast<int>((keyed[j] - list.moves[j]) / 65536);
+    }
+}
+
+// Brings the best-scored move of the rest of the list to index `i`: by selection for the
+// first few, which is all most nodes look at, then by one sort of the rest.
 Move PickNext(MoveList& list, std::array<int, 1024>& scores, int i) {
+    if (i == kSelectionPicks) SortRest(list, scores, i);
+    if (i >= kSelectionPicks) return list.moves[i];
     int best = i;
     for (int j = i + 1; j < list.size; ++j)
         if (scores[j] > scores[best]) best = j;
@@ -52,19 +91,26 @@ bool Search::IsCapture(Move m) const {
     return !IsDrop(m) && pos_.At(ToOf(m)) != kEmpty;
 }
 
-bool Search::ShouldStop() {
-    if (aborted_) return true;
-    if (rootDepth_ <= 1) return false;  // depth 1 always completes
-    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) return aborted_ = true;
-    if (nodes_ % kClockCheckNodes != 0) return false;
-    aborted_ = stop_->load(std::memory_order_relaxed) || time_.HardLimitReached();
-    return aborted_;
+// Counts a node; on a countdown, so that no node is skipped, looks at the node limit, `stop`
+// and the clock. Depth 1 always completes.
+void Search::CountNode() {
+    if (aborted_) return;
+    ++nodes_;
+    if (rootDepth_ <= 1) return;
+    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) aborted_ = true;
+    if (--clockCountdown_ > 0) return;
+    clockCountdown_ = kClockCheckNodes;
+    nodesAtLastLook_ = nodes_;
+    aborted_ |= stop_->load() || time_.HardLimitReached();
 }
 
+// The current position seen before with the same side to move, in the game or the search
+// line, but never across a null move (the positions before it were not really reached).
 bool Search::IsRepetition() const {
     int n = static_cast<int>(stack_.size());
     std::uint64_t current = stack_.back();
-    for (int i = n - 3; i >= 0 && i >= n - 1 - kRepetitionWindow; i -= 2)
+    int floor = std::max(nullFloor_, n - 1 - kRepetitionWindow);
+    for (int i = n - 3; i >= floor; i -= 2)
         if (stack_[i] == current) return true;
     return false;
 }
@@ -115,6 +161,7 @@ void Search::UpdatePv(int ply, Move m) {
 int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed) {
     Undo undo;
     pos_.Make(m, undo);
+    tt_.Prefetch(pos_.Hash());
     stack_.push_back(pos_.Hash());
     int score = -Negamax(depth, -beta, -alpha, ply + 1, nullAllowed);
     stack_.pop_back();
@@ -122,66 +169,135 @@ int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nul
     return score;
 }
 
+// Captures, and at its first ply the moves that attack the enemy Elephant or last Rat, until
+// the position is quiet. A side whose own Elephant or last Rat is attacked may not stand pat: it
+// searches its evasions, and loses if none helps.
 int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
-    ++nodes_;
+    CountNode();
+    if (aborted_) return 0;
     selDepth_ = std::max(selDepth_, ply);
-    if (pos_.HasLost(pos_.SideToMove())) return -(kWin - ply);
-    int standPat = Evaluate(pos_, drops_);
-    if (standPat >= beta || qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return standPat;
-    alpha = std::max(alpha, standPat);
-    MoveList list;
-    GenerateCaptures(pos_, list);
-    std::array<int, 1024> scores;
-    ScoreMoves(list, kNoMove, ply, scores);
-    for (int i = 0; i < list.size; ++i) {
-        Move m = PickNext(list, scores, i);
-        Undo undo;
-        pos_.Make(m, undo);
-        int score = -Quiesce(-beta, -alpha, ply + 1, qdepth + 1);
-        pos_.Unmake(m, undo);
-        if (ShouldStop()) return 0;
-        if (score >= beta) return score;
-        alpha = std::max(alpha, score);
-    }
-    return alpha;
-}
-
-int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
-    pvLength_[ply] = ply;
-    if (pos_.HasLost(pos_.SideToMove())) return -(kWin - ply);
-    if (IsRepetition()) return 0;
-    if (depth <= 0) return Quiesce(alpha, beta, ply, 0);
-    ++nodes_;
-    if (ShouldStop()) return 0;
-    if (ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
-    bool pvNode = beta - alpha > 1;
-    // A threat to end the game is answered a ply deeper, as chess engines extend checks.
-    bool threatened = VitalPieceAttacked(pos_, pos_.SideToMove());
-    if (threatened && ply < 2 * rootDepth_) ++depth;
+    Color side = pos_.SideToMove();
+    if (pos_.HasLost(side)) return -(kWin - ply);
+    VitalAttacks attacks = FindVitalAttacks(pos_);
+    if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
+    bool inCheck = attacks.on[side];
+    if (qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
 
     Move hashMove = kNoMove;
     if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
         hashMove = e->move;
-        int score = FromTable(e->score, ply);
-        if (!pvNode && e->depth >= depth &&
-            (e->bound == Bound::Exact || (e->bound == Bound::Lower && score >= beta) ||
-             (e->bound == Bound::Upper && score <= alpha)))
-            return score;
+        if (auto stored = TableCutoff(*e, 0, alpha, beta, ply)) return *stored;
+    }
+    int originalAlpha = alpha;
+    // In check, every move that is not an evasion lets the opponent win on the next ply.
+    int best = -(kWin - (ply + 2));
+    MoveList list;
+    if (inCheck) {
+        GenerateEvasions(pos_, drops_, list);
+    } else {
+        best = Evaluate(pos_, drops_);
+        if (best >= beta) return best;
+        alpha = std::max(alpha, best);
+        GenerateCaptures(pos_, list);
+        if (qdepth == 0) GenerateThreatMoves(pos_, drops_, list);
+    }
+    std::array<int, 1024> scores;
+    ScoreMoves(list, hashMove, ply, scores);
+    Move bestMove = kNoMove;
+    for (int i = 0; i < list.size; ++i) {
+        Move m = PickNext(list, scores, i);
+        Undo undo;
+        pos_.Make(m, undo);
+        tt_.Prefetch(pos_.Hash());
+        int score = -Quiesce(-beta, -alpha, ply + 1, qdepth + 1);
+        pos_.Unmake(m, undo);
+        if (aborted_) return 0;
+        if (score > best) best = score, bestMove = m;
+        if (score >= beta) break;
+        alpha = std::max(alpha, score);
+    }
+    Bound bound = best >= beta ? Bound::Lower : best > originalAlpha ? Bound::Exact : Bound::Upper;
+    tt_.Store(pos_.Hash(), ToTable(best, ply), bestMove, 0, bound);
+    return best;
+}
+
+// The stored score when it settles the node at this depth and window.
+std::optional<int> Search::TableCutoff(const TtEntry& e, int depth, int alpha, int beta,
+                                       int ply) const {
+    int score = FromTable(e.score, ply);
+    bool settles = e.bound == Bound::Exact || (e.bound == Bound::Lower && score >= beta) ||
+                   (e.bound == Bound::Upper && score <= alpha);
+    if (e.depth >= depth && settles) return score;
+    return std::nullopt;
+}
+
+// The score of passing the turn, searched shallower with a window at beta: when even that is
+// above beta, the node is cut (null-move pruning). Positions before the pass do not count
+// as repetitions inside it.
+int Search::NullMoveScore(int depth, int beta, int ply) {
+    pos_.MakeNull();
+    stack_.push_back(pos_.Hash());
+    int floor = std::exchange(nullFloor_, static_cast<int>(stack_.size()) - 1);
+    int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
+    nullFloor_ = floor;
+    stack_.pop_back();
+    pos_.UnmakeNull();
+    return score;
+}
+
+// Principal variation search of a move after the first: a zero window at alpha, first
+// `reduction` plies shallower, then at full depth, and with the whole window only when the
+// move may be the new best.
+int Search::ZeroWindowFirst(Move m, int depth, int reduction, int alpha, int beta, int ply) {
+    int score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
+    if (score > alpha && reduction > 0)
+        score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);
+    if (score > alpha && score < beta) score = ChildScore(m, depth - 1, alpha, beta, ply, true);
+    return score;
+}
+
+int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
+    pvLength_[ply] = ply;
+    Color side = pos_.SideToMove();
+    if (pos_.HasLost(side)) return -(kWin - ply);
+    if (IsRepetition()) return 0;
+    // A blind move judges the last ply by the evaluation alone, and so sees an attack on its
+    // Elephant or last Rat only as the evaluation weighs it.
+    if (depth <= 0 && blind_) return Evaluate(pos_, drops_);
+    // The side to move takes the enemy Elephant or last Rat: won, nothing to search.
+    VitalAttacks attacks = FindVitalAttacks(pos_);
+    if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
+    // A threat to end the game is answered a ply deeper, as chess engines extend checks, and
+    // so is never left to the quiescence search's stand-pat.
+    bool threatened = attacks.on[side];
+    if (threatened && ply < 2 * rootDepth_) ++depth;
+    if (depth <= 0) return Quiesce(alpha, beta, ply, 0);
+    CountNode();
+    if (aborted_) return 0;
+    if (ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
+    bool pvNode = beta - alpha > 1;
+
+    Move hashMove = kNoMove;
+    if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
+        hashMove = e->move;
+        auto stored = TableCutoff(*e, depth, alpha, beta, ply);
+        if (!pvNode && stored) return *stored;
     }
 
     if (!pvNode && nullAllowed && !threatened && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
-        pos_.MakeNull();
-        stack_.push_back(pos_.Hash());
-        int score = -Negamax(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
-        stack_.pop_back();
-        pos_.UnmakeNull();
+        int score = NullMoveScore(depth, beta, ply);
         if (aborted_) return 0;
         if (score >= beta && !IsDecisive(score)) return score;
     }
 
     MoveList list;
-    GenerateMoves(pos_, drops_, list);
-    if (list.size == 0) return -(kWin - ply);
+    if (threatened)
+        GenerateEvasions(pos_, drops_, list);
+    else
+        GenerateMoves(pos_, drops_, list);
+    // A side without a move has lost; in check without an evasion it loses on the next ply.
+    if (list.size == 0)
+        return threatened && CountMoves(pos_, drops_) > 0 ? -(kWin - (ply + 2)) : -(kWin - ply);
     std::array<int, 1024> scores;
     ScoreMoves(list, hashMove, ply, scores);
 
@@ -190,19 +306,13 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     for (int i = 0; i < list.size; ++i) {
         Move m = PickNext(list, scores, i);
         bool quiet = scores[i] < kKillerScore - 1;
-        int score;
-        if (i == 0) {
-            score = ChildScore(m, depth - 1, alpha, beta, ply, true);
-        } else {
-            bool reducible =
-                quiet && !threatened && i >= 3 && depth >= 3 && !CreatesThreat(pos_, m);
-            int reduction = reducible ? 1 + (i >= 10 && depth >= 6) : 0;
-            score = ChildScore(m, depth - 1 - reduction, alpha, alpha + 1, ply, true);
-            if (score > alpha && reduction > 0)
-                score = ChildScore(m, depth - 1, alpha, alpha + 1, ply, true);
-            if (score > alpha && score < beta)
-                score = ChildScore(m, depth - 1, alpha, beta, ply, true);
-        }
+        bool ordinary = quiet && !threatened && !CreatesThreat(pos_, m);
+        if (ordinary && !pvNode && depth <= 3 && i >= LateMoveLimit(depth)) continue;
+        int reduction = ordinary && i >= 3 && depth >= 3
+                            ? std::clamp(Reduction(depth, i) - pvNode, 0, depth - 2)
+                            : 0;
+        int score = i == 0 ? ChildScore(m, depth - 1, alpha, beta, ply, true)
+                           : ZeroWindowFirst(m, depth, reduction, alpha, beta, ply);
         if (aborted_) return 0;
         if (score > best) {
             best = score;
@@ -289,7 +399,10 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
     stop_ = &stop;
     stack_ = request.history;
     stack_.push_back(pos_.Hash());
+    nullFloor_ = 0;
     nodes_ = 0;
+    nodesAtLastLook_ = 0;
+    clockCountdown_ = kClockCheckNodes;
     selDepth_ = 0;
     aborted_ = false;
     killers_ = {};
@@ -305,10 +418,7 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
     for (int i = 0; i < rootMoves_.size; ++i) rootJitter_[i] = jitter(random_);
     std::shuffle(rootMoves_.moves.begin(), rootMoves_.moves.begin() + rootMoves_.size, random_);
     result.best = rootMoves_.moves[0];
-    if (std::uniform_int_distribution<int>(0, 99)(random_) < level_.blunderPercent) {
-        info("info string playing a random move at this level");
-        return result;
-    }
+    blind_ = std::uniform_int_distribution<int>(0, 99)(random_) < level_.blindPercent;
 
     int maxDepth = level_.maxDepth;
     if (limits_.depth > 0) maxDepth = std::min(maxDepth, limits_.depth);
@@ -320,6 +430,7 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
         result = SearchResult{pv_[0][0], score, depth, nodes_};
         Report(depth, score, info);
         if (IsDecisive(score) && depth > 2) break;
+        if (stop.load() || (limits_.nodes > 0 && nodes_ >= limits_.nodes)) break;
         if (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()) break;
     }
     // `go infinite` answers only once told to stop.

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ inline constexpr int kInfinite = 32000;
 // Winning by taking the enemy Elephant or last Rat scores kWin minus the plies it takes.
 inline constexpr int kWin = 30000;
 inline constexpr int kMaxPly = 128;
+// The clock and `stop` are looked at every this many nodes (well under a millisecond).
+inline constexpr int kClockCheckNodes = 512;
 
 inline bool IsDecisive(int score) {
     return score > kWin - 1000 || score < -(kWin - 1000);
@@ -41,7 +44,8 @@ struct SearchResult {
 };
 
 // Iterative deepening alpha-beta (principal variation search, aspiration windows, null move,
-// late-move reductions, quiescence on captures) over one position. Run it on one thread;
+// late-move reductions, quiescence on captures and threats) over one position. An attack on
+// the Elephant or the last Rat is treated as check. Run it on one thread;
 // `stop` may be set from another.
 class Search {
 public:
@@ -51,6 +55,8 @@ public:
 
     SearchResult Run(const SearchRequest& request, const std::atomic<bool>& stop,
                      const InfoSink& info);
+    // The nodes searched when the search last looked at `stop`; may be read by any thread.
+    std::uint64_t NodesAtLastLook() const { return nodesAtLastLook_.load(); }
 
 private:
     int RootSearch(int depth, int alpha, int beta);
@@ -58,7 +64,10 @@ private:
     int Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed);
     int Quiesce(int alpha, int beta, int ply, int qdepth);
     int ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nullAllowed);
-    bool ShouldStop();
+    std::optional<int> TableCutoff(const TtEntry& e, int depth, int alpha, int beta, int ply) const;
+    int NullMoveScore(int depth, int beta, int ply);
+    int ZeroWindowFirst(Move m, int depth, int reduction, int alpha, int beta, int ply);
+    void CountNode();
     bool IsRepetition() const;
     void ScoreMoves(const MoveList& list, Move hashMove, int ply, std::array<int, 1024>& scores);
     void NoteCutoff(Move m, int depth, int ply);
@@ -71,11 +80,15 @@ private:
     Position pos_;
     bool drops_ = false;
     LevelSettings level_{};
+    bool blind_ = false;  // this move is chosen without looking past the last ply
     const std::atomic<bool>* stop_ = nullptr;
     TimeManager time_;
     GoLimits limits_;
     std::vector<std::uint64_t> stack_;
+    int nullFloor_ = 0;  // index in stack_ of the position after the last null move
+    int clockCountdown_ = 0;
     std::uint64_t nodes_ = 0;
+    std::atomic<std::uint64_t> nodesAtLastLook_{0};
     int rootDepth_ = 0;
     int selDepth_ = 0;
     bool aborted_ = false;

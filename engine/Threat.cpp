@@ -1,5 +1,7 @@
 #include "engine/Threat.h"
 
+#include <algorithm>
+
 namespace torvane::engine {
 
 namespace {
@@ -14,32 +16,96 @@ bool Attacked(const Position& pos, int sq) {
     return false;
 }
 
+// The cells of `side`'s Elephant and last Rat (a side has at most these two vital pieces; a
+// position typed by hand may hold two Elephants, of which the first found counts).
+struct VitalCells {
+    int cells[2] = {-1, -1};
+    int count = 0;
+};
+
+VitalCells FindVitalCells(const Position& pos, Color side) {
+    VitalCells v;
+    int elephant = pos.OnlyCell(side, Elephant);
+    if (elephant < 0 && pos.OnBoard(side, Elephant) > 1) {
+        for (int sq = 0; sq < kSquares && elephant < 0; ++sq)
+            if (pos.At(sq) == MakePiece(side, Elephant)) elephant = sq;
+    }
+    if (elephant >= 0) v.cells[v.count++] = elephant;
+    int rat = pos.OnlyCell(side, Rat);
+    if (rat >= 0) v.cells[v.count++] = rat;
+    return v;
+}
+
+void AddOnce(MoveList& list, Move m) {
+    if (std::find(list.begin(), list.end(), m) == list.end()) list.Add(m);
+}
+
 }  // namespace
 
-bool VitalPieceAttacked(const Position& pos, Color side) {
-    Piece elephant = MakePiece(side, Elephant);
-    Piece lastRat = pos.OnBoard(side, Rat) == 1 ? MakePiece(side, Rat) : kEmpty;
-    int found = 0, wanted = 1 + (lastRat != kEmpty);
-    for (int sq = 0; sq < kSquares && found < wanted; ++sq) {
-        Piece p = pos.At(sq);
-        if (p != elephant && (p != lastRat || p == kEmpty)) continue;
-        ++found;
-        if (Attacked(pos, sq)) return true;
+VitalAttacks FindVitalAttacks(const Position& pos) {
+    VitalAttacks attacks;
+    for (Color side : {Sente, Gote}) {
+        VitalCells v = FindVitalCells(pos, side);
+        for (int i = 0; i < v.count; ++i) attacks.on[side] |= Attacked(pos, v.cells[i]);
     }
-    return false;
+    return attacks;
 }
 
 bool CreatesThreat(const Position& pos, Move m) {
     Color side = pos.SideToMove();
     int kind = IsDrop(m) ? DropKindOf(m) : KindOf(pos.At(FromOf(m)));
     int to = ToOf(m);
-    for (int i = 0; i < kNeighbours.count[to]; ++i) {
-        Piece t = pos.At(kNeighbours.cells[to][i]);
-        if (t == kEmpty || ColorOf(t) == side || !CanCapture(kind, KindOf(t))) continue;
-        if (KindOf(t) == Elephant || (KindOf(t) == Rat && pos.OnBoard(ColorOf(t), Rat) == 1))
+    VitalCells enemy = FindVitalCells(pos, Opponent(side));
+    for (int i = 0; i < enemy.count; ++i)
+        if (Distance(to, enemy.cells[i]) == 1 && CanCapture(kind, KindOf(pos.At(enemy.cells[i]))))
             return true;
-    }
     return false;
+}
+
+void GenerateEvasions(const Position& pos, bool drops, MoveList& list) {
+    Color side = pos.SideToMove();
+    VitalCells own = FindVitalCells(pos, side);
+    bool ratAttacked = false;
+    for (int i = 0; i < own.count; ++i) {
+        int from = own.cells[i];
+        if (!Attacked(pos, from)) continue;
+        ratAttacked |= KindOf(pos.At(from)) == Rat;
+        Piece p = pos.At(from);
+        for (int j = 0; j < kNeighbours.count[from]; ++j) {
+            int to = kNeighbours.cells[from][j];
+            Piece t = pos.At(to);
+            if (t == kEmpty || (ColorOf(t) != side && CanCapture(KindOf(p), KindOf(t))))
+                list.Add(StepMove(from, to));
+        }
+    }
+    MoveList captures;
+    GenerateCaptures(pos, captures);
+    for (Move m : captures) AddOnce(list, m);
+    if (!ratAttacked || !drops || pos.InHand(side, Rat) == 0) return;
+    for (int to = 0; to < kSquares; ++to)
+        if (pos.At(to) == kEmpty) list.Add(DropMove(Rat, to));
+}
+
+void GenerateThreatMoves(const Position& pos, bool drops, MoveList& list) {
+    Color side = pos.SideToMove();
+    VitalCells enemy = FindVitalCells(pos, Opponent(side));
+    for (int i = 0; i < enemy.count; ++i) {
+        int victim = KindOf(pos.At(enemy.cells[i]));
+        for (int j = 0; j < kNeighbours.count[enemy.cells[i]]; ++j) {
+            int to = kNeighbours.cells[enemy.cells[i]][j];
+            if (pos.At(to) != kEmpty) continue;
+            for (int k = 0; k < kNeighbours.count[to]; ++k) {
+                int from = kNeighbours.cells[to][k];
+                Piece p = pos.At(from);
+                if (p != kEmpty && ColorOf(p) == side && CanCapture(KindOf(p), victim))
+                    AddOnce(list, StepMove(from, to));
+            }
+            if (!drops) continue;
+            for (int kind = 0; kind < kKindCount; ++kind)
+                if (pos.InHand(side, kind) > 0 && CanCapture(kind, victim))
+                    AddOnce(list, DropMove(kind, to));
+        }
+    }
 }
 
 }  // namespace torvane::engine

@@ -27,8 +27,10 @@ std::int64_t Budget(const GoLimits& limits, int side) {
 void TimeManager::Start(const GoLimits& limits, int side, std::int64_t capMs) {
     start_ = Clock::now();
     std::int64_t budget = Budget(limits, side);
-    budgetMs_ = budget < 0 ? capMs : std::min(budget, capMs);
-    if (limits.infinite) budgetMs_ = INT64_MAX;
+    budgetMs_ = budget >= 0 ? std::min(budget, capMs) : capMs;
+    // A search told its depth or nodes and no clock runs until it has searched them.
+    bool counted = limits.depth > 0 || limits.nodes > 0;
+    if (limits.infinite || (budget < 0 && counted)) budgetMs_ = INT64_MAX;
 }
 
 std::int64_t TimeManager::ElapsedMs() const {

@@ -22,7 +22,8 @@ class TimeManager {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // `side` is 0 for Sente, 1 for Gote. `capMs` is the level's own ceiling.
+    // `side` is 0 for Sente, 1 for Gote. `capMs` is the level's own ceiling, for every search
+    // with a clock or with no limit at all; `go depth` and `go nodes` alone are not timed.
     void Start(const GoLimits& limits, int side, std::int64_t capMs);
 
     std::int64_t ElapsedMs() const;

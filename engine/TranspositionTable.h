@@ -26,6 +26,8 @@ public:
     void Resize(int megabytes);
     void Clear();
     const TtEntry* Probe(std::uint64_t key) const;
+    // Starts loading the slot of `key` into the cache, for a probe a little later.
+    void Prefetch(std::uint64_t key) const { __builtin_prefetch(&entries_[key & mask_]); }
     void Store(std::uint64_t key, int score, Move move, int depth, Bound bound);
 
 private:

@@ -10,9 +10,9 @@ namespace {
 
 constexpr int kHandshakeMs = 10000;
 constexpr int kQuitWaitMs = 500;
-// Each move is given this long; the engine caps its own search well below the 10 s a move
-// may take at most.
-constexpr int kByoyomiMs = 3000;
+// Each move may take this long at most; the engine stops well before it, at its level's own
+// time cap, which is what sets how long each level thinks.
+constexpr int kByoyomiMs = 10000;
 
 bool IsProgram(const QString& path) {
     QFileInfo info(path);
@@ -68,10 +68,13 @@ void EngineProcess::NewGame() {
     Write("usinewgame");
 }
 
-int EngineProcess::Go(const std::string& position, int level, bool drops) {
+int EngineProcess::Go(const EngineLine& line, int level, bool drops) {
     Write(QString("setoption name Level value %1").arg(level));
     Write(QString("setoption name CapturedPieces value %1").arg(drops ? "true" : "false"));
-    Write("position sfen " + QString::fromStdString(position));
+    QString position = "position sfen " + QString::fromStdString(line.start);
+    if (!line.moves.empty()) position += " moves";
+    for (const std::string& move : line.moves) position += " " + QString::fromStdString(move);
+    Write(position);
     Write(QString("go byoyomi %1").arg(kByoyomiMs));
     asked_.push_back(nextTag_);
     return nextTag_++;

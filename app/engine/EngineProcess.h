@@ -5,8 +5,16 @@
 #include <QString>
 #include <QTimer>
 #include <deque>
+#include <string>
+#include <vector>
 
 namespace torvane {
+
+// A position for the engine: a position string and the moves played from it (USI notation).
+struct EngineLine {
+    std::string start;
+    std::vector<std::string> moves;
+};
 
 // The computer opponent: the program `torvane-engine` as a child process, spoken to in USI
 // and read asynchronously, so the window stays alive while it thinks. Started once and kept
@@ -28,9 +36,13 @@ public:
     qint64 processId() const { return process_.processId(); }
 
     void NewGame();
-    // Asks for a move in `position` (the position string) at `level` 1..5; returns the tag
-    // that `bestMove` will carry.
-    int Go(const std::string& position, int level, bool drops);
+    // Asks for a move at the end of `line` at `level` 1..5, thinking as long as the level
+    // allows; returns the tag that `bestMove` will carry.
+    int Go(const EngineLine& line, int level, bool drops);
+    // The same for a position string without the moves that led to it.
+    int Go(const std::string& position, int level, bool drops) {
+        return Go(EngineLine{position, {}}, level, drops);
+    }
     // Ends the running search early; its `bestmove` still comes, with its own tag.
     void Stop();
 

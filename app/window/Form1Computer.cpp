@@ -3,8 +3,41 @@
 #include "app/engine/EngineProcess.h"
 #include "app/window/Form1.h"
 #include "game/EnginePosition.h"
+#include "record/RecordPosition.h"
+#include "rules/PieceKind.h"
 
 namespace torvane {
+
+namespace {
+
+// A recorded move in the engine's notation: "5f5e", or "R*5e" for a drop.
+std::string EngineMoveText(const RecordedMove& move) {
+    auto square = [](int cell) {
+        return std::string{static_cast<char>('9' - cell % 9), static_cast<char>('a' + cell / 9)};
+    };
+    if (!move.IsDrop()) return square(move.from) + square(move.to);
+    char letter = 'R';
+    for (int i = 0; i < 9; ++i)
+        if (kAllKinds[i] == move.kind) letter = "RDWPCBTLE"[i];
+    return std::string{letter, '*'} + square(move.to);
+}
+
+// The game as the engine is to see it: the start position and every move since, so that it
+// knows which positions were already reached. When the record does not lead to the board as
+// it stands (a position set up otherwise), the board alone.
+EngineLine GameLine(const Game& game) {
+    RecordPosition replay;
+    EngineLine line{replay.Sfen(), {}};
+    for (const MoveHistory::Entry& entry : game.History().entries()) {
+        RecordedMove move = entry.move;
+        if (replay.Play(move, game.CapturedPiecesOff == 0)) return {EnginePosition(game), {}};
+        line.moves.push_back(EngineMoveText(move));
+    }
+    if (replay.Sfen() != EnginePosition(game)) return {EnginePosition(game), {}};
+    return line;
+}
+
+}  // namespace
 
 // "対局（コンピュータ）(&P)": the dialog, then a new game against the computer, which
 // abandons the running one at once. When the engine cannot be started the game stays as it
@@ -47,7 +80,7 @@ bool Form1::StartEngine() {
 // The engine thinks in its own process; its answer comes back through `OnBestMove`.
 void Form1::AskComputer() {
     if (!engine_ || pendingTag_ != 0 || !game_.ComputerMayMove()) return;
-    pendingTag_ = engine_->Go(EnginePosition(game_), level_, game_.CapturedPiecesOff == 0);
+    pendingTag_ = engine_->Go(GameLine(game_), level_, game_.CapturedPiecesOff == 0);
 }
 
 // An answer to an abandoned request, or a move the rules do not allow, changes nothing.

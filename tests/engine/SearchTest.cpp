@@ -64,6 +64,34 @@ TEST(Search, DefendsTheElephantAndTheLastRat) {
     }
 }
 
+// Every move of Sente, a Lion up, leads to a position the game has already seen with the same
+// side to move: each is a draw, so the search scores the position 0. Without that history it
+// scores Sente's extra Lion.
+TEST(Search, PositionsOfTheGamesHistoryAreDraws) {
+    SearchRequest request;
+    std::string error;
+    ASSERT_TRUE(ParseSfen("r3e4/9/9/9/9/9/9/9/R3E3L b - 1", request.position, error)) << error;
+    request.limits.depth = 5;
+    TranspositionTable tt(1);
+    Search search(tt, 5);
+    std::atomic<bool> stop{false};
+    auto quiet = [](const std::string&) {};
+    EXPECT_GT(search.Run(request, stop, quiet).score, 300);
+
+    // The game's positions alternate sides: each reached position, then one of the other side.
+    MoveList list;
+    GenerateMoves(request.position, false, list);
+    for (Move m : list) {
+        Position next = request.position;
+        Undo undo;
+        next.Make(m, undo);
+        request.history.push_back(1000 + request.history.size());
+        request.history.push_back(next.Hash());
+    }
+    tt.Clear();
+    EXPECT_EQ(search.Run(request, stop, quiet).score, 0);
+}
+
 TEST(Search, NoMoveWhenTheGameIsOverOrNothingCanMove) {
     EXPECT_EQ(Think("4e4/9/9/9/9/9/9/9/4E4 b - 1", 3).best, kNoMove);  // no Rats
     // Sente's Rat on 9a is boxed in by Dogs, its Elephant on 1a by Rats it may not take.

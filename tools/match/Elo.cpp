@@ -19,10 +19,11 @@ std::string EloSummary(const Tally& t) {
     char text[200];
     if (n == 0) return "no games";
     if (p <= 0.0 || p >= 1.0) {
-        // One more game of the other outcome bounds the estimate.
-        double bound = EloOf(p >= 1.0 ? n / (n + 1.0) : 1.0 / (n + 1.0));
-        std::snprintf(text, sizeof text, "+%d =%d -%d  score %.1f %%  Elo %s %.0f", t.wins, t.draws,
-                      t.losses, 100 * p, p >= 1.0 ? ">" : "<", bound);
+        // The one-sided 95 % bound: the score at which n games all alike have a 5 % chance.
+        double edge = std::pow(0.05, 1.0 / n);
+        double bound = EloOf(p >= 1.0 ? edge : 1.0 - edge);
+        std::snprintf(text, sizeof text, "+%d =%d -%d  score %.1f %%  Elo %s %+.0f", t.wins,
+                      t.draws, t.losses, 100 * p, p >= 1.0 ? ">" : "<", bound);
         return text;
     }
     double variance =

@@ -11,7 +11,7 @@ struct Tally {
 };
 
 // "W/D/L, score, Elo difference with its 95 % error margin" from the first player's side. A
-// score of 0 % or 100 % has no finite estimate; it is given as a bound instead.
+// score of 0 % or 100 % has no finite estimate; it is given as a one-sided 95 % bound instead.
 std::string EloSummary(const Tally& t);
 
 }  // namespace torvane::match

@@ -30,7 +30,7 @@ GameRecord PlayGame(Player& sente, Player& gote, const std::vector<std::string>&
         int plies = static_cast<int>(moves.size());
         Color side = pos.SideToMove();
         if (pos.IsDecided()) return {LossOf(pos.HasLost(Sente) ? Sente : Gote), plies, "capture"};
-        if (plies >= maxPlies) return {Outcome::Draw, plies, "ply limit"};
+        if (plies >= maxPlies) return {Outcome::Draw, plies, "adjudicated a draw at the ply limit"};
         Player& player = side == Sente ? sente : gote;
         std::string text = player.Choose(pos, moves);
         if (text == "resign") return {LossOf(side), plies, player.Name() + " resigned"};

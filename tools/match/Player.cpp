@@ -1,5 +1,6 @@
 #include "Player.h"
 
+#include <sstream>
 #include <stdexcept>
 
 #include "engine/Evaluation.h"
@@ -59,44 +60,73 @@ private:
     std::mt19937& random_;
 };
 
+std::vector<std::string> SplitCommand(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+// Any USI engine: handshake, its options, then `position startpos moves ...` and `go` for each
+// move. An engine that does not answer in time resigns.
 class EnginePlayer : public Player {
 public:
-    EnginePlayer(const std::string& path, int level, const std::string& goArgs, bool drops)
-        : engine_(path), level_(level), goArgs_(goArgs) {
+    EnginePlayer(const std::vector<std::string>& command, const std::string& name,
+                 const EngineSettings& settings, bool drops)
+        : engine_(command), name_(name), settings_(settings) {
         engine_.Send("usi");
-        if (engine_.ReadUntil("usiok").empty()) throw std::runtime_error("no engine at " + path);
-        engine_.Send("setoption name Level value " + std::to_string(level));
+        if (engine_.ReadUntil("usiok", kHandshakeMs).empty())
+            throw std::runtime_error("no USI engine at " + command[0]);
+        for (const std::string& option : settings.options) {
+            std::size_t eq = option.find('=');
+            if (eq == std::string::npos) throw std::runtime_error("option needs Name=Value");
+            engine_.Send("setoption name " + option.substr(0, eq) + " value " +
+                         option.substr(eq + 1));
+        }
         engine_.Send(std::string("setoption name CapturedPieces value ") +
                      (drops ? "true" : "false"));
         engine_.Send("isready");
-        engine_.ReadUntil("readyok");
+        if (engine_.ReadUntil("readyok", kHandshakeMs).empty())
+            throw std::runtime_error(command[0] + " is not ready");
     }
-    std::string Name() const override { return "level " + std::to_string(level_); }
-    void NewGame() override { engine_.Send("usinewgame"); }
+    std::string Name() const override { return name_; }
+    void NewGame() override {
+        engine_.Send("usinewgame");
+        engine_.Send("isready");
+        engine_.ReadUntil("readyok", kHandshakeMs);
+    }
     std::string Choose(const Position&, const std::vector<std::string>& moves) override {
         std::string command = "position startpos moves";
         for (const std::string& m : moves) command += " " + m;
         engine_.Send(command);
-        engine_.Send("go " + goArgs_);
-        std::string line = engine_.ReadUntil("bestmove ");
-        return line.empty() ? "resign" : line.substr(9);
+        engine_.Send("go " + settings_.goArgs);
+        std::string line = engine_.ReadUntil("bestmove ", settings_.moveTimeoutMs);
+        std::vector<std::string> words = SplitCommand(line);
+        return words.size() < 2 ? "resign" : words[1];
     }
 
 private:
+    static constexpr int kHandshakeMs = 10000;
     EngineProcess engine_;
-    int level_;
-    std::string goArgs_;
+    std::string name_;
+    EngineSettings settings_;
 };
 
 }  // namespace
 
-std::unique_ptr<Player> MakePlayer(const std::string& name, const std::string& enginePath,
-                                   const std::string& goArgs, bool drops, std::mt19937& random) {
-    if (name == "random") return std::make_unique<RandomPlayer>(drops, random);
-    if (name == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
-    if (name.rfind("level:", 0) == 0)
-        return std::make_unique<EnginePlayer>(enginePath, std::stoi(name.substr(6)), goArgs, drops);
-    throw std::runtime_error("unknown player " + name + " (random, greedy or level:N)");
+std::unique_ptr<Player> MakePlayer(const std::string& spec, const EngineSettings& settings,
+                                   bool drops, std::mt19937& random) {
+    if (spec == "random") return std::make_unique<RandomPlayer>(drops, random);
+    if (spec == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
+    if (spec.rfind("level:", 0) == 0) {
+        EngineSettings leveled = settings;
+        leveled.options.insert(leveled.options.begin(), "Level=" + spec.substr(6));
+        return std::make_unique<EnginePlayer>(SplitCommand(settings.defaultEngine), spec, leveled,
+                                              drops);
+    }
+    std::vector<std::string> command = SplitCommand(spec);
+    if (command.empty()) throw std::runtime_error("empty player");
+    return std::make_unique<EnginePlayer>(command, spec, settings, drops);
 }
 
 }  // namespace torvane::match

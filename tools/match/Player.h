@@ -20,9 +20,19 @@ public:
                                const std::vector<std::string>& moves) = 0;
 };
 
-// "random", "greedy" (takes the most valuable piece it can, wins when it can), or
-// "level:N" (the engine program at level N, thinking with `goArgs`, e.g. "movetime 100").
-std::unique_ptr<Player> MakePlayer(const std::string& name, const std::string& enginePath,
-                                   const std::string& goArgs, bool drops, std::mt19937& random);
+// How an engine player is run: the default engine for "level:N", the `setoption`s it is given
+// ("Name=Value"), the `go` parameters (e.g. "movetime 100") and how long a move may take before
+// the engine is declared lost on time.
+struct EngineSettings {
+    std::string defaultEngine;
+    std::vector<std::string> options;
+    std::string goArgs;
+    int moveTimeoutMs = 30000;
+};
+
+// "random", "greedy" (takes the most valuable piece it can, wins when it can), "level:N" (the
+// default engine at level N), or any other text: a USI engine's command line, split at spaces.
+std::unique_ptr<Player> MakePlayer(const std::string& spec, const EngineSettings& settings,
+                                   bool drops, std::mt19937& random);
 
 }  // namespace torvane::match

@@ -1,74 +1,131 @@
-// Plays two players against each other through USI and prints wins, draws, losses and an Elo
-// estimate, e.g.
-//   torvane-match --engine build/engine/torvane-engine --a level:5 --b greedy --games 100
-//                 --go "movetime 100"
+// Plays two players against each other through USI and prints wins, draws, losses, the score
+// and an Elo estimate with its error bar; with --sprt it stops once the test decides.
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <map>
-#include <random>
 #include <string>
 
-#include "Elo.h"
-#include "Game.h"
-#include "engine/MoveGen.h"
-#include "engine/Sfen.h"
+#include "Match.h"
 
 using namespace torvane;
 
 namespace {
 
+constexpr const char* kUsage = R"(usage: torvane-match [options]
+Plays player A against player B, each opening once from either side, and prints
+W/D/L, score and Elo of A with its 95 % error bar.
+
+Players (--a, --b):
+  level:N           the engine (--engine) at level N
+  greedy            takes the most valuable piece it can, wins when it can
+  random            any legal move
+  'path [args]'     any USI engine, run with these arguments
+Options:
+  --a SPEC, --b SPEC     the two players (default level:5 and greedy)
+  --a-opt Name=Value     setoption for A before the games (repeatable; --b-opt for B)
+  --engine PATH          the engine for level:N (default: torvane-engine beside this
+                         program, else build/engine/torvane-engine)
+  --games N              games to play (default 100)
+  --go "PARAMS"          what each move is searched with (default "movetime 100")
+  --jobs N               games played at once (default 1)
+  --drops                captured pieces may be dropped
+  --openings FILE        openings, one a line of USI moves (default: random ones)
+  --opening-plies N      length of the random openings (default 6)
+  --max-plies N          a game this long is adjudicated a draw (default 400)
+  --timeout MS           a move that takes longer loses (default 30000)
+  --sprt ELO0,ELO1       stop as soon as a sequential test decides between the two
+  --alpha A, --beta B    its error rates (default 0.05 each)
+  --seed N               seed of the openings and the simple players (default 1)
+  --help                 this text
+)";
+
 struct Options {
-    std::map<std::string, std::string> values{{"--engine", "build/engine/torvane-engine"},
-                                              {"--a", "level:5"},
-                                              {"--b", "greedy"},
-                                              {"--games", "100"},
-                                              {"--go", "movetime 100"},
-                                              {"--opening-plies", "6"},
-                                              {"--max-plies", "400"},
-                                              {"--seed", "1"}};
+    std::map<std::string, std::string> values{
+        {"--a", "level:5"},       {"--b", "greedy"},      {"--games", "100"},
+        {"--go", "movetime 100"}, {"--jobs", "1"},        {"--openings", ""},
+        {"--opening-plies", "6"}, {"--max-plies", "400"}, {"--timeout", "30000"},
+        {"--sprt", ""},           {"--alpha", "0.05"},    {"--beta", "0.05"},
+        {"--seed", "1"},          {"--engine", ""}};
+    std::vector<std::string> aOptions, bOptions;
     bool drops = false;
+    bool help = false;
     int Number(const std::string& key) const { return std::stoi(values.at(key)); }
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         std::string key = argv[i];
+        bool hasValue = i + 1 < argc;
         if (key == "--drops") {
             options.drops = true;
-        } else if (options.values.count(key) && i + 1 < argc) {
+        } else if (key == "--help" || key == "-h") {
+            options.help = true;
+        } else if ((key == "--a-opt" || key == "--b-opt") && hasValue) {
+            (key == "--a-opt" ? options.aOptions : options.bOptions).push_back(argv[++i]);
+        } else if (options.values.count(key) && hasValue) {
             options.values[key] = argv[++i];
         } else {
-            std::fprintf(stderr, "unknown or incomplete option %s\n", key.c_str());
+            std::fprintf(stderr, "unknown or incomplete option %s (see --help)\n", key.c_str());
             return false;
         }
     }
     return true;
 }
 
-// A short random opening that leaves the game undecided.
-std::vector<std::string> RandomOpening(std::mt19937& random, int plies, bool drops) {
-    engine::Position pos = engine::StartPosition();
-    std::vector<std::string> moves;
-    while (static_cast<int>(moves.size()) < plies) {
-        engine::MoveList list;
-        engine::GenerateMoves(pos, drops, list);
-        engine::Move m = list.moves[random() % list.size];
-        engine::Position next = pos;
-        engine::Undo undo;
-        next.Make(m, undo);
-        if (next.IsDecided()) continue;
-        pos = next;
-        moves.push_back(engine::MoveName(m));
+// torvane-engine beside this program, then where a build tree puts it.
+std::string DefaultEngine() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    std::vector<fs::path> candidates;
+    if (!error) {
+        candidates.push_back(self.parent_path() / "torvane-engine");
+        candidates.push_back(self.parent_path() / "../../engine/torvane-engine");
     }
-    return moves;
+    candidates.push_back("build/engine/torvane-engine");
+    for (const fs::path& p : candidates)
+        if (access(p.c_str(), X_OK) == 0) return fs::weakly_canonical(p, error).string();
+    return candidates.back().string();
 }
 
-void Count(match::Tally& tally, match::Outcome outcome, bool aIsSente) {
-    if (outcome == match::Outcome::Draw)
-        ++tally.draws;
-    else if ((outcome == match::Outcome::SenteWins) == aIsSente)
-        ++tally.wins;
-    else
-        ++tally.losses;
+std::optional<match::Sprt> ParseSprt(const Options& o) {
+    const std::string& text = o.values.at("--sprt");
+    if (text.empty()) return std::nullopt;
+    std::size_t comma = text.find(',');
+    if (comma == std::string::npos) throw std::invalid_argument("--sprt needs ELO0,ELO1");
+    match::Sprt sprt;
+    sprt.elo0 = std::stod(text.substr(0, comma));
+    sprt.elo1 = std::stod(text.substr(comma + 1));
+    sprt.alpha = std::stod(o.values.at("--alpha"));
+    sprt.beta = std::stod(o.values.at("--beta"));
+    if (sprt.elo1 <= sprt.elo0 || sprt.alpha <= 0 || sprt.beta <= 0 || sprt.alpha >= 0.5 ||
+        sprt.beta >= 0.5)
+        throw std::invalid_argument("--sprt needs ELO0 < ELO1 and error rates in (0, 0.5)");
+    return sprt;
+}
+
+match::MatchConfig Configure(const Options& o) {
+    const auto& v = o.values;
+    match::MatchConfig c;
+    c.a = v.at("--a");
+    c.b = v.at("--b");
+    std::string engine = v.at("--engine").empty() ? DefaultEngine() : v.at("--engine");
+    for (auto [settings, options] :
+         {std::pair{&c.aSettings, &o.aOptions}, std::pair{&c.bSettings, &o.bOptions}})
+        *settings = {engine, *options, v.at("--go"), o.Number("--timeout")};
+    c.drops = o.drops;
+    c.games = o.Number("--games");
+    c.maxPlies = o.Number("--max-plies");
+    c.jobs = o.Number("--jobs");
+    c.seed = static_cast<unsigned>(o.Number("--seed"));
+    c.sprt = ParseSprt(o);
+    c.openings =
+        v.at("--openings").empty()
+            ? match::RandomOpenings((c.games + 1) / 2, o.Number("--opening-plies"), c.drops, c.seed)
+            : match::ReadOpenings(v.at("--openings"), c.drops);
+    return c;
 }
 
 }  // namespace
@@ -76,26 +133,15 @@ void Count(match::Tally& tally, match::Outcome outcome, bool aIsSente) {
 int main(int argc, char** argv) {
     Options o;
     if (!ParseOptions(argc, argv, o)) return 2;
+    if (o.help) return std::fputs(kUsage, stdout), 0;
     try {
-        std::mt19937 random(static_cast<unsigned>(o.Number("--seed")));
-        const auto& v = o.values;
-        auto a = match::MakePlayer(v.at("--a"), v.at("--engine"), v.at("--go"), o.drops, random);
-        auto b = match::MakePlayer(v.at("--b"), v.at("--engine"), v.at("--go"), o.drops, random);
-        match::Tally tally;
-        std::vector<std::string> opening;
-        for (int g = 0; g < o.Number("--games"); ++g) {
-            bool aIsSente = g % 2 == 0;  // each opening is played once from either side
-            if (aIsSente) opening = RandomOpening(random, o.Number("--opening-plies"), o.drops);
-            match::GameRecord r =
-                aIsSente ? match::PlayGame(*a, *b, opening, o.drops, o.Number("--max-plies"))
-                         : match::PlayGame(*b, *a, opening, o.drops, o.Number("--max-plies"));
-            Count(tally, r.outcome, aIsSente);
-            std::fprintf(stderr, "game %d: %d plies, %s; %s\n", g + 1, r.plies, r.reason.c_str(),
-                         match::EloSummary(tally).c_str());
-        }
-        std::printf("%s vs %s (%s%s): %s\n", a->Name().c_str(), b->Name().c_str(),
-                    v.at("--go").c_str(), o.drops ? ", drops" : "",
+        match::MatchConfig config = Configure(o);
+        match::Tally tally = match::RunMatch(
+            config, [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
+        std::printf("%s vs %s (%s%s), %d games: %s\n", config.a.c_str(), config.b.c_str(),
+                    o.values.at("--go").c_str(), config.drops ? ", drops" : "", tally.Games(),
                     match::EloSummary(tally).c_str());
+        if (config.sprt) std::printf("%s\n", config.sprt->Summary(tally).c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

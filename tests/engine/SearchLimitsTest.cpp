@@ -1,0 +1,114 @@
+// What bounds a search: its node count on fixed positions, the time budget of each clock, a
+// node limit and `stop`.
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+
+#include "engine/Bench.h"
+#include "engine/Search.h"
+#include "engine/Sfen.h"
+#include "engine/TimeManager.h"
+
+namespace torvane::engine {
+namespace {
+
+// The bench's node counts change with any change of what the search visits: move ordering,
+// pruning, extensions, the evaluation, the transposition table. A change meant to keep the
+// search as it is (a faster move generator, say) must leave them alone. A change of behaviour
+// updates them: run `echo bench | build/engine/torvane-engine` and copy the two node counts
+// here, in the same commit as the change and the match that judged it.
+TEST(Bench, NodeCountsArePinned) {
+    EXPECT_EQ(BenchNodes(false), 1117077u);
+    EXPECT_EQ(BenchNodes(true), 1174752u);
+}
+
+std::int64_t Budget(const GoLimits& limits, int side, std::int64_t cap) {
+    TimeManager tm;
+    tm.Start(limits, side, cap);
+    return tm.BudgetMs();
+}
+
+TEST(TimeManager, BudgetsStayInsideTheClockAndTheLevelsCap) {
+    EXPECT_EQ(Budget(GoLimits{.movetime = 1000}, 0, 9000), 970);
+    EXPECT_EQ(Budget(GoLimits{.byoyomi = 10000}, 0, 1000), 1000);  // the level's cap
+    EXPECT_EQ(Budget(GoLimits{.byoyomi = 10000}, 1, 9000), 8000);
+    EXPECT_EQ(Budget(GoLimits{}, 0, 4000), 4000);  // no clock: the cap
+    EXPECT_GT(Budget(GoLimits{.depth = 5}, 0, 4000), std::int64_t{1} << 40);
+    // Each side reads its own clock: Gote has little time left, Sente plenty.
+    GoLimits clocks{.time = {600000, 3000}};
+    EXPECT_EQ(Budget(clocks, 0, 9000), 9000);
+    EXPECT_EQ(Budget(clocks, 1, 9000), 100);
+
+    for (std::int64_t remaining : {0, 50, 61, 200, 5000, 180000, 3600000})
+        for (std::int64_t inc : {0, 100, 2000})
+            for (std::int64_t byoyomi : {0, 100, 3000, 10000}) {
+                if (remaining + inc + byoyomi == 0) continue;
+                GoLimits limits{
+                    .time = {remaining, remaining}, .increment = {inc, inc}, .byoyomi = byoyomi};
+                std::int64_t budget = Budget(limits, 0, 9000);
+                SCOPED_TRACE(std::to_string(remaining) + " " + std::to_string(inc) + " " +
+                             std::to_string(byoyomi));
+                EXPECT_GE(budget, 1);
+                EXPECT_LE(budget, 9000);
+                // Never the whole of what is left: the answer has to travel back in time.
+                std::int64_t allowed = remaining + inc + byoyomi;
+                if (allowed > 100) {
+                    EXPECT_LE(budget, allowed - 60);
+                }
+            }
+}
+
+SearchResult Think(const Position& pos, GoLimits limits, const std::atomic<bool>& stop) {
+    SearchRequest request;
+    request.position = pos;
+    request.limits = limits;
+    TranspositionTable tt(1);
+    Search search(tt, 3);
+    return search.Run(request, stop, [](const std::string&) {});
+}
+
+// Every node is counted and the search ends at the node it reaches the limit, so that the
+// countdown that also serves the clock and `stop` skips none. Depth 1 always completes.
+TEST(SearchLimits, NodeLimitEndsTheSearchAtThatNode) {
+    Position pos = StartPosition();
+    std::atomic<bool> stop{false};
+    std::uint64_t depthOne = Think(pos, GoLimits{.depth = 1}, stop).nodes;
+    for (std::uint64_t limit : {std::uint64_t{1}, depthOne + 1, depthOne + 777, 20000 + depthOne}) {
+        SearchResult r = Think(pos, GoLimits{.nodes = limit}, stop);
+        EXPECT_EQ(r.nodes, std::max(limit, depthOne)) << limit;
+        EXPECT_GE(r.depth, 1);
+    }
+}
+
+// `stop` raised before the search starts: depth 1 is still searched, and nothing after it.
+TEST(SearchLimits, StopAfterTheFirstDepth) {
+    Position pos = StartPosition();
+    std::atomic<bool> stop{false};
+    std::uint64_t depthOne = Think(pos, GoLimits{.depth = 1}, stop).nodes;
+    stop = true;
+    SearchResult r = Think(pos, GoLimits{.infinite = true}, stop);
+    EXPECT_EQ(r.depth, 1);
+    EXPECT_EQ(r.nodes, depthOne);
+    EXPECT_NE(r.best, kNoMove);
+}
+
+// `stop` raised in the middle of a search is heard within one interval of the countdown: the
+// nodes searched after it are counted, not timed.
+TEST(SearchLimits, StopIsHeardWithinOneClockInterval) {
+    SearchRequest request{StartPosition(), {}, GoLimits{.infinite = true}, false, kMaxLevel};
+    TranspositionTable tt(1);
+    Search search(tt, 3);
+    std::atomic<bool> stop{false};
+    auto running = std::async(std::launch::async,
+                              [&] { return search.Run(request, stop, [](const std::string&) {}); });
+    while (search.NodesAtLastLook() < 50000) std::this_thread::yield();
+    stop = true;
+    std::uint64_t nodesAtStop = search.NodesAtLastLook();
+    SearchResult r = running.get();
+    EXPECT_GE(r.nodes, nodesAtStop);
+    EXPECT_LE(r.nodes, nodesAtStop + kClockCheckNodes);
+}
+
+}  // namespace
+}  // namespace torvane::engine
