@@ -250,9 +250,14 @@ TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
     n.Pump();
     n.b.session.SendChat("");
     EXPECT_TRUE(n.b.unread.empty());
-    EXPECT_EQ(n.a.game.ui.Text100, "P1>>hello\nA>>こんにちは、よろしく\n");
+    // A line break in a typed line (no input box lets one through, a program may) is shown
+    // by both ends as the receiver shows it, so each entry of the log stays one line.
+    n.a.session.SendChat("two\nlines");
+    n.Pump();
+    EXPECT_EQ(n.a.game.ui.Text100, "P1>>hello\nA>>こんにちは、よろしく\nA>>two\xEF\xBF\xBDlines\n");
     EXPECT_EQ(n.b.game.ui.Text100, n.a.game.ui.Text100);
-    EXPECT_EQ(n.b.sounds, std::vector<int>{102});  // even with sound effects off
+    EXPECT_EQ(n.a.game.ui.Text100Lines, 3u);
+    EXPECT_EQ(n.b.sounds, (std::vector<int>{102, 102}));  // even with sound effects off
     EXPECT_EQ(n.a.sounds, std::vector<int>{102});
 }
 
