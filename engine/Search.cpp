@@ -47,7 +47,7 @@ int Reduction(int depth, int index) {
         std::array<std::array<std::uint8_t, 64>, 64> t{};
         for (int d = 1; d < 64; ++d)
             for (int i = 1; i < 64; ++i)
-                t[d][i] = static_cast<std::uint8_t>(0.5 + std::log(d) * std::log(i) / 2.0);
+                t[d][i] = static_cast<std::uint8_t>(std::lround(std::log(d) * std::log(i) / 2.0));
         return t;
     }();
     return kTable[std::min(depth, 63)][std::min(index, 63)];
