@@ -114,19 +114,19 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Player> MakePlayer(const std::string& spec, const EngineSettings& settings,
+std::unique_ptr<Player> MakePlayer(const std::string& player, const EngineSettings& settings,
                                    bool drops, std::mt19937& random) {
-    if (spec == "random") return std::make_unique<RandomPlayer>(drops, random);
-    if (spec == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
-    if (spec.rfind("level:", 0) == 0) {
+    if (player == "random") return std::make_unique<RandomPlayer>(drops, random);
+    if (player == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
+    if (player.rfind("level:", 0) == 0) {
         EngineSettings leveled = settings;
-        leveled.options.insert(leveled.options.begin(), "Level=" + spec.substr(6));
-        return std::make_unique<EnginePlayer>(SplitCommand(settings.defaultEngine), spec, leveled,
+        leveled.options.insert(leveled.options.begin(), "Level=" + player.substr(6));
+        return std::make_unique<EnginePlayer>(SplitCommand(settings.defaultEngine), player, leveled,
                                               drops);
     }
-    std::vector<std::string> command = SplitCommand(spec);
+    std::vector<std::string> command = SplitCommand(player);
     if (command.empty()) throw std::runtime_error("empty player");
-    return std::make_unique<EnginePlayer>(command, spec, settings, drops);
+    return std::make_unique<EnginePlayer>(command, player, settings, drops);
 }
 
 }  // namespace torvane::match

@@ -32,7 +32,7 @@ struct EngineSettings {
 
 // "random", "greedy" (takes the most valuable piece it can, wins when it can), "level:N" (the
 // default engine at level N), or any other text: a USI engine's command line, split at spaces.
-std::unique_ptr<Player> MakePlayer(const std::string& spec, const EngineSettings& settings,
+std::unique_ptr<Player> MakePlayer(const std::string& player, const EngineSettings& settings,
                                    bool drops, std::mt19937& random);
 
 }  // namespace torvane::match

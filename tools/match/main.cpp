@@ -23,7 +23,7 @@ Players (--a, --b):
   random            any legal move
   'path [args]'     any USI engine, run with these arguments
 Options:
-  --a SPEC, --b SPEC     the two players (default level:5 and greedy)
+  --a PLAYER, --b PLAYER the two players (default level:5 and greedy)
   --a-opt Name=Value     setoption for A before the games (repeatable; --b-opt for B)
   --engine PATH          the engine for level:N (default: torvane-engine beside this
                          program, else build/engine/torvane-engine)
