@@ -64,6 +64,11 @@ std::optional<int> ParseCell(std::string_view text, bool turned) {
     return TurnedCell((text[1] - 'a') * 9 + 9 - (text[0] - '0'), turned);
 }
 
+std::string CellText(int cell, bool turned) {
+    const int engineCell = TurnedCell(cell, turned);
+    return {static_cast<char>('9' - engineCell % 9), static_cast<char>('a' + engineCell / 9)};
+}
+
 }  // namespace
 
 std::string EnginePosition(const Game& game) {
@@ -89,6 +94,12 @@ std::optional<EngineMove> ParseEngineMove(std::string_view text, bool turned) {
     move.from = *from;
     move.to = *to;
     return move;
+}
+
+std::string EngineMoveText(const EngineMove& move, bool turned) {
+    if (!move.drop) return CellText(move.from, turned) + CellText(move.to, turned);
+    const char letter = static_cast<char>(std::toupper(kLetters[KindIndex(move.kind)]));
+    return std::string{letter, '*'} + CellText(move.to, turned);
 }
 
 }  // namespace torvane

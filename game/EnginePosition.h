@@ -27,4 +27,8 @@ struct EngineMove {
 // not a move.
 std::optional<EngineMove> ParseEngineMove(std::string_view text, bool turned);
 
+// The move in the engine's notation, from cells of the local view (turned when `turned`): the
+// text ParseEngineMove reads back as the same move.
+std::string EngineMoveText(const EngineMove& move, bool turned);
+
 }  // namespace torvane

@@ -4,23 +4,10 @@
 #include "app/window/Form1.h"
 #include "game/EnginePosition.h"
 #include "record/RecordPosition.h"
-#include "rules/PieceKind.h"
 
 namespace torvane {
 
 namespace {
-
-// A recorded move in the engine's notation: "5f5e", or "R*5e" for a drop.
-std::string EngineMoveText(const RecordedMove& move) {
-    auto square = [](int cell) {
-        return std::string{static_cast<char>('9' - cell % 9), static_cast<char>('a' + cell / 9)};
-    };
-    if (!move.IsDrop()) return square(move.from) + square(move.to);
-    char letter = 'R';
-    for (int i = 0; i < 9; ++i)
-        if (kAllKinds[i] == move.kind) letter = "RDWPCBTLE"[i];
-    return std::string{letter, '*'} + square(move.to);
-}
 
 // The game as the engine is to see it: the start position and every move since, so that it
 // knows which positions were already reached. When the record does not lead to the board as
@@ -31,7 +18,7 @@ EngineLine GameLine(const Game& game) {
     for (const MoveHistory::Entry& entry : game.History().entries()) {
         RecordedMove move = entry.move;
         if (replay.Play(move, game.CapturedPiecesOff == 0)) return {EnginePosition(game), {}};
-        line.moves.push_back(EngineMoveText(move));
+        line.moves.push_back(EngineMoveText({move.IsDrop(), move.from, move.to, move.kind}, false));
     }
     if (replay.Sfen() != EnginePosition(game)) return {EnginePosition(game), {}};
     return line;

@@ -71,6 +71,7 @@ TEST(ComputerGame, RandomGamesAgreeWithTheEngineMoveByMove) {
             const eng::Move m = RandomMove(pos, random);
             auto move = ParseEngineMove(eng::MoveName(m), playerIsGote);
             ASSERT_TRUE(move) << eng::MoveName(m);
+            ASSERT_EQ(EngineMoveText(*move, playerIsGote), eng::MoveName(m));
             if (computerTurn)
                 ASSERT_TRUE(game.ApplyComputerMove(*move)) << eng::MoveName(m) << " at " << ply;
             else
