@@ -33,7 +33,7 @@ void BM_MoveCycle(benchmark::State& state) {
         Move(game, 36, 45);
         Move(game, 44, 35);
     }
-    if (game.Image1[45].Kind != 5) state.SkipWithError("the moves did not happen");
+    if (game.Squares()[45].Kind != 5) state.SkipWithError("the moves did not happen");
     state.SetItemsProcessed(state.iterations() * 4);
 }
 BENCHMARK(BM_MoveCycle);

@@ -89,7 +89,11 @@ void BM_MoveLatencyOverLoopback(benchmark::State& state) {
     a->show();
     b->show();
     if (!Connect(*a, *b)) return state.SkipWithError("no connection");
-    a->game().SoundOff = b->game().SoundOff = int(state.range(0));
+    for (Game* game : {&a->game(), &b->game()}) {
+        SettingsChoice choice = game->SettingsOnLoad();
+        choice.sound = state.range(0) == 0;
+        game->ApplySettings(choice);
+    }
     PaintWatch watch;
     b->board()->installEventFilter(&watch);
     std::vector<double> latencies;
@@ -98,7 +102,9 @@ void BM_MoveLatencyOverLoopback(benchmark::State& state) {
         int from = forth ? 45 : 36, to = forth ? 36 : 45;
         int seenAt = 80 - to;
         watch.at.reset();
-        watch.shown = [&] { return b->game().ui.Picture1 && b->game().Image1[seenAt].Kind != 0; };
+        watch.shown = [&] {
+            return b->game().ui.Picture1 && b->game().Squares()[seenAt].Kind != 0;
+        };
         PickUp(*a, from);
         Clock::time_point dropped = Clock::now();
         Drop(*a, to);

@@ -36,7 +36,7 @@ void BM_PressToDrop(benchmark::State& state) {
         Move(36, 45);
         Move(44, 35);
     }
-    if (form->game().Image1[45].Kind != 5) state.SkipWithError("the moves did not happen");
+    if (form->game().Squares()[45].Kind != 5) state.SkipWithError("the moves did not happen");
     state.SetItemsProcessed(state.iterations() * 4);
 }
 BENCHMARK(BM_PressToDrop)->Unit(benchmark::kMicrosecond);

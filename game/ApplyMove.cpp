@@ -12,12 +12,13 @@ void Game::ApplyMove(const Move& move, Side capturer) {
     TransferPiece(move);
 }
 
-// The pictures travel first; the sound and the check notice come while the target still holds
-// the kind and tag of what stood there, and the origin those of the moving piece.
+// The pictures travel first; the sound comes, and the threat to the Elephant is judged, while
+// the target still holds the kind and tag of what stood there, and the origin those of the
+// moving piece. The notice of the threat waits until the whole move is made.
 void Game::TransferPiece(const Move& move) {
     MovePiece(move, [&](const Cell& mover) {
         MoveSound();
-        CheckStep(mover, move.to);
+        elephantThreatened_ = CheckNoticeOff == 0 && ThreatensElephant(mover, move.to);
     });
 }
 
@@ -27,16 +28,6 @@ void Game::MoveSound() {
     if (SoundOff != 0) return;
     shell_.PlaySound(MoveSoundId);
     shell_.RepaintNow();
-}
-
-// The local player of a network game is not told of his own threat; the peer is, when the
-// move arrives there.
-void Game::CheckStep(const Cell& mover, int cell) {
-    if (LocalNetMove == 1) {
-        LocalNetMove = 0;
-        return;
-    }
-    if (CheckNoticeOff == 0) AnnounceElephantCheck(mover, cell);
 }
 
 void Game::HandOverToPeer(const Move& move) {

@@ -25,27 +25,33 @@ void Game::Image1_DragDrop(int cell) {
     } else if (!IsStepNeighbour(move.from, cell)) {
         return;
     }
-    if (NetworkGame == 1) LocalNetMove = 1;
-
+    // The local player of a network game is not told of his own threat; the peer is, when the
+    // move arrives there.
+    bool tellThreat = NetworkGame != 1;
     const Cell& target = Image1[cell];
     if (target.Tag == EmptyTag) {
-        MakeRecorded(&Game::MoveToEmptyCell, move);
+        MakeRecorded(&Game::MoveToEmptyCell, move, tellThreat);
     } else {
         bool goteTarget = target.Tag == GoteTag;
         CaptureOutcome outcome =
             JudgeCapture(Image1[move.from], target, goteTarget ? SenteTag : GoteTag, target.Tag);
         if (outcome == CaptureOutcome::RefusedWithoutScan) return;
         if (outcome == CaptureOutcome::Capture)
-            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote, move);
+            MakeRecorded(goteTarget ? &Game::CaptureBySente : &Game::CaptureByGote, move,
+                         tellThreat);
     }
     EndOfGameScan();
 }
 
-// The record keeps the move with the state before it.
-void Game::MakeRecorded(void (Game::*make)(const Move&), const Move& move) {
+// The record keeps the move with the state before it. A box opens only once the move is
+// complete (board, hands, record entry, turn display and clocks), so nothing the box's event
+// loop runs meanwhile sees a half-made move.
+void Game::MakeRecorded(void (Game::*make)(const Move&), const Move& move, bool tellThreat) {
     PendingMove pending = PrepareRecord(move);
+    elephantThreatened_ = false;
     (this->*make)(move);
     KeepMove(std::move(pending));
+    if (tellThreat && elephantThreatened_) shell_.ShowMessage("象手です");
 }
 
 // The mover's marker turns neutral, the other green; the mover's clock is reset and stopped and
@@ -55,7 +61,7 @@ void Game::MoveToEmptyCell(const Move& move) {
     HandOverToPeer(move);
     if (Turn == 0) {
         PassTurnToLabel4();
-        ZeroClock1Counters();
+        clocks.ZeroBottom();
         RunTimer2();
         Turn = 1;
         return;
@@ -74,12 +80,12 @@ void Game::PassTurnAfterGote() {
         PassTurnToLabel2();
         RunTimer1();
     }
-    ZeroClock2Counters();
+    clocks.ZeroTop();
 }
 
 void Game::CaptureBySente(const Move& move) {
     PassTurnToLabel4();
-    ZeroClock1Counters();
+    clocks.ZeroBottom();
     RunTimer2();
     Turn = 1;
     ApplyMove(move, Side::Sente);

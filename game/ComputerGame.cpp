@@ -8,17 +8,7 @@ void Game::StartComputerGame(bool playerIsGote) {
     sutato_Click();
     ComputerGame = 1;
     ui.suruu = ui.matu = false;
-    ui.Label8Fore = kGreen;
-    ui.Label8 = "あなたの番です";
-    if (!playerIsGote) return;
-    LocalIsGote = 1;
-    ui.Label2 = "後手";
-    ui.Label4 = "先手";
-    MirrorTags();
-    ui.Label2Back = ui.Label6Back;
-    ui.Label4Back = kGreen;
-    RunTimer2();
-    HandOverToComputer();
+    SeatPlayers(playerIsGote ? Side::Gote : Side::Sente, Across::Computer);
 }
 
 bool Game::ComputerMayMove() const {

@@ -6,20 +6,19 @@ namespace torvane {
 
 // Only a Rat or an Elephant can take an Elephant: when the piece that just moved to `cell` is
 // one and now stands next to the enemy Elephant, the players are told. A Rat that took the
-// Elephant announces nothing, the game is decided.
-void Game::AnnounceElephantCheck(const Cell& mover, int cell) {
-    if (mover.Kind != Rat && mover.Kind != Elephant) return;
+// Elephant threatens nothing, the game is decided.
+bool Game::ThreatensElephant(const Cell& mover, int cell) const {
+    if (mover.Kind != Rat && mover.Kind != Elephant) return false;
     const Cell& target = Image1[cell];
-    if (mover.Kind == Rat && target.Kind == Elephant && AreEnemies(mover.Tag, target.Tag)) return;
+    if (mover.Kind == Rat && target.Kind == Elephant && AreEnemies(mover.Tag, target.Tag))
+        return false;
     for (StepDirection d : kAllDirections) {
         std::optional<int> n = NeighbourCell(cell, d);
         if (!n) continue;
         const Cell& neighbour = Image1[*n];
-        if (neighbour.Kind == Elephant && AreEnemies(mover.Tag, neighbour.Tag)) {
-            shell_.ShowMessage("象手です");
-            return;
-        }
+        if (neighbour.Kind == Elephant && AreEnemies(mover.Tag, neighbour.Tag)) return true;
     }
+    return false;
 }
 
 }  // namespace torvane

@@ -28,7 +28,7 @@ std::string BoardField(const Game& game, bool turned) {
     for (int row = 0; row < 9; ++row) {
         int empty = 0;
         for (int col = 0; col < 9; ++col) {
-            const Cell& cell = game.Image1[TurnedCell(row * 9 + col, turned)];
+            const Cell& cell = game.Squares()[TurnedCell(row * 9 + col, turned)];
             if (cell.Tag == game.EmptyTag || KindIndex(cell.Kind) < 0) {
                 ++empty;
                 continue;
@@ -49,7 +49,8 @@ std::string HandsField(const Game& game) {
     for (const std::string& tag : {game.SenteTag, game.GoteTag}) {
         for (int kind : kAllKinds) {
             int n = 0;
-            for (const HandCells* hand : {&game.Image4, &game.Image5})
+            for (const HandCells* hand :
+                 {&game.HandSlots(Hand::Image4), &game.HandSlots(Hand::Image5)})
                 for (const Cell& slot : *hand) n += slot.Tag == tag && slot.Kind == kind;
             if (n > 1) out += std::to_string(n);
             if (n > 0) out += LetterOf(kind, tag);
@@ -72,8 +73,9 @@ std::string CellText(int cell, bool turned) {
 }  // namespace
 
 std::string EnginePosition(const Game& game) {
-    bool turned = game.LocalIsGote == 1;
-    return BoardField(game, turned) + (game.Turn == 0 ? " b " : " w ") + HandsField(game) + " 1";
+    bool turned = game.LocalSide() == Side::Gote;
+    return BoardField(game, turned) + (game.ToMove() == Side::Sente ? " b " : " w ") +
+           HandsField(game) + " 1";
 }
 
 std::optional<EngineMove> ParseEngineMove(std::string_view text, bool turned) {

@@ -12,11 +12,6 @@ void Game::Form_Load(const std::string& localAddress) {
     ui.setudann = false;
     ui.Label14 = localAddress;
     CapturedPiecesOff = 1;
-    GoteTag = "2";
-    SenteTag = "1";
-    EmptyTag = "0";
-    MoveSoundId = 101;
-    MessageSoundId = 102;
 }
 
 void Game::SetBoardOpen(bool open) {

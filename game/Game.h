@@ -11,6 +11,7 @@
 #include "game/MoveHistory.h"
 #include "game/MoveInProgress.h"
 #include "game/PeerLink.h"
+#include "game/PlayState.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
 #include "images/SetupTemplate.h"
@@ -24,6 +25,9 @@ namespace torvane {
 
 enum class MouseButton { Left, Right, Middle };
 
+// Who plays the side across the board from the local player.
+enum class Across { Peer, Computer };
+
 // The game: the board and hands (a `Board`, whose cells and hands it shows by their names),
 // whose turn it is, the move being made, the clocks and the settings, and every routine that
 // changes them. It decides from its own state and sets the window's model `ui` from it; it
@@ -36,39 +40,38 @@ public:
     // board, no game running, `localAddress` shown as the player's address.
     Game(Shell& shell, const std::string& localAddress);
 
-    // --- Board and hands -------------------------------------------------------------------
-    using Board::Image1;  // the board, cell = 9 * row + column, row 0 at the top
-    using Board::Image4;  // bottom hand
-    using Board::Image5;  // top hand
-    Controls ui;          // the window's model
+    // --- What the window shows -------------------------------------------------------------
+    Controls ui;  // the window's model
+    // The board, cell = 9 * row + column, row 0 at the top, and the hands: `Hand::Image4` at
+    // the bottom, `Hand::Image5` at the top.
+    const BoardCells& Squares() const { return Image1; }
+    const HandCells& HandSlots(Hand hand) const { return Cells(hand); }
+    // Owner tags, and the sound effects of a move and of a chat line.
+    const std::string EmptyTag{"0"}, SenteTag{"1"}, GoteTag{"2"};
+    const int MoveSoundId = 101, MessageSoundId = 102;
 
-    // --- Owner tags --------------------------------------------------------------------------
-    std::string EmptyTag, SenteTag, GoteTag;
-
-    // --- Game-wide values --------------------------------------------------------------------
-    int Turn = 0;  // 0: Sente to move, 1: Gote to move
-    int NetworkGame = 0, LocalIsGote = 0, LocalNetMove = 0;
-    // 1 from the moment an offer is accepted until that network game ends; the peer's moves,
+    // --- Where the game stands ---------------------------------------------------------------
+    Side ToMove() const { return Turn == 0 ? Side::Sente : Side::Gote; }
+    // The side of the player at the bottom: Gote's when the board is turned for a Gote player
+    // of a network game or against the computer.
+    Side LocalSide() const { return LocalIsGote == 1 ? Side::Gote : Side::Sente; }
+    // The socket carries the game: from a confirmed connect or listen dialog until the
+    // connection ends.
+    bool NetworkMode() const { return NetworkGame == 1; }
+    // From the moment an offer is accepted until that network game ends; the peer's moves,
     // resignation and loss on time count only meanwhile.
-    int NetworkGameRunning = 0;
-    // 1 while a game against the computer runs; the computer plays the side that is not
-    // `LocalIsGote`'s and sits at the top of the board.
-    int ComputerGame = 0;
-    int MoveSoundId = 0, MessageSoundId = 0;
-    ClockCounters clocks;
+    bool NetworkGameRuns() const { return NetworkGameRunning == 1; }
+    // A game against the computer runs; the computer plays the side that is not the local
+    // player's and sits at the top of the board.
+    bool AgainstComputer() const { return ComputerGame == 1; }
+    bool DropsAllowed() const { return CapturedPiecesOff == 0; }
+    const ClockCounters& Clocks() const { return clocks; }
 
-    // --- Settings: 1 means the option is off -------------------------------------------------
-    int SoundOff = 0, RangeDisplayOff = 0, CheckNoticeOff = 0, CapturedPiecesOff = 0;
-    int TimeLimitOff = 0, TimeLimitWasOff = 0;
-
-    // --- Range display: what each direction's ghost covered ---------------------------------
-    std::array<int, 8> Image3{};
-    std::array<int, 8> UnmarkedEnemy{};
-    int GhostImageId = 0;
-
-    // --- Next free slot of each hand ---------------------------------------------------------
-    using Board::NextFreeSlot4;
-    using Board::NextFreeSlot5;
+    // Everything a move changes, and its return: take-back, the replay of a record and a
+    // position set up by hand show a position this way. A piece held or a range shown is
+    // dropped.
+    PlayState Snapshot() const { return SaveState(); }
+    void Restore(const PlayState& state) { RestoreState(state); }
 
     // "スタート(&S)": a new game at one computer.
     void sutato_Click();
@@ -79,10 +82,6 @@ public:
 
     // Pick-up and range display.
     void BoardPickUp(int cell, MouseButton button);
-    void ShowMoveRange();
-    void MarkNeighbour(StepDirection direction);
-    void CancelDrag();
-    void RestoreNeighbour(StepDirection direction);
     bool RangeOnDisplay() const { return rangeOnDisplay_; }
 
     // Pick-up from a hand; its drop on a board cell is handled by `Image1_DragDrop`.
@@ -91,21 +90,6 @@ public:
     // Drops: on board cell `cell`, or on any other control of the main window.
     void Image1_DragDrop(int cell);
     void DropElsewhere();
-
-    // Move execution: the piece goes from its origin to the move's target, an empty cell, or
-    // one whose piece `capturer` takes into its hand.
-    void ApplyMove(const Move& move);
-    void ApplyMove(const Move& move, Side capturer);
-    void HandOverToPeer(const Move& move);
-    // The piece `mover` has just moved to `cell`.
-    void AnnounceElephantCheck(const Cell& mover, int cell);
-    void EndOfGameScan();
-
-    // Capture into the hand on the capturer's side of the screen: the piece on the move's
-    // target changes sides.
-    using Board::FindFreeHandSlot;
-    void CaptureToHand(const Move& move, Side capturer);
-    Hand HandOf(Side side) const;
 
     // Clocks: the tick handlers of `Timer1` (bottom clock) and `Timer2` (top clock).
     void Timer1_Timer();
@@ -124,19 +108,28 @@ public:
     void DetachPeer();
     // From the confirmation of a connect or listen dialog: the socket carries the game.
     void EnterNetworkMode();
-    // The start position of a network game, and its owner tags turned for the Gote player.
-    void NetworkSetup();
-    void MirrorTags();
+    // The local player offered a game on `local`'s side and waits for the answer.
+    void AwaitAnswerToOffer(Side local);
+    // An offer was accepted, by either side: a network game starts with the local player on
+    // `local`'s side against the peer named `peerHandle`.
+    void StartNetworkGame(Side local, const std::string& peerHandle);
     // The peer may move now, and `from` → `to` (local view) is a step it could make.
     bool PeerMayMove() const;
     bool IsPeerStep(int from, int to) const;
     // Makes the peer's step, hands the turn to the local player and judges the end of game.
     void ApplyPeerMove(int from, int to);
-    // Turn display and clocks, as the side negotiation and the end of a game set them.
-    void RunTimer1();
-    void RunTimer2();
-    void ZeroClock1Counters() { clocks.ZeroBottom(); }
-    void ZeroClock2Counters() { clocks.ZeroTop(); }
+    // The peer reports that its clock ran out, or resigns: the local player wins a running
+    // network game. Outside a running network game nothing changes.
+    void PeerOutOfTime();
+    void PeerResigned();
+    // A connection began or ended: no network game runs.
+    void NoNetworkGame();
+    // The connection never came, the local player disconnected, the peer closed it, or it
+    // broke: the game is played at one computer again.
+    void ConnectionNotMade();
+    void Disconnected();
+    void PeerClosedConnection();
+    void ConnectionBroke();
 
     // --- A game against the computer --------------------------------------------------------
     // Starts it as "スタート(&S)" would, with the player's pieces at the bottom.
@@ -154,8 +147,6 @@ public:
     const MoveHistory& History() const { return history_; }
     // Names the two players in the record (a computer game's window knows the level).
     void NamePlayers(const std::string& sente, const std::string& gote);
-    // The end of the game as the record keeps it; the network session reports the peer's.
-    void RecordResult(GameEnd end, Side loser);
     // "待った(&U)": not in a network game; against the computer on the player's turn only.
     bool MayTakeBack() const;
     // At one computer the last move goes back; against the computer the player's last move
@@ -173,6 +164,33 @@ public:
 private:
     void Form_Load(const std::string& localAddress);
     void LayOutStartPosition();
+    // The start position of a network game, and its owner tags turned for the Gote player.
+    void NetworkSetup();
+    void MirrorTags();
+    // The players sit down at a freshly laid-out start position, the local player on `local`'s
+    // side at the bottom, the one across the board played by the peer or the computer.
+    void SeatPlayers(Side local, Across across);
+
+    // Range display.
+    void ShowMoveRange();
+    void MarkNeighbour(StepDirection direction);
+    void CancelDrag();
+    void RestoreNeighbour(StepDirection direction);
+
+    // Move execution: the piece goes from its origin to the move's target, an empty cell, or
+    // one whose piece `capturer` takes into its hand (on the capturer's side of the screen).
+    void ApplyMove(const Move& move);
+    void ApplyMove(const Move& move, Side capturer);
+    void CaptureToHand(const Move& move, Side capturer);
+    Hand HandOf(Side side) const;
+    void HandOverToPeer(const Move& move);
+    void EndOfGameScan();
+    // The end of the game as the record keeps it.
+    void RecordResult(GameEnd end, Side loser);
+
+    // Turn display and clocks.
+    void RunTimer1();
+    void RunTimer2();
 
     // Turn display: the marker that turns green, with the other side's clock label zeroed.
     void PassTurnToLabel2();
@@ -188,16 +206,18 @@ private:
     void CaptureBySente(const Move& move);
     void CaptureByGote(const Move& move);
     void MoveSound();
-    void CheckStep(const Cell& mover, int cell);
+    // The piece `mover` is moving to `cell` (its kind and tag are still on its origin).
+    bool ThreatensElephant(const Cell& mover, int cell) const;
     void EndOfGame(bool senteLost);
     void PeerMoveScan();
+    void EndNetworkGameWon(GameEnd end);
     void MakePeerMove(const Move& move);
     void HandOverToComputer();
     bool IsComputerDrop(const EngineMove& move, int& slot) const;
     void TransferPiece(const Move& move);
     bool BothSidesComplete() const;
     void PlayAcross(const Move& move);
-    void MakeRecorded(void (Game::*make)(const Move&), const Move& move);
+    void MakeRecorded(void (Game::*make)(const Move&), const Move& move, bool tellThreat);
 
     // Record keeping: the move about to be made with the state before it, and the state a
     // record's position is shown in.
@@ -213,11 +233,27 @@ private:
     void RestoreState(const PlayState& state);
     PlayState StateOf(const RecordPosition& position, bool playable) const;
 
+    int Turn = 0;  // 0: Sente to move, 1: Gote to move
+    int NetworkGame = 0, LocalIsGote = 0;
+    int NetworkGameRunning = 0;
+    int ComputerGame = 0;
+    ClockCounters clocks;
+
+    // Settings: 1 means the option is off.
+    int SoundOff = 0, RangeDisplayOff = 0, CheckNoticeOff = 0, CapturedPiecesOff = 0;
+    int TimeLimitOff = 0, TimeLimitWasOff = 0;
+
+    // Range display: what each direction's ghost covered.
+    std::array<int, 8> Image3{};
+    std::array<int, 8> UnmarkedEnemy{};
+    int GhostImageId = 0;
+
     Shell& shell_;
     PeerLink* peer_ = nullptr;
     bool boardOpen_ = false;
     bool rangeOnDisplay_ = false;
-    MoveInProgress inProgress_;  // the piece held between a press and its drop
+    bool elephantThreatened_ = false;  // the move being made threatens the enemy Elephant
+    MoveInProgress inProgress_;        // the piece held between a press and its drop
     MoveHistory history_;
 };
 

@@ -16,8 +16,7 @@ void Game::MakePeerMove(const Move& move) {
     ui.Label8 = "あなたの番です";
     ui.touryou = true;
     ui.PeerOverdue = false;
-    LocalNetMove = 0;  // the local player is told of a threat the peer's move makes
-    MakeRecorded(&Game::PlayAcross, move);
+    MakeRecorded(&Game::PlayAcross, move, true);
     PeerMoveScan();
 }
 
@@ -58,7 +57,7 @@ bool Game::IsPeerStep(int from, int to) const {
 void Game::PassTurnToLocal() {
     PassTurnToLabel2();
     RunTimer1();
-    LocalIsGote == 1 ? ZeroClock1Counters() : ZeroClock2Counters();
+    LocalIsGote == 1 ? clocks.ZeroBottom() : clocks.ZeroTop();
 }
 
 // The end-of-game scan after the peer's move. The local player may move on, or has lost; the

@@ -51,7 +51,6 @@ void Game::RestoreState(const PlayState& s) {
     ui.suruu = s.suruu;
     ui.matu = s.matu;
     inProgress_.End();
-    LocalNetMove = 0;
     rangeOnDisplay_ = false;
 }
 

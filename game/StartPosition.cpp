@@ -27,12 +27,4 @@ void Game::MirrorTags() {
     for (int i = 0; i < kCellCount; ++i) Image1[i].Tag = setup[kCellCount - 1 - i].Tag;
 }
 
-// From here on the socket carries the game: the use of captured pieces is switched off, as the
-// settings dialog would do, since the peer has no way to receive a drop from a hand.
-void Game::EnterNetworkMode() {
-    NetworkGame = 1;
-    CapturedPiecesOff = 1;
-    ui.Picture2 = ui.Picture3 = false;
-}
-
 }  // namespace torvane

@@ -69,7 +69,7 @@ bool NetSession::ListenDialogOk(const std::string& handle, const std::string& po
 void NetSession::ConnectionSetupFailed(const ConnectionError& error, const std::string& port) {
     ui.suruu = ui.matu = ui.sutato = true;
     ui.setudann = false;
-    game_.NetworkGame = 0;
+    game_.ConnectionNotMade();
     if (error.number == kNotAPortNumber) {
         shell_.ShowMessage("ポート番号は数字で入力してください。");
         ui.Label16.clear();

@@ -31,73 +31,52 @@ void NetSession::setudann_Click() {
 // the peer's program may have stopped or its machine vanished. The player may give up on it,
 // or wait for another grace period.
 void NetSession::PeerNotAnswering() {
-    if (!ui.PeerOverdue || game_.NetworkGameRunning != 1) return;
+    if (!ui.PeerOverdue || !game_.NetworkGameRuns()) return;
     ui.PeerOverdue = false;
     if (shell_.AskYesNo("相手から応答がありません。切断しますか?"))
         Disconnect();
     else
-        ui.PeerOverdue = game_.NetworkGameRunning == 1;
+        ui.PeerOverdue = game_.NetworkGameRuns();
 }
 
 void NetSession::Disconnect() {
     connection_.Close();
-    game_.NetworkGame = game_.LocalNetMove = game_.LocalIsGote = 0;
-    ui.sutato = ui.suruu = ui.matu = true;
-    ui.setudann = ui.kopyuuta = false;
-    ui.Timer2 = ui.Timer1 = false;
+    game_.Disconnected();
+    ui.setudann = false;
     ui.Label7 = "切断しました";
-    ui.Label8.clear();
     ui.Label15.clear();
     ClearChatLog();
     ui.Text100Enabled = false;
-    game_.SetBoardOpen(false);
     ResetConnectionState();
 }
 
-// Unlike the disconnect command this leaves `sutato`, `kopyuuta` and `LocalIsGote` as they
-// are. A game that was running is over: there is nobody left to resign to.
 void NetSession::ClosedByPeer() {
     if (DeferWhileReceiving([this] { ClosedByPeer(); })) return;
     connection_.Close();
-    game_.NetworkGame = game_.LocalNetMove = 0;
+    game_.PeerClosedConnection();
     ui.Label7 = "切断されました";
-    ui.touryou = false;
     ui.Label15.clear();
-    ui.Timer2 = ui.Timer1 = false;
-    ui.Label8.clear();
     ClearChatLog();
     ui.Text100Enabled = false;
-    ui.suruu = ui.matu = true;
     ui.setudann = false;
-    game_.SetBoardOpen(false);
     ResetConnectionState();
 }
 
-// The peer's name, the chat log and `kopyuuta` stay as they are. A network game that was
-// running is over (the connection was lost: reset, or the peer's machine stopped answering
-// the keepalive probes): its clocks stop and the board locks, so it cannot go on as a game at
-// one computer. Otherwise the board lock and the clocks stay as they are.
+// The peer's name, the chat log and `kopyuuta` stay as they are.
 void NetSession::SocketError(const std::string& description) {
     if (DeferWhileReceiving([this, description] { SocketError(description); })) return;
-    if (game_.NetworkGameRunning == 1) {
-        ui.Timer1 = ui.Timer2 = false;
-        game_.SetBoardOpen(false);
-    }
+    game_.ConnectionBroke();
     ui.Label7 = description;
-    ui.touryou = false;
     connection_.Close();
-    ui.suruu = ui.matu = ui.sutato = true;
     ui.setudann = false;
     ui.Label16.clear();
-    game_.NetworkGame = game_.LocalNetMove = game_.LocalIsGote = 0;
     ResetConnectionState();
 }
 
 // A connection begins or ends: no game or offer carries over, and bytes of the old connection
 // that were not yet a whole message are forgotten with it.
 void NetSession::ResetConnectionState() {
-    game_.NetworkGameRunning = 0;
-    ui.PeerOverdue = false;
+    game_.NoNetworkGame();
     pendingOffer_.reset();
     decoder_ = MessageDecoder();
     inbox_.clear();

@@ -100,9 +100,6 @@ private:
     void ReceiveAcceptGote(const std::string& peerHandle);
     void ReceiveAcceptSente(const std::string& peerHandle);
     void ReceiveRefuse();
-    void ReceiveTimeLoss();
-    void ReceiveResign();
-    Side PeerSide() const;
     void ReceiveMove(const MoveMsg& move);
     void AppendToChatLog(const std::string& line);
 

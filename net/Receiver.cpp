@@ -87,7 +87,7 @@ bool NetSession::MayArriveNow(MessageCode code) const {
         case MessageCode::HelloReply:
         case MessageCode::OfferSente:
         case MessageCode::OfferGote:
-            return game_.NetworkGameRunning != 1;
+            return !game_.NetworkGameRuns();
         default:
             return true;
     }
@@ -113,9 +113,9 @@ void NetSession::Receive(const CodeMsg& message) {
         case MessageCode::ChatLine:
             return ReceiveChat(message.text);
         case MessageCode::TimeLoss:
-            return ReceiveTimeLoss();
+            return game_.PeerOutOfTime();
         case MessageCode::Resign:
-            return ReceiveResign();
+            return game_.PeerResigned();
     }
 }
 

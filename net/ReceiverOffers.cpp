@@ -19,75 +19,34 @@ void NetSession::AnswerOffer(const CodeMsg& offer) {
     peerSente ? AcceptAsGote(offer.text) : AcceptAsSente(offer.text);
 }
 
-// The peer moves first, so the board is locked whatever the game before left it as: an open
-// board would let the local player move, even the peer's pieces, on the peer's turn.
+// The game starts from the start position whatever the game before left on the board; the
+// local board opens only when the local player moves first (an open board on the peer's turn
+// would let the local player move, even the peer's pieces). A game accepted here takes the
+// local player's own offer away.
 void NetSession::AcceptAsGote(const std::string& peerHandle) {
     if (!Send(CodeMsg{MessageCode::AcceptGote, ui.Label16})) return;
-    game_.SetBoardOpen(false);
-    game_.RunTimer2();
-    ui.Label8Fore = kBlack;
-    ui.Label8 = "相手の番です";
-    ui.Label15 = peerHandle;
-    game_.LocalIsGote = 1;
-    ui.Label2 = "後手";
-    ui.Label4 = "先手";
-    game_.NetworkSetup();
-    ui.Label4Back = kGreen;
-    game_.MirrorTags();
-    ui.kopyuuta = false;
     pendingOffer_.reset();
-    game_.NetworkGameRunning = 1;
+    game_.StartNetworkGame(Side::Gote, peerHandle);
 }
 
 void NetSession::AcceptAsSente(const std::string& peerHandle) {
     if (!Send(CodeMsg{MessageCode::AcceptSente, ui.Label16})) return;
-    game_.RunTimer1();
-    ui.Label8Fore = kGreen;
-    ui.Label8 = "あなたの番です";
-    ui.Label15 = peerHandle;
-    ui.Label2 = "先手";
-    ui.Label4 = "後手";
-    game_.LocalIsGote = 0;
-    game_.NetworkSetup();
-    ui.Label2Back = kGreen;
-    game_.SetBoardOpen(true);
-    ui.kopyuuta = false;
     pendingOffer_.reset();
-    game_.NetworkGameRunning = 1;
+    game_.StartNetworkGame(Side::Sente, peerHandle);
 }
 
-// The peer takes Gote: the local player moves first. An answer to an offer that was not made
-// is ignored.
+// The peer takes Gote, or Sente, as offered. An answer to an offer that was not made is
+// ignored.
 void NetSession::ReceiveAcceptGote(const std::string& peerHandle) {
     if (pendingOffer_ != MessageCode::OfferSente) return;
     pendingOffer_.reset();
-    ui.Timer1 = true;
-    game_.LocalIsGote = 0;
-    ui.Label2 = "先手";
-    ui.Label4 = "後手";
-    ui.Label2Back = kGreen;
-    ui.Label8Fore = kGreen;
-    ui.Label8 = "あなたの番です";
-    game_.SetBoardOpen(true);
-    ui.Label15 = peerHandle;
-    game_.NetworkGameRunning = 1;
+    game_.StartNetworkGame(Side::Sente, peerHandle);
 }
 
-// The peer takes Sente and moves first; the board is locked, as when accepting as Gote.
 void NetSession::ReceiveAcceptSente(const std::string& peerHandle) {
     if (pendingOffer_ != MessageCode::OfferGote) return;
     pendingOffer_.reset();
-    game_.SetBoardOpen(false);
-    ui.Timer2 = true;
-    ui.Label8Fore = kBlack;
-    ui.Label8 = "相手の番です";
-    ui.Label2 = "後手";
-    ui.Label4 = "先手";
-    ui.Label4Back = kGreen;
-    game_.LocalIsGote = 1;
-    game_.MirrorTags();
-    ui.Label15 = peerHandle;
-    game_.NetworkGameRunning = 1;
+    game_.StartNetworkGame(Side::Gote, peerHandle);
 }
 
 // The offering side may offer again at once; its board keeps the reset position, locked.

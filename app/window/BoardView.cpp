@@ -107,7 +107,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, Base());
     PaintLastMove(p);
     qreal dpr = devicePixelRatioF();
-    const BoardCells& cells = replay_ ? *replay_ : game_.Image1;
+    const BoardCells& cells = replay_ ? *replay_ : game_.Squares();
     for (int i = 0; i < kCellCount; ++i) {
         int picture = cells[i].Picture;
         if (picture) p.drawPixmap(CellPicturePos(i), PiecePixmap(picture, PieceSize(), dpr));

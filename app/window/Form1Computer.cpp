@@ -17,7 +17,7 @@ EngineLine GameLine(const Game& game) {
     EngineLine line{replay.Sfen(), {}};
     for (const MoveHistory::Entry& entry : game.History().entries()) {
         RecordedMove move = entry.move;
-        if (replay.Play(move, game.CapturedPiecesOff == 0)) return {EnginePosition(game), {}};
+        if (replay.Play(move, game.DropsAllowed())) return {EnginePosition(game), {}};
         line.moves.push_back(EngineMoveText({move.IsDrop(), move.from, move.to, move.kind}, false));
     }
     if (replay.Sfen() != EnginePosition(game)) return {EnginePosition(game), {}};
@@ -67,7 +67,7 @@ bool Form1::StartEngine() {
 // The engine thinks in its own process; its answer comes back through `OnBestMove`.
 void Form1::AskComputer() {
     if (!engine_ || pendingTag_ != 0 || !game_.ComputerMayMove()) return;
-    pendingTag_ = engine_->Go(GameLine(game_), level_, game_.CapturedPiecesOff == 0);
+    pendingTag_ = engine_->Go(GameLine(game_), level_, game_.DropsAllowed());
 }
 
 // An answer to an abandoned request, or a move the rules do not allow, changes nothing.
@@ -79,7 +79,7 @@ void Form1::OnBestMove(int tag, const QString& text) {
         game_.ComputerResigns();
         return Render();
     }
-    auto move = ParseEngineMove(text.toStdString(), game_.LocalIsGote == 1);
+    auto move = ParseEngineMove(text.toStdString(), game_.LocalSide() == Side::Gote);
     if (!move || !game_.ApplyComputerMove(*move)) return;
     Render();
     emit computerMoved();

@@ -14,15 +14,15 @@ constexpr int kHintLevel = 3;  // a sound move, found in well under a second
 // "ヒント(&T)": the engine is asked for a move of the side to move; the answer is marked on the
 // board until the next press.
 void Form1::hinto_Click() {
-    if (!game_.BoardOpen() || game_.NetworkGame == 1 || hintTag_ != 0) return;
+    if (!game_.BoardOpen() || game_.NetworkMode() || hintTag_ != 0) return;
     ClearHint();
     if (!StartEngine()) return;
-    hintTag_ = engine_->Go(EnginePosition(game_), kHintLevel, game_.CapturedPiecesOff == 0);
+    hintTag_ = engine_->Go(EnginePosition(game_), kHintLevel, game_.DropsAllowed());
 }
 
 void Form1::ShowHint(const QString& text) {
     hintTag_ = 0;
-    auto move = ParseEngineMove(text.toStdString(), game_.LocalIsGote == 1);
+    auto move = ParseEngineMove(text.toStdString(), game_.LocalSide() == Side::Gote);
     if (!move) return;
     if (!hint_) hint_ = new HintMarks(Picture1);
     hint_->Mark(move->from, move->to);

@@ -112,7 +112,7 @@ void Form1::kyokumen_Click() {
 // The position after `ply` moves; the last one is the game itself.
 void Form1::ShowPly(int ply) {
     const auto& entries = game_.History().entries();
-    const bool turned = game_.LocalIsGote == 1;
+    const bool turned = game_.LocalSide() == Side::Gote;
     if (ply < 0 || ply >= static_cast<int>(entries.size())) {
         replayPly_ = -1;
         Picture1->ShowReplay(nullptr);
@@ -140,7 +140,7 @@ void Form1::RenderRecord() {
         ShowPly(-1);
     }
     actions_.value("matta")->setEnabled(game_.MayTakeBack() && pendingTag_ == 0);
-    actions_.value("kifuhiraku")->setEnabled(game_.NetworkGame != 1);
+    actions_.value("kifuhiraku")->setEnabled(!game_.NetworkMode());
 }
 
 // A press on the board or a hand while a past position is shown only returns to the game.

@@ -65,9 +65,9 @@ void Form1::Render() {
     // OK that could do nothing; `Label7` and the board say what happened.
     if (offerDialog_ && !(ui.kopyuuta && ui.setudann)) offerDialog_->reject();
     // A game against the computer and network play exclude each other.
-    actions_.value("konpyuta")->setEnabled(ui.sutato && game_.NetworkGame != 1);
+    actions_.value("konpyuta")->setEnabled(ui.sutato && !game_.NetworkMode());
     // A hint is for a player who may move now, at one computer or against the computer.
-    actions_.value("hinto")->setEnabled(game_.BoardOpen() && game_.NetworkGame != 1);
+    actions_.value("hinto")->setEnabled(game_.BoardOpen() && !game_.NetworkMode());
 
     RenderRecord();
     Picture2->setEnabled(ui.Picture2);

@@ -13,7 +13,7 @@ namespace torvane {
 
 void Form1::touryou_Click() {
     game_.touryou_Click();
-    if (game_.ComputerGame == 0) CancelComputerMove();  // resigned against the computer
+    if (!game_.AgainstComputer()) CancelComputerMove();  // resigned against the computer
     Render();
 }
 

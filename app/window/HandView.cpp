@@ -30,7 +30,7 @@ HandView::HandView(const Game& game, Hand hand, QWidget* parent)
 
 const HandCells& HandView::cells() const {
     if (replay_) return *replay_;
-    return hand_ == Hand::Image4 ? game_.Image4 : game_.Image5;
+    return hand_ == Hand::Image4 ? game_.HandSlots(Hand::Image4) : game_.HandSlots(Hand::Image5);
 }
 
 void HandView::ShowReplay(const HandCells* cells) {

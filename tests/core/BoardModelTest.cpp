@@ -64,16 +64,16 @@ TEST(StartPosition, SeventeenPiecesASideAndHalfTurnSymmetric) {
 TEST(StartPosition, TheWindowShowsItLockedBeforeAnyGame) {
     ScriptedShell shell;
     Game game(shell, "10.0.0.5");
-    EXPECT_EQ(game.Image1, SetupTemplate());
+    EXPECT_EQ(game.Squares(), SetupTemplate());
     EXPECT_FALSE(game.ui.Picture1);
     EXPECT_FALSE(game.ui.touryou);
     EXPECT_FALSE(game.ui.kopyuuta);
     EXPECT_FALSE(game.ui.setudann);
-    EXPECT_EQ(game.CapturedPiecesOff, 1);
+    EXPECT_FALSE(game.SettingsOnLoad().capturedPieces);
     EXPECT_EQ(game.ui.Label14, "10.0.0.5");
     EXPECT_EQ(game.MoveSoundId, 101);
     EXPECT_EQ(game.MessageSoundId, 102);
-    for (const Cell& slot : game.Image4) EXPECT_EQ(slot, BlankCell);
+    for (const Cell& slot : game.HandSlots(Hand::Image4)) EXPECT_EQ(slot, BlankCell);
 }
 
 TEST(Neighbours, CornersHaveThree) {

@@ -17,9 +17,9 @@ std::map<int, int> KindsOf(const Game& game) {
         for (const Cell& c : cells)
             if (c.Tag != game.EmptyTag) ++kinds[c.Kind];
     };
-    count(game.Image1);
-    count(game.Image4);
-    count(game.Image5);
+    count(game.Squares());
+    count(game.HandSlots(Hand::Image4));
+    count(game.HandSlots(Hand::Image5));
     return kinds;
 }
 
@@ -58,10 +58,12 @@ TEST(Board, RandomGamesAccountForEveryPiece) {
         std::map<int, int> kinds = KindsOf(g.game);
         ASSERT_EQ(Total(kinds), 34);
         for (int ply = 0; ply < 1000 && g.game.BoardOpen(); ++ply) {
-            const bool sente = g.game.Turn == 0;
-            const HandCells& own = sente ? g.game.Image4 : g.game.Image5;
+            const bool sente = g.game.ToMove() == Side::Sente;
+            const HandCells& own =
+                sente ? g.game.HandSlots(Hand::Image4) : g.game.HandSlots(Hand::Image5);
             const bool ownFull = Full(own);
-            const HandCells bottom = g.game.Image4, top = g.game.Image5;
+            const HandCells bottom = g.game.HandSlots(Hand::Image4),
+                            top = g.game.HandSlots(Hand::Image5);
             ASSERT_TRUE(PlayRandomMove(g.game, sente ? g.game.SenteTag : g.game.GoteTag, rng));
 
             std::map<int, int> now = KindsOf(g.game);
@@ -72,10 +74,12 @@ TEST(Board, RandomGamesAccountForEveryPiece) {
                 EXPECT_EQ(now, kinds) << "seed " << seed << " ply " << ply;
             }
             kinds = now;
-            ExpectNoSlotOverwritten(bottom, g.game.Image4);
-            ExpectNoSlotOverwritten(top, g.game.Image5);
-            for (const Cell& slot : g.game.Image4) EXPECT_NE(slot.Tag, g.game.GoteTag);
-            for (const Cell& slot : g.game.Image5) EXPECT_NE(slot.Tag, g.game.SenteTag);
+            ExpectNoSlotOverwritten(bottom, g.game.HandSlots(Hand::Image4));
+            ExpectNoSlotOverwritten(top, g.game.HandSlots(Hand::Image5));
+            for (const Cell& slot : g.game.HandSlots(Hand::Image4))
+                EXPECT_NE(slot.Tag, g.game.GoteTag);
+            for (const Cell& slot : g.game.HandSlots(Hand::Image5))
+                EXPECT_NE(slot.Tag, g.game.SenteTag);
             if (HasFailure()) return;
         }
     }

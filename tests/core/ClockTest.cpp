@@ -30,7 +30,7 @@ TEST(Clock, CountsSecondsAndCarriesMinutes) {
     EXPECT_EQ(g.game.ui.Label1, "00:00:59");
     Tick(g.game, 1);
     EXPECT_EQ(g.game.ui.Label1, "00:01:00");
-    EXPECT_EQ(g.game.clocks.ClockMinutes, 1);
+    EXPECT_EQ(g.game.Clocks().ClockMinutes, 1);
     Tick(g.game, 120);
     EXPECT_EQ(g.game.ui.Label1, "00:03:00");
     EXPECT_TRUE(g.shell.messages.empty());
@@ -46,7 +46,7 @@ TEST(Clock, TheHundredAndEightyFirstSecondLosesForSente) {
     EXPECT_FALSE(g.game.ui.Timer1);
     EXPECT_FALSE(g.game.ui.Picture1);
     EXPECT_FALSE(g.game.ui.touryou);
-    EXPECT_EQ(g.game.clocks.ClockMinutes, 0);
+    EXPECT_EQ(g.game.Clocks().ClockMinutes, 0);
 }
 
 TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
@@ -57,7 +57,7 @@ TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
 
     LocalGame n;
     n.Drag(45, 36);
-    n.game.NetworkGame = 1;
+    n.game.EnterNetworkMode();
     n.game.ui.touryou = true;
     Tick(n.game, 181, false);
     EXPECT_TRUE(n.shell.messages.empty());
@@ -68,7 +68,7 @@ TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
 
 TEST(Clock, BottomClockInANetworkGameSendsTimeLoss) {
     LocalGame g;
-    g.game.NetworkGame = 1;
+    g.game.EnterNetworkMode();
     Tick(g.game, 181);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"あなたの負けです。"});
     ASSERT_EQ(g.connection.sent.size(), 1u);
@@ -110,25 +110,25 @@ TEST(Settings, DefaultsShowEveryBoxTickedButCapturedPieces) {
 TEST(Settings, InvertedFlagsAndTheHands) {
     LocalGame g;
     g.game.ApplySettings({false, false, false, true, true});
-    EXPECT_EQ(g.game.SoundOff, 1);
-    EXPECT_EQ(g.game.RangeDisplayOff, 1);
-    EXPECT_EQ(g.game.CheckNoticeOff, 1);
-    EXPECT_EQ(g.game.CapturedPiecesOff, 0);
+    EXPECT_FALSE(g.game.SettingsOnLoad().sound);
+    EXPECT_FALSE(g.game.SettingsOnLoad().rangeDisplay);
+    EXPECT_FALSE(g.game.SettingsOnLoad().checkNotice);
+    EXPECT_TRUE(g.game.SettingsOnLoad().capturedPieces);
     EXPECT_TRUE(g.game.ui.Picture2 && g.game.ui.Picture3);
     EXPECT_EQ(g.game.SettingsOnLoad(), (SettingsChoice{false, false, false, true, true}));
     g.game.ApplySettings({});
     EXPECT_FALSE(g.game.ui.Picture2 || g.game.ui.Picture3);
-    EXPECT_EQ(g.game.SoundOff + g.game.RangeDisplayOff + g.game.CheckNoticeOff, 0);
+    EXPECT_EQ(g.game.SettingsOnLoad(), (SettingsChoice{}));
 }
 
 TEST(Settings, CapturedPiecesAreRefusedInANetworkGame) {
     LocalGame g;
-    g.game.NetworkGame = 1;
+    g.game.EnterNetworkMode();
     g.game.ApplySettings(SettingsChoice{.capturedPieces = true});
     EXPECT_EQ(g.shell.messages,
               std::vector<std::string>{"ネットワーク対戦は取った駒を使用できません"});
     EXPECT_FALSE(g.game.ui.Picture2 || g.game.ui.Picture3);
-    EXPECT_EQ(g.game.CapturedPiecesOff, 1);
+    EXPECT_FALSE(g.game.SettingsOnLoad().capturedPieces);
     EXPECT_FALSE(g.game.SettingsOnLoad().capturedPieces);
 }
 
@@ -141,8 +141,9 @@ TEST(Settings, SwitchingTheLimitBackOnResetsTheClocksOnlyOnce) {
     EXPECT_EQ(g.game.ui.Label1, "00:01:30");
     g.game.ApplySettings({});
     EXPECT_EQ(g.game.ui.Label1, "00:00:00");
-    EXPECT_EQ(
-        g.game.clocks.Timer1Display + g.game.clocks.Timer1Seconds + g.game.clocks.ClockMinutes, 0);
+    EXPECT_EQ(g.game.Clocks().Timer1Display + g.game.Clocks().Timer1Seconds +
+                  g.game.Clocks().ClockMinutes,
+              0);
     EXPECT_TRUE(g.game.ui.Timer1);  // the timers are left as they were
     Tick(g.game, 5);
     g.game.ApplySettings({});

@@ -18,9 +18,11 @@ void PlayerMove(Game& game, const EngineMove& move) {
         game.BoardPickUp(move.from, MouseButton::Left);
         return game.Image1_DragDrop(move.to);
     }
-    const std::string& tag = game.LocalIsGote == 1 ? game.GoteTag : game.SenteTag;
+    const std::string& tag = game.LocalSide() == Side::Gote ? game.GoteTag : game.SenteTag;
     for (int slot = 0; slot < kHandSlots; ++slot) {
-        if (game.Image4[slot].Tag != tag || game.Image4[slot].Kind != move.kind) continue;
+        if (game.HandSlots(Hand::Image4)[slot].Tag != tag ||
+            game.HandSlots(Hand::Image4)[slot].Kind != move.kind)
+            continue;
         game.HandPickUp(Hand::Image4, slot, MouseButton::Left);
         return game.Image1_DragDrop(move.to);
     }
@@ -60,7 +62,9 @@ TEST(ComputerGame, RandomGamesAgreeWithTheEngineMoveByMove) {
         const bool playerIsGote = game_no % 2 == 1;
         ScriptedShell shell;
         Game game{shell, "127.0.0.1"};
-        game.CapturedPiecesOff = 0;  // both sides may drop their captured pieces
+        ChangeSettings(game, [](SettingsChoice& c) {
+            c.capturedPieces = true;
+        });  // both sides may drop their captured pieces
         game.StartComputerGame(playerIsGote);
         eng::Position pos = eng::StartPosition();
         for (int ply = 0; ply < 300 && !pos.IsDecided(); ++ply) {
@@ -84,7 +88,7 @@ TEST(ComputerGame, RandomGamesAgreeWithTheEngineMoveByMove) {
         ++decided;
         EXPECT_EQ(shell.messages.back(),
                   pos.HasLost(eng::Sente) ? "先手の負けです" : "後手の負けです");
-        EXPECT_EQ(game.ComputerGame, 0);
+        EXPECT_FALSE(game.AgainstComputer());
         EXPECT_FALSE(game.ComputerMayMove());
         EXPECT_FALSE(game.BoardOpen());
     }
@@ -99,7 +103,7 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
     ScriptedShell shell;
     Game game{shell, "127.0.0.1"};
     game.StartComputerGame(true);  // the computer is Sente, at the top, and moves first
-    const BoardCells before = game.Image1;
+    const BoardCells before = game.Squares();
     const std::string position = EnginePosition(game);
     for (const char* text : {"5d5e",     // Gote's own piece: the player's, not the computer's
                              "5f5d",     // two cells at once
@@ -109,7 +113,7 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
         ASSERT_TRUE(move) << text;
         EXPECT_FALSE(game.ApplyComputerMove(*move)) << text;
     }
-    EXPECT_EQ(game.Image1, before);
+    EXPECT_EQ(game.Squares(), before);
     EXPECT_EQ(EnginePosition(game), position);
     EXPECT_EQ(game.ui.Label8, "コンピュータの番です");
 

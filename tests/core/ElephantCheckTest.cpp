@@ -31,18 +31,18 @@ TEST_F(ElephantCheckTest, ElephantNextToElephantIsAnnouncedDogAndLionAreNot) {
     g.Put(40, Dog, "1");
     g.Drag(40, 31);
     EXPECT_TRUE(Notices().empty());
-    g.game.Turn = 0;
+    SetToMove(g.game, Side::Sente);
     g.Put(41, Lion, "1");
     g.Drag(41, 32);
     EXPECT_TRUE(Notices().empty());
-    g.game.Turn = 0;
+    SetToMove(g.game, Side::Sente);
     g.Put(30, Elephant, "1");
     g.Drag(30, 21);
     EXPECT_EQ(Notices(), std::vector<std::string>{"象手です"});
 }
 
 TEST_F(ElephantCheckTest, SwitchedOffNothingIsAnnounced) {
-    g.game.CheckNoticeOff = 1;
+    ChangeSettings(g.game, [](SettingsChoice& c) { c.checkNotice = false; });
     g.Put(22, Elephant, "2");
     g.Put(40, Rat, "1");
     g.Drag(40, 31);
@@ -54,11 +54,11 @@ TEST_F(ElephantCheckTest, AcrossTheEdgeIsNotNextTo) {
     for (int elephant : {35, 44, 26}) {
         SetUp();
         g.shell.messages.clear();
-        g.game.Turn = 0;
+        SetToMove(g.game, Side::Sente);
         g.Put(elephant, Elephant, "2");
         g.Put(45, Rat, "1");
         g.Drag(45, 36);
-        ASSERT_EQ(g.game.Image1[36].Kind, Rat);
+        ASSERT_EQ(g.game.Squares()[36].Kind, Rat);
         EXPECT_TRUE(Notices().empty()) << elephant;
     }
 }
@@ -71,7 +71,7 @@ TEST_F(ElephantCheckTest, CornersAreJudgedOnTheirThreeNeighbours) {
 }
 
 TEST_F(ElephantCheckTest, GotesRatNextToSentesElephant) {
-    g.game.Turn = 1;
+    SetToMove(g.game, Side::Gote);
     g.Drag(60, 69);
     EXPECT_EQ(Notices(), std::vector<std::string>{"象手です"});
 }

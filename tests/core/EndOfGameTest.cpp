@@ -25,7 +25,7 @@ TEST_F(EndOfGameTest, TheSecondRatEndsTheGameNotTheFirst) {
     g.Drag(12, 3);
     EXPECT_TRUE(g.shell.messages.empty());
     EXPECT_TRUE(g.game.ui.Picture1);
-    g.game.Turn = 0;
+    SetToMove(g.game, Side::Sente);
     g.Drag(14, 5);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
     EXPECT_FALSE(g.game.ui.Picture1);
@@ -41,20 +41,20 @@ TEST_F(EndOfGameTest, RatTakingTheElephantEndsItAtOnceWithoutACheckNotice) {
 }
 
 TEST_F(EndOfGameTest, GoteTakingSentesElephantLosesForSente) {
-    g.game.Turn = 1;
+    SetToMove(g.game, Side::Gote);
     g.Put(67, Rat, "2");
     g.Drag(67, 76);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の負けです"});
     EXPECT_FALSE(g.game.ui.Picture1);
     EXPECT_FALSE(g.game.ui.Timer1);
     EXPECT_EQ(g.game.ui.Label1, "00:00:00");
-    EXPECT_EQ(g.game.clocks.Timer1Seconds, 0);
+    EXPECT_EQ(g.game.Clocks().Timer1Seconds, 0);
 }
 
 TEST_F(EndOfGameTest, PiecesInHandsNeverCount) {
-    g.game.Image4[0] = Cell{129, "1", Rat, 162};
-    g.game.Image5[0] = Cell{191, "2", Elephant, 182};
-    Clear(g.game.Image1[4]);
+    PlaceInHand(g.game, Hand::Image4, 0, Cell{129, "1", Rat, 162});
+    PlaceInHand(g.game, Hand::Image5, 0, Cell{191, "2", Elephant, 182});
+    Place(g.game, 4, BlankCell);
     g.Put(40, Dog, "1");
     g.Drag(40, 41);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
@@ -83,30 +83,29 @@ TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
     LocalGame g;
     g.Drag(45, 36);
     g.Drag(27, 36);  // Gote's Dog takes Sente's Dog
-    ASSERT_EQ(g.game.Image5[0].Kind, Dog);
-    g.game.clocks.Timer1Seconds = 30;
-    g.game.clocks.Timer1Display = 230;
-    g.game.clocks.ClockMinutes = 2;
-    g.game.ui.Label1 = "00:02:30";
-    g.game.SoundOff = 1;
+    ASSERT_EQ(g.game.HandSlots(Hand::Image5)[0].Kind, Dog);
+    for (int second = 0; second < 150; ++second) g.game.Timer1_Timer();
+    ASSERT_EQ(g.game.ui.Label1, "00:02:30");
+    ChangeSettings(g.game, [](SettingsChoice& c) { c.sound = false; });
     g.game.ui.Picture2 = g.game.ui.Picture3 = true;
 
     g.shell.messages.clear();
     g.game.sutato_Click();
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の番です"});
-    EXPECT_EQ(g.game.Image1, SetupTemplate());
-    for (const Cell& slot : g.game.Image5) EXPECT_EQ(slot, BlankCell);
-    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.Squares(), SetupTemplate());
+    for (const Cell& slot : g.game.HandSlots(Hand::Image5)) EXPECT_EQ(slot, BlankCell);
+    EXPECT_EQ(g.game.ToMove(), Side::Sente);
     EXPECT_EQ(g.game.ui.Label1, "00:00:00");
     EXPECT_EQ(g.game.ui.Label3, "00:00:00");
-    EXPECT_EQ(
-        g.game.clocks.Timer1Display + g.game.clocks.Timer1Seconds + g.game.clocks.ClockMinutes, 0);
+    EXPECT_EQ(g.game.Clocks().Timer1Display + g.game.Clocks().Timer1Seconds +
+                  g.game.Clocks().ClockMinutes,
+              0);
     EXPECT_EQ(g.game.ui.Label2Back, kGreen);
     EXPECT_EQ(g.game.ui.Label4Back, kButtonFace);
     EXPECT_TRUE(g.game.ui.Timer1);
     EXPECT_FALSE(g.game.ui.Timer2);
     EXPECT_TRUE(g.game.ui.touryou);
-    EXPECT_EQ(g.game.SoundOff, 1);
+    EXPECT_FALSE(g.game.SettingsOnLoad().sound);
     EXPECT_TRUE(g.game.ui.Picture2);
     EXPECT_TRUE(g.game.ui.Picture3);
 }
@@ -117,7 +116,7 @@ TEST(NewGame, TheMessageComesBeforeTheNewPosition) {
         Game* game = nullptr;
         Cell seen;
         void ShowMessage(const std::string& text) override {
-            seen = game->Image1[36];
+            seen = game->Squares()[36];
             ScriptedShell::ShowMessage(text);
         }
     };
@@ -129,7 +128,7 @@ TEST(NewGame, TheMessageComesBeforeTheNewPosition) {
     game.Image1_DragDrop(36);
     game.sutato_Click();
     EXPECT_EQ(shell.seen.Kind, Dog);
-    EXPECT_EQ(game.Image1[36], BlankCell);
+    EXPECT_EQ(game.Squares()[36], BlankCell);
 }
 
 TEST(NewGame, AfterAnEndedGameEnablesTheBoardAgain) {

@@ -16,7 +16,7 @@ namespace {
 struct Seen {
     BoardCells board;
     HandCells bottom, top;
-    int turn;
+    Side turn;
     ClockCounters clocks;
     std::string label1, label3, label8;
     Colour label2Back, label4Back;
@@ -25,9 +25,20 @@ struct Seen {
 };
 
 Seen SeenOf(const Game& g) {
-    return {g.Image1,    g.Image4,    g.Image5,      g.Turn,          g.clocks,
-            g.ui.Label1, g.ui.Label3, g.ui.Label8,   g.ui.Label2Back, g.ui.Label4Back,
-            g.ui.Timer1, g.ui.Timer2, g.BoardOpen(), g.ui.touryou};
+    return {g.Squares(),
+            g.HandSlots(Hand::Image4),
+            g.HandSlots(Hand::Image5),
+            g.ToMove(),
+            g.Clocks(),
+            g.ui.Label1,
+            g.ui.Label3,
+            g.ui.Label8,
+            g.ui.Label2Back,
+            g.ui.Label4Back,
+            g.ui.Timer1,
+            g.ui.Timer2,
+            g.BoardOpen(),
+            g.ui.touryou};
 }
 
 // A second or a few on the running clock, so that every move leaves its own clock readings.
@@ -56,12 +67,13 @@ TEST(TakeBack, RestoresEveryPositionBackToTheStart) {
     for (unsigned seed = 1; seed <= 30; ++seed) {
         std::mt19937 rng(seed);
         LocalGame g;
-        g.game.CapturedPiecesOff = seed % 2;
+        ChangeSettings(g.game, [&](SettingsChoice& c) { c.capturedPieces = seed % 2 == 0; });
         std::vector<Seen> before;
         while (!Decided(g.game) && before.size() < 150) {
             Think(g.game, rng);
             before.push_back(SeenOf(g.game));
-            const std::string& mover = g.game.Turn == 0 ? g.game.SenteTag : g.game.GoteTag;
+            const std::string& mover =
+                g.game.ToMove() == Side::Sente ? g.game.SenteTag : g.game.GoteTag;
             if (!PlayRandomMove(g.game, mover, rng)) break;
         }
         ASSERT_EQ(g.game.History().entries().size(), before.size()) << "seed " << seed;
@@ -92,7 +104,7 @@ TEST(TakeBack, AgainstTheComputerTakesBackItsAnswerToo) {
     game.TakeBack();
     EXPECT_EQ(SeenOf(game), start);
     EXPECT_TRUE(game.History().entries().empty());
-    EXPECT_EQ(game.ComputerGame, 1);
+    EXPECT_TRUE(game.AgainstComputer());
 }
 
 // Both programs of a network game keep the same record, as Sente sees the board, down to the
@@ -102,10 +114,10 @@ TEST(GameRecord, BothSidesOfANetworkGameRecordTheSameMoves) {
         std::mt19937 rng(seed);
         NetPair pair;
         pair.Offer(seed % 2 == 0);
-        for (int n = 0; n < 300 && pair.a.game.NetworkGameRunning == 1; ++n) {
+        for (int n = 0; n < 300 && pair.a.game.NetworkGameRuns(); ++n) {
             NetPeer& mover = pair.a.game.BoardOpen() ? pair.a : pair.b;
             const std::string& own =
-                mover.game.LocalIsGote == 1 ? mover.game.GoteTag : mover.game.SenteTag;
+                mover.game.LocalSide() == Side::Gote ? mover.game.GoteTag : mover.game.SenteTag;
             if (!PlayRandomMove(mover.game, own, rng)) break;
             pair.Pump();
             ASSERT_FALSE(mover.game.MayTakeBack());
@@ -120,7 +132,7 @@ TEST(GameRecord, BothSidesOfANetworkGameRecordTheSameMoves) {
             ASSERT_EQ(ma, mb) << "seed " << seed << " move " << i + 1;
         }
         EXPECT_EQ(a.result(), b.result());
-        EXPECT_EQ(a.header().sente, pair.a.game.LocalIsGote == 1 ? "B" : "A");
+        EXPECT_EQ(a.header().sente, pair.a.game.LocalSide() == Side::Gote ? "B" : "A");
     }
 }
 
@@ -129,18 +141,20 @@ TEST(GameRecord, LoadingARecordShowsItsLastPosition) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 rng(seed);
         LocalGame played;
-        played.game.CapturedPiecesOff = 0;
+        ChangeSettings(played.game, [](SettingsChoice& c) { c.capturedPieces = true; });
         for (int n = 0; n < 60 && !Decided(played.game); ++n) {
             const std::string& mover =
-                played.game.Turn == 0 ? played.game.SenteTag : played.game.GoteTag;
+                played.game.ToMove() == Side::Sente ? played.game.SenteTag : played.game.GoteTag;
             PlayRandomMove(played.game, mover, rng);
         }
         const GameRecord record = played.game.History().ToRecord();
         LocalGame loaded;
         loaded.game.LoadRecord(record);
-        EXPECT_EQ(loaded.game.Image1, played.game.Image1) << "seed " << seed;
-        EXPECT_EQ(HandKinds(loaded.game.Image4), HandKinds(played.game.Image4));
-        EXPECT_EQ(HandKinds(loaded.game.Image5), HandKinds(played.game.Image5));
+        EXPECT_EQ(loaded.game.Squares(), played.game.Squares()) << "seed " << seed;
+        EXPECT_EQ(HandKinds(loaded.game.HandSlots(Hand::Image4)),
+                  HandKinds(played.game.HandSlots(Hand::Image4)));
+        EXPECT_EQ(HandKinds(loaded.game.HandSlots(Hand::Image5)),
+                  HandKinds(played.game.HandSlots(Hand::Image5)));
         EXPECT_EQ(EnginePosition(loaded.game), EnginePosition(played.game));
         EXPECT_EQ(loaded.game.BoardOpen(), played.game.BoardOpen());
         EXPECT_EQ(loaded.game.History().ToRecord(), record);
@@ -148,7 +162,8 @@ TEST(GameRecord, LoadingARecordShowsItsLastPosition) {
 
         loaded.game.LoadRecord(record, true, 1);  // on against the computer, as Gote
         EXPECT_EQ(EnginePosition(loaded.game), EnginePosition(played.game));
-        EXPECT_EQ(loaded.game.ComputerGame, 1);
-        EXPECT_EQ(loaded.game.ComputerMayMove(), played.game.BoardOpen() && played.game.Turn == 0);
+        EXPECT_TRUE(loaded.game.AgainstComputer());
+        EXPECT_EQ(loaded.game.ComputerMayMove(),
+                  played.game.BoardOpen() && played.game.ToMove() == Side::Sente);
     }
 }

@@ -8,12 +8,12 @@ using namespace torvane;
 
 TEST(Drop, RefusedDropsLeaveTheBoardAsItWas) {
     LocalGame g;
-    BoardCells start = g.game.Image1;
+    BoardCells start = g.game.Squares();
     g.Drag(45, 45);              // back on its own cell
     g.Drag(45, 27);              // two steps
     g.game.Image1_DragDrop(44);  // a drop with no piece held
-    EXPECT_EQ(g.game.Image1, start);
-    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.Squares(), start);
+    EXPECT_EQ(g.game.ToMove(), Side::Sente);
     EXPECT_TRUE(g.shell.sounds.empty());
 }
 
@@ -27,32 +27,32 @@ TEST(Drop, NeverAcrossTheLeftAndRightEdges) {
     g.Put(9, Dog, "1");
     g.Put(18, Dog, "1");
     g.Put(35, Dog, "1");
-    BoardCells before = g.game.Image1;
+    BoardCells before = g.game.Squares();
     g.Drag(9, 8);    // -1 would wrap to the end of the row above
     g.Drag(18, 26);  // +8 would wrap to the end of the same row
     g.Drag(35, 36);  // +1 from the right column
     g.Drag(35, 27);  // -8 from the right column
-    EXPECT_EQ(g.game.Image1, before);
-    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.Squares(), before);
+    EXPECT_EQ(g.game.ToMove(), Side::Sente);
 }
 
 TEST(Drop, SenteMoveToAnEmptyCellPassesTheTurn) {
     LocalGame g;
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image1[36], SetupTemplate()[45]);
-    EXPECT_EQ(g.game.Image1[45], BlankCell);
-    EXPECT_EQ(g.game.Turn, 1);
+    EXPECT_EQ(g.game.Squares()[36], SetupTemplate()[45]);
+    EXPECT_EQ(g.game.Squares()[45], BlankCell);
+    EXPECT_EQ(g.game.ToMove(), Side::Gote);
     EXPECT_EQ(g.game.ui.Label4Back, kGreen);
     EXPECT_EQ(g.game.ui.Label2Back, kButtonFace);
     EXPECT_FALSE(g.game.ui.Timer1);
     EXPECT_TRUE(g.game.ui.Timer2);
     EXPECT_EQ(g.shell.sounds, std::vector<int>{101});
-    for (const Cell& slot : g.game.Image4) EXPECT_EQ(slot, BlankCell);
-    for (const Cell& slot : g.game.Image5) EXPECT_EQ(slot, BlankCell);
+    for (const Cell& slot : g.game.HandSlots(Hand::Image4)) EXPECT_EQ(slot, BlankCell);
+    for (const Cell& slot : g.game.HandSlots(Hand::Image5)) EXPECT_EQ(slot, BlankCell);
 
     // Gote answers: the green goes back to the bottom marker and the bottom clock runs.
     g.Drag(27, 28);
-    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.ToMove(), Side::Sente);
     EXPECT_EQ(g.game.ui.Label2Back, kGreen);
     EXPECT_EQ(g.game.ui.Label4Back, kButtonFace);
     EXPECT_TRUE(g.game.ui.Timer1);
@@ -101,30 +101,30 @@ TEST_F(CaptureTest, DogTakesDogButNotWolf) {
     g.Put(46, Dog, "1");
     g.Put(37, Wolf, "2");
     g.Drag(46, 37);
-    EXPECT_EQ(g.game.Image1[46].Kind, Dog);
-    EXPECT_EQ(g.game.Image1[37].Kind, Wolf);
-    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.Squares()[46].Kind, Dog);
+    EXPECT_EQ(g.game.Squares()[37].Kind, Wolf);
+    EXPECT_EQ(g.game.ToMove(), Side::Sente);
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image1[36].Tag, "1");
-    EXPECT_EQ(g.game.Turn, 1);
+    EXPECT_EQ(g.game.Squares()[36].Tag, "1");
+    EXPECT_EQ(g.game.ToMove(), Side::Gote);
     // The taken Dog is in Sente's (bottom) hand, black ink, Sente's tag.
-    EXPECT_EQ(g.game.Image4[0], (Cell{124, "1", Dog, 157}));
+    EXPECT_EQ(g.game.HandSlots(Hand::Image4)[0], (Cell{124, "1", Dog, 157}));
 }
 
 TEST_F(CaptureTest, RedTigerTakenByTheBottomSideTurnsBlack) {
     g.Put(45, Lion, "1");
     g.Put(36, Tiger, "2");
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image4[0], (Cell{126, "1", Tiger, 159}));
+    EXPECT_EQ(g.game.HandSlots(Hand::Image4)[0], (Cell{126, "1", Tiger, 159}));
 }
 
 TEST_F(CaptureTest, GoteCapturesIntoTheTopHandInRed) {
-    g.game.Turn = 1;
+    SetToMove(g.game, Side::Gote);
     g.Put(36, Bear, "2");
     g.Put(45, Crocodile, "1");
     g.Drag(36, 45);
-    EXPECT_EQ(g.game.Image5[0], (Cell{187, "2", Crocodile, 178}));
-    EXPECT_EQ(g.game.Turn, 0);
+    EXPECT_EQ(g.game.HandSlots(Hand::Image5)[0], (Cell{187, "2", Crocodile, 178}));
+    EXPECT_EQ(g.game.ToMove(), Side::Sente);
     EXPECT_EQ(g.game.ui.Label2Back, kGreen);
     EXPECT_TRUE(g.game.ui.Timer1);
 }
@@ -132,53 +132,55 @@ TEST_F(CaptureTest, GoteCapturesIntoTheTopHandInRed) {
 TEST_F(CaptureTest, ElephantNeverTakesRatAndRatTakesElephant) {
     g.Put(45, Elephant, "1");
     g.Put(36, Rat, "2");
-    BoardCells before = g.game.Image1;
+    BoardCells before = g.game.Squares();
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image1, before);
-    g.game.Turn = 1;
+    EXPECT_EQ(g.game.Squares(), before);
+    SetToMove(g.game, Side::Gote);
     g.Drag(36, 45);  // Gote's Rat takes Sente's second Elephant
-    EXPECT_EQ(g.game.Image1[45].Kind, Rat);
-    EXPECT_EQ(g.game.Image5[0].Kind, Elephant);
+    EXPECT_EQ(g.game.Squares()[45].Kind, Rat);
+    EXPECT_EQ(g.game.HandSlots(Hand::Image5)[0].Kind, Elephant);
 }
 
 TEST_F(CaptureTest, EqualElephantsTakeEachOther) {
     g.Put(45, Elephant, "1");
     g.Put(36, Elephant, "2");
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image1[36].Tag, "1");
-    EXPECT_EQ(g.game.Image4[0].Kind, Elephant);
+    EXPECT_EQ(g.game.Squares()[36].Tag, "1");
+    EXPECT_EQ(g.game.HandSlots(Hand::Image4)[0].Kind, Elephant);
 }
 
 TEST_F(CaptureTest, HandsFillRowByRowAndReuseAFreedSlot) {
     for (int i = 0; i < 4; ++i) {
         g.Put(45, Lion, "1");
         g.Put(36, Dog, "2");
-        g.game.Turn = 0;
+        SetToMove(g.game, Side::Sente);
         g.Drag(45, 36);
     }
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(g.game.Image4[k].Kind, Dog) << k;
-    EXPECT_EQ(g.game.Image4[4], BlankCell);
-    Clear(g.game.Image4[0]);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(g.game.HandSlots(Hand::Image4)[k].Kind, Dog) << k;
+    EXPECT_EQ(g.game.HandSlots(Hand::Image4)[4], BlankCell);
+    PlaceInHand(g.game, Hand::Image4, 0, BlankCell);
     g.Put(45, Lion, "1");
     g.Put(36, Wolf, "2");
-    g.game.Turn = 0;
+    SetToMove(g.game, Side::Sente);
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image4[0].Kind, Wolf);
-    EXPECT_EQ(g.game.Image4[4], BlankCell);
+    EXPECT_EQ(g.game.HandSlots(Hand::Image4)[0].Kind, Wolf);
+    EXPECT_EQ(g.game.HandSlots(Hand::Image4)[4], BlankCell);
 }
 
 TEST_F(CaptureTest, AFullHandNeverOverwritesAPieceInIt) {
-    for (int k = 0; k < kHandSlots; ++k) g.game.Image4[k] = Cell{124, "1", Dog, 157};
+    for (int k = 0; k < kHandSlots; ++k)
+        PlaceInHand(g.game, Hand::Image4, k, Cell{124, "1", Dog, 157});
     g.Put(45, Lion, "1");
     g.Put(36, Tiger, "2");
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.Image1[36].Kind, Lion);
-    for (int k = 0; k < kHandSlots; ++k) EXPECT_EQ(g.game.Image4[k].Kind, Dog) << k;
-    EXPECT_EQ(g.game.Turn, 1);
+    EXPECT_EQ(g.game.Squares()[36].Kind, Lion);
+    for (int k = 0; k < kHandSlots; ++k)
+        EXPECT_EQ(g.game.HandSlots(Hand::Image4)[k].Kind, Dog) << k;
+    EXPECT_EQ(g.game.ToMove(), Side::Gote);
 }
 
 TEST_F(CaptureTest, SoundOffMakesAMoveSilent) {
-    g.game.SoundOff = 1;
+    ChangeSettings(g.game, [](SettingsChoice& c) { c.sound = false; });
     g.Put(45, Dog, "1");
     g.Drag(45, 36);
     EXPECT_TRUE(g.shell.sounds.empty());

@@ -25,23 +25,23 @@ TEST(StepVerdict, OwnEmptyTakeableAndUntakeable) {
     g.Put(31, Rat, "2");
     g.Put(32, Lion, "2");
     g.Put(39, Dog, "1");
-    EXPECT_EQ(StepVerdict(g.game.Image1, 40, 31), Verdict::Forbidden);
-    EXPECT_EQ(StepVerdict(g.game.Image1, 40, 32), Verdict::Capture);
-    EXPECT_EQ(StepVerdict(g.game.Image1, 40, 39), Verdict::Blocked);
-    EXPECT_EQ(StepVerdict(g.game.Image1, 40, 41), Verdict::Free);
-    EXPECT_EQ(StepVerdict(g.game.Image1, 31, 40), Verdict::Capture);
-    EXPECT_EQ(StepVerdict(g.game.Image1, 32, 40), Verdict::Forbidden);
+    EXPECT_EQ(StepVerdict(g.game.Squares(), 40, 31), Verdict::Forbidden);
+    EXPECT_EQ(StepVerdict(g.game.Squares(), 40, 32), Verdict::Capture);
+    EXPECT_EQ(StepVerdict(g.game.Squares(), 40, 39), Verdict::Blocked);
+    EXPECT_EQ(StepVerdict(g.game.Squares(), 40, 41), Verdict::Free);
+    EXPECT_EQ(StepVerdict(g.game.Squares(), 31, 40), Verdict::Capture);
+    EXPECT_EQ(StepVerdict(g.game.Squares(), 32, 40), Verdict::Forbidden);
 }
 
 TEST(ReachableCells, SurroundedByOwnPiecesHasNone) {
     LocalGame g;
-    EXPECT_TRUE(ReachableCells(g.game.Image1, 76).size() == 2u);  // Elephant: 66 and 68
+    EXPECT_TRUE(ReachableCells(g.game.Squares(), 76).size() == 2u);  // Elephant: 66 and 68
     g.ClearBoard();
     g.Put(0, Tiger, "2");
     g.Put(1, Dog, "2");
     g.Put(9, Dog, "2");
     g.Put(10, Dog, "2");
-    EXPECT_TRUE(ReachableCells(g.game.Image1, 0).empty());
+    EXPECT_TRUE(ReachableCells(g.game.Squares(), 0).empty());
 }
 
 TEST(ReachableCells, MirroredPositionGivesMirroredResult) {
@@ -60,12 +60,12 @@ TEST(ReachableCells, MirroredPositionGivesMirroredResult) {
             m.Put(80 - i, kind, mirrored);
         }
         int from = static_cast<int>(rng() % kCellCount);
-        std::vector<int> a = ReachableCells(g.game.Image1, from);
-        std::vector<int> b = ReachableCells(m.game.Image1, 80 - from);
+        std::vector<int> a = ReachableCells(g.game.Squares(), from);
+        std::vector<int> b = ReachableCells(m.game.Squares(), 80 - from);
         for (int& c : b) c = 80 - c;
         std::sort(a.begin(), a.end());
         std::sort(b.begin(), b.end());
-        if (g.game.Image1[from].Tag != "0") {
+        if (g.game.Squares()[from].Tag != "0") {
             EXPECT_EQ(a, b);
         }
     }
@@ -91,21 +91,21 @@ TEST(ReachableCells, AgreeWithTheDropAndTheGhostsOnRandomBoards) {
         g.Put(8, Rat, "2");
         g.Put(78, Rat, "2");
         int from = 30 + static_cast<int>(rng() % 40);
-        if (g.game.Image1[from].Tag == "0") g.Put(from, kAllKinds[rng() % 9], "1");
-        g.game.Turn = g.game.Image1[from].Tag == "1" ? 0 : 1;
-        std::vector<int> reach = ReachableCells(g.game.Image1, from);
+        if (g.game.Squares()[from].Tag == "0") g.Put(from, kAllKinds[rng() % 9], "1");
+        SetToMove(g.game, g.game.Squares()[from].Tag == "1" ? Side::Sente : Side::Gote);
+        std::vector<int> reach = ReachableCells(g.game.Squares(), from);
 
-        BoardCells before = g.game.Image1;
+        BoardCells before = g.game.Squares();
         g.game.BoardPickUp(from, MouseButton::Left);
         for (int n = 0; n < kCellCount; ++n) {
-            bool ghost = g.game.Image1[n].Picture != before[n].Picture;
+            bool ghost = g.game.Squares()[n].Picture != before[n].Picture;
             bool reachable = std::find(reach.begin(), reach.end(), n) != reach.end();
             EXPECT_EQ(ghost, reachable) << "cell " << n << " from " << from;
         }
         auto step = NeighbourCell(from, kAllDirections[rng() % 8]);
         int to = step && rng() % 4 ? *step : static_cast<int>(rng() % kCellCount);
         g.game.Image1_DragDrop(to);
-        bool moved = g.game.Image1 != before;
+        bool moved = g.game.Squares() != before;
         bool reachable = std::find(reach.begin(), reach.end(), to) != reach.end();
         EXPECT_EQ(moved, reachable) << from << "->" << to;
         moves += moved;

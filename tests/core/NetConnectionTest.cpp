@@ -25,7 +25,7 @@ TEST(NetConnectDialog, EmptyFieldsAreNamedInOrderAndNothingStarts) {
                                                     "ポート番号を入力してください"}));
     EXPECT_EQ(p.connection.calls, (Calls{"close", "close", "close"}));
     EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
-    EXPECT_EQ(p.game.NetworkGame, 0);
+    EXPECT_FALSE(p.game.NetworkMode());
 }
 
 TEST(NetConnectDialog, StartsTheConnectionAndSwitchesCapturedPiecesOff) {
@@ -40,9 +40,9 @@ TEST(NetConnectDialog, StartsTheConnectionAndSwitchesCapturedPiecesOff) {
     EXPECT_EQ(ui.Label7, "接続中...");
     EXPECT_EQ(ui.Label16, "たろう");
     EXPECT_EQ(ui.Text2, "たろう");
-    EXPECT_EQ(p.game.NetworkGame, 1);
+    EXPECT_TRUE(p.game.NetworkMode());
     EXPECT_FALSE(ui.Picture2 || ui.Picture3);
-    EXPECT_EQ(p.game.CapturedPiecesOff, 1);
+    EXPECT_FALSE(p.game.SettingsOnLoad().capturedPieces);
 }
 
 TEST(NetConnectDialog, APortThatIsNoNumberRestoresTheMenus) {
@@ -53,7 +53,7 @@ TEST(NetConnectDialog, APortThatIsNoNumberRestoresTheMenus) {
     EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
     EXPECT_FALSE(p.game.ui.setudann);
     EXPECT_EQ(p.game.ui.Label16, "");
-    EXPECT_EQ(p.game.NetworkGame, 0);
+    EXPECT_FALSE(p.game.NetworkMode());
 }
 
 TEST(NetListenDialog, ListensOnThePortTyped) {
@@ -66,7 +66,7 @@ TEST(NetListenDialog, ListensOnThePortTyped) {
     EXPECT_FALSE(ui.suruu || ui.matu || ui.sutato || ui.setudann);
     EXPECT_EQ(ui.Label7, "ポート5000を監視中...");
     EXPECT_EQ(ui.Text3, "5000");
-    EXPECT_EQ(p.game.NetworkGame, 1);
+    EXPECT_TRUE(p.game.NetworkMode());
 }
 
 TEST(NetListenDialog, FailuresKeepTheDialogOpenWithTheMenusBack) {
@@ -81,7 +81,7 @@ TEST(NetListenDialog, FailuresKeepTheDialogOpenWithTheMenusBack) {
                                                     "ポート5000は使用されています。"}));
     EXPECT_TRUE(p.game.ui.suruu && p.game.ui.matu && p.game.ui.sutato);
     EXPECT_EQ(p.game.ui.Label16, "");
-    EXPECT_EQ(p.game.NetworkGame, 0);
+    EXPECT_FALSE(p.game.NetworkMode());
 
     // Any other failure is not hidden behind the listening text.
     p.connection.listenError = ConnectionError{10013, "許可がありません"};
@@ -125,12 +125,13 @@ TEST(NetConnection, DisconnectAsksThenResetsTheNetworkState) {
     n.a.answers = {false};
     n.a.session.setudann_Click();
     EXPECT_EQ(n.a.game.ui.Label7, "接続されました");
-    EXPECT_EQ(n.a.game.NetworkGame, 1);
+    EXPECT_TRUE(n.a.game.NetworkMode());
 
     n.a.session.setudann_Click();
     const Controls& ui = n.a.game.ui;
     EXPECT_EQ(n.a.connection.calls.back(), "close");
-    EXPECT_EQ(n.a.game.NetworkGame + n.a.game.LocalIsGote + n.a.game.LocalNetMove, 0);
+    EXPECT_FALSE(n.a.game.NetworkMode());
+    EXPECT_EQ(n.a.game.LocalSide(), Side::Sente);
     EXPECT_TRUE(ui.sutato && ui.suruu && ui.matu);
     EXPECT_FALSE(ui.setudann || ui.kopyuuta || ui.Timer1 || ui.Timer2 || ui.Picture1);
     EXPECT_EQ(ui.Label7, "切断しました");
@@ -147,11 +148,11 @@ TEST(NetConnection, ThePeerClosingEndsTheGameAndLeavesStartAndSideAsTheyWere) {
     n.a.session.ClosedByPeer();
     const Controls& ui = n.a.game.ui;
     EXPECT_EQ(ui.Label7, "切断されました");
-    EXPECT_EQ(n.a.game.NetworkGame, 0);
-    EXPECT_EQ(n.a.game.LocalIsGote, 1);
+    EXPECT_FALSE(n.a.game.NetworkMode());
+    EXPECT_EQ(n.a.game.LocalSide(), Side::Gote);
     EXPECT_FALSE(ui.sutato);
     EXPECT_FALSE(ui.touryou);
-    EXPECT_EQ(n.a.game.NetworkGameRunning, 0);
+    EXPECT_FALSE(n.a.game.NetworkGameRuns());
     EXPECT_TRUE(ui.suruu && ui.matu);
     EXPECT_FALSE(ui.setudann || ui.Timer1 || ui.Timer2 || ui.Picture1 || ui.Text100Enabled);
     EXPECT_EQ(ui.Label8 + ui.Label15 + ui.Text100, "");
@@ -177,7 +178,7 @@ TEST(NetConnection, ASocketErrorShowsItsTextAndEndsARunningGame) {
     EXPECT_TRUE(ui.suruu && ui.matu && ui.sutato);
     EXPECT_FALSE(ui.setudann);
     EXPECT_EQ(ui.Label16, "");
-    EXPECT_EQ(n.a.game.NetworkGame, 0);
+    EXPECT_FALSE(n.a.game.NetworkMode());
     EXPECT_FALSE(ui.Picture1 || ui.Timer1 || ui.Timer2 || ui.touryou);
     EXPECT_EQ(ui.Label15, "B");
     EXPECT_EQ(ui.Text100, "A>>hi\n");

@@ -15,8 +15,8 @@ TEST(NetOffer, SenteOfferAcceptedSetsUpBothBoards) {
     EXPECT_EQ(n.b.sent[0], Bytes({0x4C, 0x04, 'B'}));
 
     const Game& a = n.a.game;
-    EXPECT_EQ(a.LocalIsGote, 0);
-    EXPECT_EQ(a.Image1, SetupTemplate());
+    EXPECT_EQ(a.LocalSide(), Side::Sente);
+    EXPECT_EQ(a.Squares(), SetupTemplate());
     EXPECT_TRUE(a.ui.Picture1 && a.ui.Timer1 && a.ui.touryou);
     EXPECT_FALSE(a.ui.Timer2 || a.ui.kopyuuta);
     EXPECT_EQ(a.ui.Label2 + a.ui.Label4, "先手後手");
@@ -25,11 +25,11 @@ TEST(NetOffer, SenteOfferAcceptedSetsUpBothBoards) {
     EXPECT_EQ(a.ui.Label8Fore, kGreen);
 
     const Game& b = n.b.game;
-    EXPECT_EQ(b.LocalIsGote, 1);
-    EXPECT_EQ(b.Image1[76].Kind, Elephant);
-    EXPECT_EQ(b.Image1[76].Tag, "2");
-    EXPECT_EQ(b.Image1[4].Tag, "1");
-    EXPECT_EQ(b.Image1[76].Picture, SetupTemplate()[76].Picture);  // own pieces upright
+    EXPECT_EQ(b.LocalSide(), Side::Gote);
+    EXPECT_EQ(b.Squares()[76].Kind, Elephant);
+    EXPECT_EQ(b.Squares()[76].Tag, "2");
+    EXPECT_EQ(b.Squares()[4].Tag, "1");
+    EXPECT_EQ(b.Squares()[76].Picture, SetupTemplate()[76].Picture);  // own pieces upright
     EXPECT_FALSE(b.ui.Picture1 || b.ui.Timer1);
     EXPECT_TRUE(b.ui.Timer2);
     EXPECT_EQ(b.ui.Label2 + b.ui.Label4, "後手先手");
@@ -43,19 +43,19 @@ TEST(NetOffer, GoteOfferAcceptedLetsThePeerMoveFirst) {
     NetPair n;
     n.Offer(false);
     EXPECT_EQ(n.b.questions, Texts{"貴方が先手でよろしいですか?"});
-    EXPECT_EQ(n.a.game.LocalIsGote, 1);
-    EXPECT_EQ(n.a.game.Image1[76].Tag, "2");
+    EXPECT_EQ(n.a.game.LocalSide(), Side::Gote);
+    EXPECT_EQ(n.a.game.Squares()[76].Tag, "2");
     EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
     EXPECT_TRUE(n.a.game.ui.Timer2);
     EXPECT_EQ(n.a.game.ui.Label4Back, kGreen);
-    EXPECT_EQ(n.b.game.LocalIsGote, 0);
+    EXPECT_EQ(n.b.game.LocalSide(), Side::Sente);
     EXPECT_TRUE(n.b.game.ui.Picture1 && n.b.game.ui.Timer1);
     EXPECT_EQ(n.b.game.ui.Label8, "あなたの番です");
 }
 
 TEST(NetOffer, RefusedOfferLeavesTheOffererLockedAndFreeToOfferAgain) {
     NetPair n;
-    n.a.game.Image1[45] = BlankCell;
+    Place(n.a.game, 45, BlankCell);
     n.Clear();
     n.Offer(true, false);
     EXPECT_EQ(n.b.sent, std::vector<WireBytes>{Bytes({0x78, 0x05})});
@@ -63,13 +63,13 @@ TEST(NetOffer, RefusedOfferLeavesTheOffererLockedAndFreeToOfferAgain) {
     EXPECT_EQ(n.b.game.ui.Label8, "");
     EXPECT_TRUE(n.b.messages.empty());
     EXPECT_EQ(n.a.messages, Texts{"対局を拒否されました"});
-    EXPECT_EQ(n.a.game.Image1, SetupTemplate());
+    EXPECT_EQ(n.a.game.Squares(), SetupTemplate());
     EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
     EXPECT_TRUE(n.a.game.ui.kopyuuta);
 
     n.Offer(false);
-    EXPECT_EQ(n.a.game.LocalIsGote, 1);
-    EXPECT_EQ(n.b.game.LocalIsGote, 0);
+    EXPECT_EQ(n.a.game.LocalSide(), Side::Gote);
+    EXPECT_EQ(n.b.game.LocalSide(), Side::Sente);
 }
 
 TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
@@ -79,9 +79,9 @@ TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
     n.Pump();
     ASSERT_TRUE(n.a.game.ui.kopyuuta);
     n.Offer(true);
-    EXPECT_EQ(n.a.game.LocalIsGote, 0);
-    EXPECT_EQ(n.a.game.Image1, SetupTemplate());
-    EXPECT_EQ(n.b.game.LocalIsGote, 1);
+    EXPECT_EQ(n.a.game.LocalSide(), Side::Sente);
+    EXPECT_EQ(n.a.game.Squares(), SetupTemplate());
+    EXPECT_EQ(n.b.game.LocalSide(), Side::Gote);
 }
 
 TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
@@ -90,7 +90,7 @@ TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
     n.Clear();
     n.Offer(true);
     EXPECT_TRUE(n.b.sent.empty());
-    EXPECT_EQ(n.b.game.LocalIsGote, 0);
+    EXPECT_EQ(n.b.game.LocalSide(), Side::Sente);
     EXPECT_EQ(n.b.game.ui.Label8, "");
 }
 
@@ -102,7 +102,7 @@ TEST(NetOffer, BytesArrivingWhileTheQuestionIsOpenWaitForTheAnswer) {
     };
     n.Offer(true);
     EXPECT_EQ(n.b.game.ui.Text100, "A>>早く\n");
-    EXPECT_EQ(n.b.game.LocalIsGote, 1);
+    EXPECT_EQ(n.b.game.LocalSide(), Side::Gote);
 }
 
 TEST(NetMove, TravelsAsTwoCellsAndLandsTurnedOnThePeer) {
@@ -115,10 +115,10 @@ TEST(NetMove, TravelsAsTwoCellsAndLandsTurnedOnThePeer) {
     EXPECT_EQ(n.a.game.ui.Label8, "相手の番です");
     n.Pump();
     const Game& b = n.b.game;
-    EXPECT_EQ(b.Image1[44].Kind, Dog);
-    EXPECT_EQ(b.Image1[44].Tag, "1");
-    EXPECT_EQ(b.Image1[35], BlankCell);
-    EXPECT_EQ(b.Turn, 1);
+    EXPECT_EQ(b.Squares()[44].Kind, Dog);
+    EXPECT_EQ(b.Squares()[44].Tag, "1");
+    EXPECT_EQ(b.Squares()[35], BlankCell);
+    EXPECT_EQ(b.ToMove(), Side::Gote);
     EXPECT_TRUE(b.ui.Picture1 && b.ui.touryou && b.ui.Timer1);
     EXPECT_FALSE(b.ui.Timer2);
     EXPECT_EQ(b.ui.Label2Back, kGreen);
@@ -129,8 +129,8 @@ TEST(NetMove, TravelsAsTwoCellsAndLandsTurnedOnThePeer) {
     // B answers with its own Dog; A sees it arrive from the top.
     n.b.Drag(45, 36);
     n.Pump();
-    EXPECT_EQ(n.a.game.Image1[44].Tag, "2");
-    EXPECT_EQ(n.a.game.Turn, 0);
+    EXPECT_EQ(n.a.game.Squares()[44].Tag, "2");
+    EXPECT_EQ(n.a.game.ToMove(), Side::Sente);
     EXPECT_TRUE(n.a.game.ui.Picture1);
 }
 
@@ -144,21 +144,21 @@ TEST(NetMove, CapturesLandInTheCapturersHandOnBothScreens) {
     n.Pump();
     n.b.Drag(40, 31);  // b's Dog takes a's Dog, which stands on a's 49
     n.Pump();
-    EXPECT_EQ(n.b.game.Image4[0].Kind, Dog);
-    EXPECT_EQ(n.b.game.Image4[0].Tag, "1");
-    EXPECT_EQ(n.a.game.Image5[0].Kind, Dog);
-    EXPECT_EQ(n.a.game.Image5[0].Tag, "1");
-    for (const Cell& slot : n.a.game.Image4) EXPECT_EQ(slot, BlankCell);
+    EXPECT_EQ(n.b.game.HandSlots(Hand::Image4)[0].Kind, Dog);
+    EXPECT_EQ(n.b.game.HandSlots(Hand::Image4)[0].Tag, "1");
+    EXPECT_EQ(n.a.game.HandSlots(Hand::Image5)[0].Kind, Dog);
+    EXPECT_EQ(n.a.game.HandSlots(Hand::Image5)[0].Tag, "1");
+    for (const Cell& slot : n.a.game.HandSlots(Hand::Image4)) EXPECT_EQ(slot, BlankCell);
 
     n.a.Drag(48, 49);  // a takes it back
     n.Pump();
-    EXPECT_EQ(n.a.game.Image4[0].Tag, "2");
-    EXPECT_EQ(n.b.game.Image5[0].Tag, "2");
-    EXPECT_EQ(n.b.game.Image1[31].Tag, "2");
-    EXPECT_EQ(n.b.game.Image1[32], BlankCell);
+    EXPECT_EQ(n.a.game.HandSlots(Hand::Image4)[0].Tag, "2");
+    EXPECT_EQ(n.b.game.HandSlots(Hand::Image5)[0].Tag, "2");
+    EXPECT_EQ(n.b.game.Squares()[31].Tag, "2");
+    EXPECT_EQ(n.b.game.Squares()[32], BlankCell);
     for (int i = 0; i < kCellCount; ++i) {  // the same position, turned by half a turn
-        EXPECT_EQ(n.a.game.Image1[i].Kind, n.b.game.Image1[80 - i].Kind) << i;
-        EXPECT_EQ(n.a.game.Image1[i].Tag, n.b.game.Image1[80 - i].Tag) << i;
+        EXPECT_EQ(n.a.game.Squares()[i].Kind, n.b.game.Squares()[80 - i].Kind) << i;
+        EXPECT_EQ(n.a.game.Squares()[i].Tag, n.b.game.Squares()[80 - i].Tag) << i;
     }
 }
 
@@ -191,18 +191,18 @@ TEST(NetWholeGame, TheElephantsLossEndsTheGameOnBothSides) {
         EXPECT_FALSE(g->ui.Picture1 || g->ui.touryou || g->ui.Timer1 || g->ui.Timer2);
     EXPECT_TRUE(n.a.game.ui.kopyuuta);
     EXPECT_FALSE(n.b.game.ui.kopyuuta);
-    EXPECT_EQ(n.b.game.Image1[76].Kind, Rat);
-    EXPECT_EQ(n.b.game.Image1[76].Tag, "1");
-    EXPECT_EQ(n.b.game.Image5[0].Kind, Elephant);
-    EXPECT_EQ(n.a.game.Image4[0].Kind, Elephant);
+    EXPECT_EQ(n.b.game.Squares()[76].Kind, Rat);
+    EXPECT_EQ(n.b.game.Squares()[76].Tag, "1");
+    EXPECT_EQ(n.b.game.HandSlots(Hand::Image5)[0].Kind, Elephant);
+    EXPECT_EQ(n.a.game.HandSlots(Hand::Image4)[0].Kind, Elephant);
     EXPECT_EQ(n.b.game.ui.Label3, kZeroClock);
 
     // The game is over: a move that still arrives changes nothing on either side.
     for (NetPeer* p : {&n.a, &n.b}) {
-        BoardCells after = p->game.Image1;
+        BoardCells after = p->game.Squares();
         p->Read(Encode(MoveMsg{36, 45}));
         p->Read(Encode(MoveMsg{45, 36}));
-        EXPECT_EQ(p->game.Image1, after);
+        EXPECT_EQ(p->game.Squares(), after);
         EXPECT_FALSE(p->game.ui.Picture1);
     }
 }
@@ -220,7 +220,7 @@ TEST(NetWholeGame, AResignationReceivedStopsBothClocks) {
     EXPECT_FALSE(b.ui.Timer1 || b.ui.Timer2 || b.ui.Picture1 || b.ui.touryou);
     EXPECT_TRUE(b.ui.kopyuuta);
     EXPECT_EQ(b.ui.Label3, kZeroClock);
-    EXPECT_EQ(b.clocks.Timer2Seconds + b.clocks.Timer2Display + b.clocks.ClockMinutes, 0);
+    EXPECT_EQ(b.Clocks().Timer2Seconds + b.Clocks().Timer2Display + b.Clocks().ClockMinutes, 0);
     // Outside a running game the same message is ignored.
     n.a.connection.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
     n.Pump();
@@ -243,7 +243,7 @@ TEST(NetWholeGame, RunningOutOfTimeIsTheOthersWin) {
 
 TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
     NetPair n("P1");
-    n.b.game.SoundOff = 1;
+    ChangeSettings(n.b.game, [](SettingsChoice& c) { c.sound = false; });
     n.b.session.SendChat("hello");
     n.Pump();
     n.a.session.SendChat("こんにちは、よろしく");
@@ -281,9 +281,9 @@ TEST(NetWholeGame, AMoveCrossingTheLocalResignationIsNotApplied) {
     n.b.unread.clear();
     n.a.answers.push_back(true);
     n.a.game.touryou_Click();  // ... while a resigns
-    BoardCells before = n.a.game.Image1;
+    BoardCells before = n.a.game.Squares();
     n.a.Read(move);
-    EXPECT_EQ(n.a.game.Image1, before);
+    EXPECT_EQ(n.a.game.Squares(), before);
     EXPECT_FALSE(n.a.game.ui.Picture1);
     EXPECT_EQ(n.a.messages.back(), "貴方の負けです");
 }
@@ -301,7 +301,7 @@ TEST(NetSilentPeer, IsGivenUpAfterTheGracePeriodUnlessItsLossArrives) {
         for (int s = 0; s < 200 && a.ui.Timer2; ++s) a.Timer2_Timer();
         ASSERT_FALSE(a.ui.Timer2);
         EXPECT_TRUE(a.ui.PeerOverdue);
-        EXPECT_EQ(a.NetworkGameRunning, 1);
+        EXPECT_TRUE(a.NetworkGameRuns());
         pair.Clear();
         if (lossArrives) {
             for (int s = 0; s < 200 && pair.b.game.ui.Timer1; ++s) pair.b.game.Timer1_Timer();
@@ -315,12 +315,12 @@ TEST(NetSilentPeer, IsGivenUpAfterTheGracePeriodUnlessItsLossArrives) {
         pair.a.answers = {false, true};
         pair.a.session.PeerNotAnswering();
         EXPECT_TRUE(a.ui.PeerOverdue) << "waiting for another grace period";
-        EXPECT_EQ(a.NetworkGame, 1);
+        EXPECT_TRUE(a.NetworkMode());
         pair.a.session.PeerNotAnswering();
         EXPECT_EQ(pair.a.questions,
                   std::vector<std::string>(2, "相手から応答がありません。切断しますか?"));
         EXPECT_FALSE(a.ui.PeerOverdue);
-        EXPECT_EQ(a.NetworkGame, 0);
+        EXPECT_FALSE(a.NetworkMode());
         EXPECT_EQ(pair.a.connection.calls.back(), "close");
         EXPECT_EQ(a.ui.Label7, "切断しました");
     }

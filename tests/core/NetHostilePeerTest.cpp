@@ -38,15 +38,15 @@ TEST(NetHostilePeer, GreetingsAndOffersDuringAGameAreIgnored) {
     NetPair n;
     n.Offer(true);
     n.Clear();
-    const BoardCells board = n.b.game.Image1;
+    const BoardCells board = n.b.game.Squares();
     for (MessageCode code : {MessageCode::Hello, MessageCode::HelloReply, MessageCode::OfferSente,
                              MessageCode::OfferGote})
         n.b.Read(Text(code, "X"));
     EXPECT_TRUE(n.b.questions.empty());
     EXPECT_TRUE(n.b.sent.empty());
     EXPECT_EQ(n.b.game.ui.Label15, "A");
-    EXPECT_EQ(n.b.game.Image1, board);
-    EXPECT_EQ(n.b.game.NetworkGameRunning, 1);
+    EXPECT_EQ(n.b.game.Squares(), board);
+    EXPECT_TRUE(n.b.game.NetworkGameRuns());
 }
 
 // A broken peer reports its loss on time while the local player is to move, then offers a game
@@ -58,20 +58,20 @@ TEST(NetHostilePeer, AGameThePeerOpensStartsWithTheBoardLocked) {
     n.Offer(false);
     ASSERT_TRUE(n.b.game.BoardOpen());
     n.b.Read(Text(MessageCode::TimeLoss, {}));
-    ASSERT_EQ(n.b.game.NetworkGameRunning, 0);
+    ASSERT_FALSE(n.b.game.NetworkGameRuns());
     EXPECT_FALSE(n.b.game.BoardOpen());
     n.Clear();
     n.b.answers.push_back(true);
     n.b.Read(Text(MessageCode::OfferSente, "A"));
-    EXPECT_EQ(n.b.game.NetworkGameRunning, 1);
-    EXPECT_EQ(n.b.game.LocalIsGote, 1);
-    EXPECT_EQ(n.b.game.Turn, 0);
+    EXPECT_TRUE(n.b.game.NetworkGameRuns());
+    EXPECT_EQ(n.b.game.LocalSide(), Side::Gote);
+    EXPECT_EQ(n.b.game.ToMove(), Side::Sente);
     EXPECT_FALSE(n.b.game.BoardOpen());
-    const BoardCells board = n.b.game.Image1;
+    const BoardCells board = n.b.game.Squares();
     n.b.sent.clear();
     n.b.Drag(27, 36);  // one of the peer's pieces, whose turn it is
     n.b.Drag(63, 54);  // one of the local player's
-    EXPECT_TRUE(n.b.game.Image1 == board) << "a piece moved on the peer's turn";
+    EXPECT_TRUE(n.b.game.Squares() == board) << "a piece moved on the peer's turn";
     EXPECT_TRUE(n.b.sent.empty());
 }
 
@@ -84,17 +84,17 @@ TEST(NetHostilePeer, AGameThePeerOfferedFirstCannotBeAbandonedByAnOfferOfOurOwn)
     ASSERT_TRUE(n.a.game.ui.kopyuuta);
     n.a.answers.push_back(true);
     n.a.Read(Text(MessageCode::OfferGote, "B"));  // a is Sente and to move
-    ASSERT_EQ(n.a.game.NetworkGameRunning, 1);
+    ASSERT_TRUE(n.a.game.NetworkGameRuns());
     EXPECT_FALSE(n.a.game.ui.kopyuuta);
     n.Clear();
     n.a.session.OfferGame(true);
     EXPECT_TRUE(n.a.sent.empty());
-    EXPECT_EQ(n.a.game.NetworkGameRunning, 1);
+    EXPECT_TRUE(n.a.game.NetworkGameRuns());
     n.a.Drag(45, 36);
     ASSERT_EQ(n.a.sent, std::vector<WireBytes>{Bytes({0x2D, 0x00, 0x24, 0x00})})
         << "the game goes on";
     n.a.Read(Text(MessageCode::AcceptGote, "B"));
-    EXPECT_EQ(n.a.game.Turn, 1);
+    EXPECT_EQ(n.a.game.ToMove(), Side::Gote);
     EXPECT_FALSE(n.a.game.BoardOpen()) << "the board opened on the peer's turn";
 }
 
@@ -110,7 +110,7 @@ TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {
     n.b.whileModal = [&] { n.b.session.BytesArrived(flood); };
     n.b.Read(Text(MessageCode::OfferSente, "A"));
     EXPECT_EQ(n.b.game.ui.Label7, "相手からの受信が多すぎるため切断しました");
-    EXPECT_EQ(n.b.game.NetworkGame, 0);
+    EXPECT_FALSE(n.b.game.NetworkMode());
     EXPECT_FALSE(n.b.game.ui.setudann);
     EXPECT_EQ(n.b.connection.calls.back(), "close");
     EXPECT_TRUE(n.b.sent.empty()) << "the refusal of an offer from a cut-off peer is not sent";

@@ -73,13 +73,13 @@ void PipeSoak::StartGame() {
 
 // A random step of the player whose board is open; false when that player has none.
 bool PipeSoak::MoveOn(NetPeer& p) {
-    const std::string& own = p.game.LocalIsGote == 1 ? p.game.GoteTag : p.game.SenteTag;
+    const std::string& own = p.game.LocalSide() == Side::Gote ? p.game.GoteTag : p.game.SenteTag;
     std::vector<std::pair<int, int>> steps, captures;
     for (int from = 0; from < kCellCount; ++from) {
-        if (p.game.Image1[from].Tag != own) continue;
-        for (int to : ReachableCells(p.game.Image1, from)) {
+        if (p.game.Squares()[from].Tag != own) continue;
+        for (int to : ReachableCells(p.game.Squares(), from)) {
             steps.emplace_back(from, to);
-            if (p.game.Image1[to].Tag != p.game.EmptyTag) captures.emplace_back(from, to);
+            if (p.game.Squares()[to].Tag != p.game.EmptyTag) captures.emplace_back(from, to);
         }
     }
     if (steps.empty()) return false;
@@ -107,21 +107,21 @@ void PipeSoak::CheckAgreement() {
     const Game& a = n_.a.game;
     const Game& b = n_.b.game;
     for (int i = 0; i < kCellCount; ++i) {
-        const Cell& mirrored = b.Image1[kCellCount - 1 - i];
-        ASSERT_EQ(a.Image1[i].Kind, mirrored.Kind) << "cell " << i;
-        ASSERT_EQ(a.Image1[i].Tag, mirrored.Tag) << "cell " << i;
+        const Cell& mirrored = b.Squares()[kCellCount - 1 - i];
+        ASSERT_EQ(a.Squares()[i].Kind, mirrored.Kind) << "cell " << i;
+        ASSERT_EQ(a.Squares()[i].Tag, mirrored.Tag) << "cell " << i;
     }
     for (int k = 0; k < kHandSlots; ++k) {
-        ASSERT_EQ(a.Image4[k].Kind, b.Image5[k].Kind);
-        ASSERT_EQ(a.Image5[k].Kind, b.Image4[k].Kind);
+        ASSERT_EQ(a.HandSlots(Hand::Image4)[k].Kind, b.HandSlots(Hand::Image5)[k].Kind);
+        ASSERT_EQ(a.HandSlots(Hand::Image5)[k].Kind, b.HandSlots(Hand::Image4)[k].Kind);
     }
-    ASSERT_EQ(a.Turn, b.Turn);
-    ASSERT_EQ(a.NetworkGameRunning, b.NetworkGameRunning);
-    ASSERT_NE(a.LocalIsGote, b.LocalIsGote);
-    if (a.NetworkGameRunning == 0) return;
+    ASSERT_EQ(a.ToMove(), b.ToMove());
+    ASSERT_EQ(a.NetworkGameRuns(), b.NetworkGameRuns());
+    ASSERT_NE(a.LocalSide(), b.LocalSide());
+    if (!a.NetworkGameRuns()) return;
     // Exactly the player to move may touch the board.
-    ASSERT_EQ(a.BoardOpen(), a.Turn == a.LocalIsGote);
-    ASSERT_EQ(b.BoardOpen(), b.Turn == b.LocalIsGote);
+    ASSERT_EQ(a.BoardOpen(), a.ToMove() == a.LocalSide());
+    ASSERT_EQ(b.BoardOpen(), b.ToMove() == b.LocalSide());
 }
 
 // One side won and the other knows it lost, by capture or by resignation.
@@ -141,11 +141,11 @@ void PipeSoak::PlayGame() {
     n_.Clear();
     StartGame();
     if (::testing::Test::HasFatalFailure()) return;
-    for (int step = 0; step < 400 && n_.a.game.NetworkGameRunning == 1; ++step) {
+    for (int step = 0; step < 400 && n_.a.game.NetworkGameRuns(); ++step) {
         Step();
         if (::testing::Test::HasFatalFailure()) return;
     }
-    if (n_.a.game.NetworkGameRunning == 1) {
+    if (n_.a.game.NetworkGameRuns()) {
         n_.a.answers.push_back(true);
         n_.a.game.touryou_Click();
         Pump();

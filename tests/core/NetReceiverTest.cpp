@@ -11,17 +11,17 @@ struct WaitingGote : NetPair {
     WaitingGote() {
         Offer(true);
         Clear();
-        before = b.game.Image1;
+        before = b.game.Squares();
     }
     void Unchanged() {
-        EXPECT_EQ(b.game.Image1, before);
-        EXPECT_EQ(b.game.Turn, 0);
+        EXPECT_EQ(b.game.Squares(), before);
+        EXPECT_EQ(b.game.ToMove(), Side::Sente);
         EXPECT_FALSE(b.game.ui.Picture1);
         EXPECT_EQ(b.game.ui.Label8, "相手の番です");
     }
     void Put(int cell, PieceKind kind, const char* tag) {
-        b.game.Image1[cell] = Cell{1, tag, kind, 2};
-        before = b.game.Image1;
+        Place(b.game, cell, Cell{1, tag, kind, 2});
+        before = b.game.Squares();
     }
     BoardCells before;
 };
@@ -51,7 +51,7 @@ TEST(NetFraming, ATextEndsByTheTimeTheNextBytesArrived) {
     EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\n");
     n.b.session.BytesArrived(Encode(MoveMsg{45, 36}), at(1179));
     EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\nA>>two\n");
-    EXPECT_EQ(n.b.game.Image1[44].Kind, Dog) << "the move after the text was taken";
+    EXPECT_EQ(n.b.game.Squares()[44].Kind, Dog) << "the move after the text was taken";
 }
 
 // The window's quiet timer ends a text only once nothing came for the quiet period: not when
@@ -85,9 +85,9 @@ TEST(NetFraming, TwoMovesAndALineInOneRead) {
         read.insert(read.end(), bytes.begin(), bytes.end());
     }
     n.b.Read(read);
-    EXPECT_EQ(n.b.game.Image1[44].Kind, Dog);
-    EXPECT_EQ(n.b.game.Image1[53].Tag, "2");
-    EXPECT_EQ(n.b.game.Turn, 1);
+    EXPECT_EQ(n.b.game.Squares()[44].Kind, Dog);
+    EXPECT_EQ(n.b.game.Squares()[53].Tag, "2");
+    EXPECT_EQ(n.b.game.ToMove(), Side::Gote);
     EXPECT_TRUE(n.b.game.ui.Picture1);
     EXPECT_EQ(n.b.game.ui.Text100, "A>>x\n");
 }
@@ -114,7 +114,7 @@ TEST(NetReceivedMove, CellsOffTheBoardAndNumbersThatAreNoCodeAreIgnored) {
         n.b.Read(Encode(MoveMsg{std::int16_t(from), std::int16_t(to)}));
     n.Unchanged();
     n.b.Read(Encode(MoveMsg{45, 36}));  // the stream is still in step
-    EXPECT_EQ(n.b.game.Image1[44].Kind, Dog);
+    EXPECT_EQ(n.b.game.Squares()[44].Kind, Dog);
 }
 
 TEST(NetReceivedMove, MovesThePeerCouldNotHaveMadeChangeNothing) {
@@ -132,27 +132,27 @@ TEST(NetReceivedMove, MovesThePeerCouldNotHaveMadeChangeNothing) {
 
 TEST(NetReceivedMove, AMoveOutsideThePeersTurnIsIgnored) {
     NetPair n;
-    BoardCells start = n.b.game.Image1;
+    BoardCells start = n.b.game.Squares();
     n.b.Read(Encode(MoveMsg{45, 36}));  // connected, no game
-    EXPECT_EQ(n.b.game.Image1, start);
+    EXPECT_EQ(n.b.game.Squares(), start);
     n.a.session.OfferGame(false);  // an offer is pending on a, not yet read by b
     n.a.Read(Encode(MoveMsg{45, 36}));
-    EXPECT_EQ(n.a.game.Image1, SetupTemplate());
+    EXPECT_EQ(n.a.game.Squares(), SetupTemplate());
     n.b.answers.push_back(true);
     n.Pump();  // b is Sente and to move
-    start = n.b.game.Image1;
+    start = n.b.game.Squares();
     n.b.Read(Encode(MoveMsg{45, 36}));
-    EXPECT_EQ(n.b.game.Image1, start);
-    EXPECT_EQ(n.b.game.Turn, 0);
+    EXPECT_EQ(n.b.game.Squares(), start);
+    EXPECT_EQ(n.b.game.ToMove(), Side::Sente);
 }
 
 TEST(NetReceivedMove, ThePeersPieceSeenFromTheOtherSide) {
     WaitingGote n;
-    n.b.game.Image1[40] = BlankCell;
+    Place(n.b.game, 40, BlankCell);
     n.Put(49, Dog, "1");
     n.b.Read(Encode(MoveMsg{31, 40}));
-    EXPECT_EQ(n.b.game.Image1[40].Kind, Dog);
-    EXPECT_EQ(n.b.game.Image1[49], BlankCell);
+    EXPECT_EQ(n.b.game.Squares()[40].Kind, Dog);
+    EXPECT_EQ(n.b.game.Squares()[49], BlankCell);
     // The record keeps the move as Sente sees the board.
     const RecordedMove& recorded = n.b.game.History().entries().back().move;
     EXPECT_EQ(recorded.from, 31);
@@ -165,8 +165,8 @@ TEST(NetReceivedMove, CaptureRules) {
     n.Put(44, Crocodile, "1");
     n.Put(35, Crocodile, "2");
     n.b.Read(Encode(MoveMsg{36, 45}));  // equal kinds take each other
-    EXPECT_EQ(n.b.game.Image1[35].Tag, "1");
-    EXPECT_EQ(n.b.game.Image5[0].Kind, Crocodile);
+    EXPECT_EQ(n.b.game.Squares()[35].Tag, "1");
+    EXPECT_EQ(n.b.game.HandSlots(Hand::Image5)[0].Kind, Crocodile);
 
     WaitingGote e;
     e.Put(66, Elephant, "1");
@@ -181,15 +181,28 @@ TEST(NetReceivedMove, ARatTakingTheLocalElephantLosesTheGame) {
     n.b.Read(Encode(MoveMsg{13, 4}));
     EXPECT_EQ(n.b.messages, std::vector<std::string>{"あなたの負けです"});
     EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.kopyuuta || n.b.game.ui.touryou);
-    EXPECT_EQ(n.b.game.Image1[76].Kind, Rat);
+    EXPECT_EQ(n.b.game.Squares()[76].Kind, Rat);
 }
 
-TEST(NetReceivedMove, TheCheckNoticeIsGivenToTheReceiver) {
+// The notice opens once the move is complete: while it is open the move is on the board, in
+// the record with its time, and the turn display and clocks are the receiver's.
+TEST(NetReceivedMove, TheCheckNoticeIsGivenToTheReceiverAfterTheMove) {
     WaitingGote n;
-    n.b.game.LocalNetMove = 1;  // left over from a refused local drop
     n.Put(58, Rat, "1");
+    const Game& b = n.b.game;
+    n.b.whileModal = [&] {
+        EXPECT_EQ(b.Squares()[68].Kind, Rat);
+        EXPECT_EQ(b.Squares()[58].Tag, b.EmptyTag);
+        ASSERT_EQ(b.History().entries().size(), 1U);
+        EXPECT_EQ(b.History().entries().back().move.kind, Rat);
+        EXPECT_EQ(b.ui.Label8, "あなたの番です");
+        EXPECT_TRUE(b.ui.Timer1);
+        EXPECT_FALSE(b.ui.Timer2);
+        EXPECT_EQ(b.ui.Label2Back, kGreen);
+    };
     n.b.Read(Encode(MoveMsg{22, 12}));  // to 68, next to b's Elephant on 76
     EXPECT_EQ(n.b.messages, std::vector<std::string>{"象手です"});
+    EXPECT_FALSE(n.b.whileModal);
 }
 
 // The peer closes while the check notice of its move is open: the move is completed first,
@@ -199,10 +212,10 @@ TEST(NetReceivedMove, AClosePendingDuringTheMoveComesAfterIt) {
     n.Put(58, Rat, "1");
     n.b.whileModal = [&] { n.b.session.ClosedByPeer(); };
     n.b.Read(Encode(MoveMsg{22, 12}));
-    EXPECT_EQ(n.b.game.Image1[68].Kind, Rat);
+    EXPECT_EQ(n.b.game.Squares()[68].Kind, Rat);
     EXPECT_EQ(n.b.game.ui.Label7, "切断されました");
     EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.Timer1 || n.b.game.ui.Timer2);
-    EXPECT_EQ(n.b.game.NetworkGame, 0);
+    EXPECT_FALSE(n.b.game.NetworkMode());
 }
 
 TEST(NetReceivedMessages, AnswersToNoOfferAndEndingsOfNoGameAreIgnored) {
@@ -214,7 +227,7 @@ TEST(NetReceivedMessages, AnswersToNoOfferAndEndingsOfNoGameAreIgnored) {
     n.a.Read(Encode(CodeMsg{MessageCode::AcceptGote, "X"}));
     n.a.Read(Encode(CodeMsg{MessageCode::Refuse, {}}));
     EXPECT_EQ(n.a.game.ui.Label15, before.Label15);
-    EXPECT_EQ(n.a.game.LocalIsGote, 0);
+    EXPECT_EQ(n.a.game.LocalSide(), Side::Sente);
     EXPECT_TRUE(n.a.game.ui.Picture1 && n.a.game.ui.touryou);
     EXPECT_FALSE(n.a.game.ui.kopyuuta);
     EXPECT_TRUE(n.a.messages.empty());

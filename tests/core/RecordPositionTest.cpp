@@ -19,12 +19,12 @@ public:
 
     // Makes `move` in both by the player's drag; true when the game took it.
     bool Play(RecordedMove move) {
-        int turn = g_.game.Turn;
+        Side turn = g_.game.ToMove();
         bool handWasFull = HandSize(move.mover) == kHandSlots;
         bool recorded = !position_.Play(move, drops_);
         takenIntoFullHand += recorded && move.capture && handWasFull;
         if (PickUp(move)) g_.game.Image1_DragDrop(move.to);
-        bool played = g_.game.Turn != turn;
+        bool played = g_.game.ToMove() != turn;
         EXPECT_EQ(played, recorded) << MoveDescription(move);
         ExpectSamePosition();
         return played;
@@ -57,7 +57,8 @@ private:
             return g_.shell.dragsBegun != begun;
         }
         for (Hand hand : {Hand::Image4, Hand::Image5}) {
-            const HandCells& cells = hand == Hand::Image4 ? g_.game.Image4 : g_.game.Image5;
+            const HandCells& cells = hand == Hand::Image4 ? g_.game.HandSlots(Hand::Image4)
+                                                          : g_.game.HandSlots(Hand::Image5);
             for (int slot = 0; slot < kHandSlots; ++slot) {
                 if (cells[slot].Tag != TagOf(move.mover) || cells[slot].Kind != move.kind) continue;
                 g_.game.HandPickUp(hand, slot, MouseButton::Left);

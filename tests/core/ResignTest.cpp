@@ -34,16 +34,16 @@ TEST_F(ResignTest, NoLeavesGameClocksAndCommandAsTheyWere) {
     const Game before = g.game;
     EXPECT_TRUE(Resign(false).empty());
     const Game& after = g.game;
-    EXPECT_EQ(after.Image1, before.Image1);
-    EXPECT_EQ(after.Turn, 1);
+    EXPECT_EQ(after.Squares(), before.Squares());
+    EXPECT_EQ(after.ToMove(), Side::Gote);
     EXPECT_TRUE(after.ui.touryou);
     EXPECT_TRUE(after.ui.Picture1);
     EXPECT_TRUE(after.ui.Timer2);
     EXPECT_FALSE(after.ui.Timer1);
     EXPECT_EQ(after.ui.Label3, "00:01:15");
-    EXPECT_EQ(after.clocks.Timer2Seconds, before.clocks.Timer2Seconds);
-    EXPECT_EQ(after.clocks.Timer2Display, before.clocks.Timer2Display);
-    EXPECT_EQ(after.clocks.ClockMinutes, 1);
+    EXPECT_EQ(after.Clocks().Timer2Seconds, before.Clocks().Timer2Seconds);
+    EXPECT_EQ(after.Clocks().Timer2Display, before.Clocks().Timer2Display);
+    EXPECT_EQ(after.Clocks().ClockMinutes, 1);
     EXPECT_TRUE(g.connection.sent.empty());
 }
 
@@ -56,9 +56,9 @@ TEST_F(ResignTest, SenteToMoveLosesAndTheBottomClockStopsAtZero) {
     EXPECT_FALSE(game.ui.Timer1);
     EXPECT_FALSE(game.ui.Timer2);
     EXPECT_EQ(game.ui.Label1, "00:00:00");
-    EXPECT_EQ(game.clocks.Timer1Seconds, 0);
-    EXPECT_EQ(game.clocks.Timer1Display, 0);
-    EXPECT_EQ(game.clocks.ClockMinutes, 0);
+    EXPECT_EQ(game.Clocks().Timer1Seconds, 0);
+    EXPECT_EQ(game.Clocks().Timer1Display, 0);
+    EXPECT_EQ(game.Clocks().ClockMinutes, 0);
     EXPECT_TRUE(g.connection.sent.empty());
 }
 
@@ -72,10 +72,10 @@ TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
     EXPECT_FALSE(game.ui.Timer2);
     EXPECT_FALSE(game.ui.Timer1);
     EXPECT_EQ(game.ui.Label3, "00:00:00");
-    EXPECT_EQ(game.clocks.Timer2Seconds, 0);
-    EXPECT_EQ(game.clocks.Timer2Display, 0);
-    EXPECT_EQ(game.clocks.ClockMinutes, 0);
-    EXPECT_EQ(game.Turn, 1);
+    EXPECT_EQ(game.Clocks().Timer2Seconds, 0);
+    EXPECT_EQ(game.Clocks().Timer2Display, 0);
+    EXPECT_EQ(game.Clocks().ClockMinutes, 0);
+    EXPECT_EQ(game.ToMove(), Side::Gote);
 }
 
 // A network game where the local player is to move, or where the peer is (board locked, the
@@ -84,18 +84,20 @@ TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
 TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
     for (bool peerToMove : {false, true}) {
         LocalGame n;
-        n.game.NetworkGame = 1;
-        n.game.SetBoardOpen(!peerToMove);
-        n.game.ui.Timer1 = !peerToMove;
-        n.game.ui.Timer2 = peerToMove;
-        n.game.Turn = peerToMove ? 1 : 0;
+        n.game.EnterNetworkMode();
+        PlayState state = n.game.Snapshot();
+        state.boardOpen = !peerToMove;
+        state.timer1 = !peerToMove;
+        state.timer2 = peerToMove;
+        state.turn = peerToMove ? 1 : 0;
+        n.game.Restore(state);
         for (int i = 0; i < 20; ++i) peerToMove ? n.game.Timer2_Timer() : n.game.Timer1_Timer();
         n.game.touryou_Click();
         EXPECT_EQ(n.connection.sent, kResignSent) << peerToMove;
         EXPECT_EQ(n.shell.messages, std::vector<std::string>{"貴方の負けです"}) << peerToMove;
         EXPECT_EQ(n.game.ui.Label1, "00:00:00");
-        EXPECT_EQ(n.game.clocks.Timer1Seconds, 0);
-        EXPECT_EQ(n.game.clocks.ClockMinutes, 0);
+        EXPECT_EQ(n.game.Clocks().Timer1Seconds, 0);
+        EXPECT_EQ(n.game.Clocks().ClockMinutes, 0);
         EXPECT_FALSE(n.game.ui.Timer1);
         EXPECT_FALSE(n.game.ui.Timer2) << "a clock kept running after the game ended";
         EXPECT_FALSE(n.game.ui.Picture1);
@@ -105,7 +107,7 @@ TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
 }
 
 TEST_F(ResignTest, ALostConnectionStillEndsTheGameLocally) {
-    g.game.NetworkGame = 1;
+    g.game.EnterNetworkMode();
     g.connection.sendSucceeds = false;
     EXPECT_EQ(Resign(true), std::vector<std::string>{"貴方の負けです"});
     EXPECT_FALSE(g.game.ui.Picture1);

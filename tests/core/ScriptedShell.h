@@ -88,4 +88,17 @@ struct LocalGame {
     void ClearBoard();
 };
 
+// Positions the start does not have, set up through the game's snapshot as take-back and the
+// replay show positions: a cell or a hand slot holds `piece`, or `side` is to move.
+void Place(Game& game, int cell, const Cell& piece);
+void PlaceInHand(Game& game, Hand hand, int slot, const Cell& piece);
+void SetToMove(Game& game, Side side);
+// The settings dialog confirmed with `change` made to the boxes the game shows.
+template <class Change>
+void ChangeSettings(Game& game, Change change) {
+    SettingsChoice choice = game.SettingsOnLoad();
+    change(choice);
+    game.ApplySettings(choice);
+}
+
 }  // namespace torvane

@@ -92,25 +92,26 @@ SessionChecks::SessionChecks(const Game& game) {
 void SessionChecks::CheckPieces(const Game& game) {
     KindCounts kinds{};
     int total = 0;
-    CountPieces(game.Image1, kinds, total);
-    CountPieces(game.Image4, kinds, total);
-    CountPieces(game.Image5, kinds, total);
+    CountPieces(game.Squares(), kinds, total);
+    CountPieces(game.HandSlots(Hand::Image4), kinds, total);
+    CountPieces(game.HandSlots(Hand::Image5), kinds, total);
     for (PieceKind kind : kAllKinds) Check(kinds[kind] <= StartKinds()[kind]);
-    bool fresh = Empty(game.Image4) && Empty(game.Image5);
+    bool fresh = Empty(game.HandSlots(Hand::Image4)) && Empty(game.HandSlots(Hand::Image5));
     if (total > total_) Check(fresh);
-    if (total < total_) Check(Full(game.Image4) || Full(game.Image5) || fresh);
+    if (total < total_)
+        Check(Full(game.HandSlots(Hand::Image4)) || Full(game.HandSlots(Hand::Image5)) || fresh);
     total_ = total;
 }
 
 void SessionChecks::AfterStep(const Game& game) {
     CheckPieces(game);
     Check(!game.RangeOnDisplay());
-    Check(game.Turn == 0 || game.Turn == 1);
-    Check(game.LocalIsGote == 0 || game.LocalIsGote == 1);
-    Check(game.NetworkGameRunning == 0 || game.NetworkGame == 1);
+    Check(game.ToMove() == Side::Sente || game.ToMove() == Side::Gote);
+    Check(game.LocalSide() == Side::Sente || game.LocalSide() == Side::Gote);
+    Check(!game.NetworkGameRuns() || game.NetworkMode());
     // While a network game runs, the local board opens only on the local player's turn.
-    if (game.NetworkGameRunning == 1 && game.BoardOpen()) Check(game.Turn == game.LocalIsGote);
-    const ClockCounters& c = game.clocks;
+    if (game.NetworkGameRuns() && game.BoardOpen()) Check(game.ToMove() == game.LocalSide());
+    const ClockCounters& c = game.Clocks();
     for (int v :
          {c.Timer1Seconds, c.Timer1Display, c.Timer2Seconds, c.Timer2Display, c.ClockMinutes})
         Check(v >= 0);

@@ -152,10 +152,10 @@ void SessionScript::PeerMessage(MessageCode code, const std::string& text) {
 // peer's own pieces are looked at, and only their neighbours, as the game checks a peer step.
 void SessionScript::PeerMove(std::uint8_t index) {
     if (!Open()) return;
-    const std::string& peer = game_.LocalIsGote == 1 ? game_.SenteTag : game_.GoteTag;
+    const std::string& peer = game_.LocalSide() == Side::Gote ? game_.SenteTag : game_.GoteTag;
     steps_.clear();
     for (int from = 0; from < kCellCount; ++from) {
-        if (game_.Image1[from].Tag != peer) continue;
+        if (game_.Squares()[from].Tag != peer) continue;
         for (StepDirection d : kAllDirections) {
             const std::optional<int> to = NeighbourCell(from, d);
             if (to && game_.IsPeerStep(from, *to))
@@ -172,12 +172,12 @@ void SessionScript::PeerMove(std::uint8_t index) {
 void SessionScript::LocalMove(std::uint8_t index) {
     if (!game_.ui.Picture1) return;
     std::vector<std::pair<int, int>> drags;
-    const std::string& mover = game_.Turn == 0 ? game_.SenteTag : game_.GoteTag;
+    const std::string& mover = game_.ToMove() == Side::Sente ? game_.SenteTag : game_.GoteTag;
     bool any = (index & 0x80) != 0;
     for (int from = 0; from < kCellCount; ++from) {
-        if (game_.Image1[from].Tag != mover) continue;
+        if (game_.Squares()[from].Tag != mover) continue;
         if (!any) {
-            for (int to : ReachableCells(game_.Image1, from)) drags.emplace_back(from, to);
+            for (int to : ReachableCells(game_.Squares(), from)) drags.emplace_back(from, to);
             continue;
         }
         for (StepDirection d : kAllDirections)

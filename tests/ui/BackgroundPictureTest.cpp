@@ -72,7 +72,7 @@ protected:
     void ExpectEveryPieceDrawn(const QImage& window) {
         const QPoint board = f.form.board()->mapTo(&f.form, QPoint(0, 0));
         for (int i = 0; i < kCellCount; ++i) {
-            const int picture = f.form.game().Image1[i].Picture;
+            const int picture = f.form.game().Squares()[i].Picture;
             if (picture) {
                 EXPECT_GT(
                     MatchingPixels(window, board + f.form.board()->CellPicturePos(i), picture), 500)
@@ -156,10 +156,10 @@ TEST_F(BackgroundPictureTest, TheWindowPictureIsStretchedOverTheClientArea) {
 TEST_F(BackgroundPictureTest, TheBoardPictureIsFittedUnderTheGridAndThePieces) {
     f.Trigger("sutato");
     f.DragCell(45, 36);
-    const BoardCells cells = f.form.game().Image1;
+    const BoardCells cells = f.form.game().Squares();
     Choose("booob", testmusic::WriteFile(dir_.filePath("two.gif"), kBlueYellowGif));
     const QImage after = Window("board-picture");
-    EXPECT_EQ(f.form.game().Image1, cells);
+    EXPECT_EQ(f.form.game().Squares(), cells);
     EXPECT_TRUE(Near(AtBoard(after, {60, 180}), kBlue));     // an empty cell on the left
     EXPECT_TRUE(Near(AtBoard(after, {340, 180}), kYellow));  // one on the right
     EXPECT_TRUE(Near(AtBoard(after, {363, 363}), kYellow));  // the margin beyond the grid
@@ -168,7 +168,7 @@ TEST_F(BackgroundPictureTest, TheBoardPictureIsFittedUnderTheGridAndThePieces) {
 
     f.DragCell(27, 28);
     f.DragCell(36, 37);  // so that the emptied cell is no longer the last move's, marked
-    EXPECT_EQ(f.form.game().Image1[28].Kind, Dog);
+    EXPECT_EQ(f.form.game().Squares()[28].Kind, Dog);
     const QImage moved = Window("board-picture-moved");
     EXPECT_TRUE(Near(AtBoard(moved, {20, 140}), kBlue)) << "the picture under the left cell";
     ExpectEveryPieceDrawn(moved);

@@ -29,15 +29,15 @@ protected:
     void ExpectUnchanged() {
         const Game& game = f.form.game();
         EXPECT_TRUE(f.form.isVisible());
-        EXPECT_EQ(game.Image1[36].Kind, Dog);
-        EXPECT_EQ(game.Turn, 1);
+        EXPECT_EQ(game.Squares()[36].Kind, Dog);
+        EXPECT_EQ(game.ToMove(), Side::Gote);
         EXPECT_TRUE(game.ui.Picture1);
         EXPECT_TRUE(game.ui.Timer2);
         EXPECT_EQ(f.form.findChild<QLabel*>("Label3")->text(), "00:00:05");
         EXPECT_TRUE(f.form.action("touryou")->isEnabled());
         EXPECT_TRUE(EventLoopsStillRun());
         f.DragCell(27, 28);  // the game goes on: Gote moves
-        EXPECT_EQ(game.Image1[28].Kind, Dog);
+        EXPECT_EQ(game.Squares()[28].Kind, Dog);
     }
     ShownForm f;
     ModalAnswerer answers;

@@ -78,19 +78,19 @@ TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
     ModalAnswerer answers;
     StartComputerGame(f, false, 1);
     const Game& game = f.form.game();
-    ASSERT_EQ(game.ComputerGame, 1);
+    ASSERT_TRUE(game.AgainstComputer());
     EXPECT_FALSE(f.form.action("suruu")->isEnabled());  // no connecting during the game
     std::mt19937 random(7);
     int computerMoves = 0;
-    for (int ply = 0; ply < 400 && game.ComputerGame == 1; ++ply) {
-        if (game.Turn == 0) {
+    for (int ply = 0; ply < 400 && game.AgainstComputer(); ++ply) {
+        if (game.ToMove() == Side::Sente) {
             eng::MoveList list;
             eng::GenerateMoves(EnginePositionOf(game), false, list);
             ASSERT_GT(list.size, 0);
             auto move = ParseEngineMove(eng::MoveName(list.begin()[random() % list.size]), false);
             f.DragCell(move->from, move->to);
-            if (game.ComputerGame == 1) {
-                ASSERT_EQ(game.Turn, 1) << "refused: " << ply;
+            if (game.AgainstComputer()) {
+                ASSERT_EQ(game.ToMove(), Side::Gote) << "refused: " << ply;
             }
             continue;
         }
@@ -102,10 +102,10 @@ TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
         ASSERT_TRUE(OneLegalMoveApart(before, EnginePositionOf(game))) << "ply " << ply;
         ++computerMoves;
     }
-    ASSERT_EQ(game.ComputerGame, 0) << "no end within 400 plies";
+    ASSERT_FALSE(game.AgainstComputer()) << "no end within 400 plies";
     EXPECT_GT(computerMoves, 0);
     const std::string& last = answers.texts.back();
-    const bool senteComplete = HasElephantAndRat(game.Image1, game.SenteTag);
+    const bool senteComplete = HasElephantAndRat(game.Squares(), game.SenteTag);
     EXPECT_EQ(last, senteComplete ? "後手の負けです" : "先手の負けです");
     EXPECT_FALSE(game.BoardOpen());
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
@@ -123,9 +123,9 @@ TEST_F(Form1Computer, AGameIsPlayedOnFromTheBoardAndTakenBack) {
     const std::string position = EnginePosition(game);
     QSignalSpy moved(&f.form, &Form1::computerMoved);
     StartComputerGame(f, true, 1, true);
-    ASSERT_EQ(game.ComputerGame, 1);
+    ASSERT_TRUE(game.AgainstComputer());
     EXPECT_EQ(EnginePosition(game), position);
-    EXPECT_EQ(game.Image1[80 - 36].Tag, game.GoteTag) << "the board is turned for Gote";
+    EXPECT_EQ(game.Squares()[80 - 36].Tag, game.GoteTag) << "the board is turned for Gote";
     ASSERT_TRUE(moved.wait(kMoveWaitMs)) << "the computer (Sente) did not move";
     ASSERT_EQ(game.History().entries().size(), 3u);
     const std::string beforePlayer = EnginePosition(game);
@@ -142,7 +142,7 @@ TEST_F(Form1Computer, AGameIsPlayedOnFromTheBoardAndTakenBack) {
     EXPECT_EQ(EnginePosition(game), beforePlayer);
     EXPECT_EQ(game.History().entries().size(), 3u);
     EXPECT_TRUE(game.BoardOpen());
-    EXPECT_EQ(game.ComputerGame, 1);
+    EXPECT_TRUE(game.AgainstComputer());
 }
 
 // As Gote the player sees his pieces at the bottom, and the computer (Sente) opens at once.
@@ -153,8 +153,8 @@ TEST_F(Form1Computer, ANewGameWhileTheComputerThinksDropsItsMove) {
     ModalAnswerer answers;
     StartComputerGame(f, true, 5);
     const Game& game = f.form.game();
-    ASSERT_EQ(game.ComputerGame, 1);
-    EXPECT_EQ(game.Image1[76].Tag, game.GoteTag);  // the player's Elephant at the bottom
+    ASSERT_TRUE(game.AgainstComputer());
+    EXPECT_EQ(game.Squares()[76].Tag, game.GoteTag);  // the player's Elephant at the bottom
     EXPECT_EQ(game.ui.Label2, "後手");
     EXPECT_EQ(f.form.findChild<QLabel*>("Label8")->text(), "コンピュータの番です");
     ASSERT_NE(f.form.engine(), nullptr);
@@ -165,9 +165,9 @@ TEST_F(Form1Computer, ANewGameWhileTheComputerThinksDropsItsMove) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return answered.count() > 0; }, kMoveWaitMs));
     QCoreApplication::processEvents();
     EXPECT_EQ(moved.count(), 0);
-    EXPECT_EQ(game.ComputerGame, 0);
-    EXPECT_EQ(game.Image1, SetupTemplate());
-    EXPECT_EQ(game.Turn, 0);
+    EXPECT_FALSE(game.AgainstComputer());
+    EXPECT_EQ(game.Squares(), SetupTemplate());
+    EXPECT_EQ(game.ToMove(), Side::Sente);
     EXPECT_TRUE(game.BoardOpen());
 }
 
@@ -187,24 +187,24 @@ TEST_F(Form1Computer, AMissingOrKilledEngineLeavesTheGameAsItWas) {
     }
     ASSERT_FALSE(answers.texts.empty());
     EXPECT_EQ(answers.texts.back(), "コンピュータを起動できません");
-    EXPECT_EQ(game.ComputerGame, 0);
+    EXPECT_FALSE(game.AgainstComputer());
     EXPECT_FALSE(game.BoardOpen());
 
     StartComputerGame(f, true, 5);
-    ASSERT_EQ(game.ComputerGame, 1);
-    const BoardCells board = game.Image1;
+    ASSERT_TRUE(game.AgainstComputer());
+    const BoardCells board = game.Squares();
     QSignalSpy failed(f.form.engine(), &EngineProcess::failed);
     ASSERT_EQ(::kill(static_cast<pid_t>(f.form.engine()->processId()), SIGKILL), 0);
     ASSERT_TRUE(failed.wait(kMoveWaitMs));
     QCoreApplication::processEvents();
     EXPECT_EQ(answers.texts.back(), "コンピュータが応答しません");
-    EXPECT_EQ(game.Image1, board);
-    EXPECT_EQ(game.ComputerGame, 1);
+    EXPECT_EQ(game.Squares(), board);
+    EXPECT_TRUE(game.AgainstComputer());
 
     QSignalSpy moved(&f.form, &Form1::computerMoved);
     StartComputerGame(f, true, 1);
     ASSERT_TRUE(moved.wait(kMoveWaitMs));
-    EXPECT_EQ(game.Turn, 1);
+    EXPECT_EQ(game.ToMove(), Side::Gote);
     EXPECT_TRUE(game.BoardOpen());
 }
 
@@ -229,14 +229,14 @@ TEST_F(Form1Computer, GarbageFromTheEngineIsIgnored) {
     ModalAnswerer answers;
     StartComputerGame(f, true, 1);
     const Game& game = f.form.game();
-    ASSERT_EQ(game.ComputerGame, 1);
-    const BoardCells board = game.Image1;
+    ASSERT_TRUE(game.AgainstComputer());
+    const BoardCells board = game.Squares();
     QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
     ASSERT_TRUE(answered.wait(kMoveWaitMs));
     EXPECT_EQ(answered.count(), 1);
     EXPECT_EQ(answered.first().at(1).toString(), "9z9z");
-    EXPECT_EQ(game.Image1, board);
-    EXPECT_EQ(game.ComputerGame, 1);
+    EXPECT_EQ(game.Squares(), board);
+    EXPECT_TRUE(game.AgainstComputer());
     EXPECT_EQ(game.ui.Label8, "コンピュータの番です");
     EXPECT_EQ(answers.texts, std::vector<std::string>{"先手の番です"});
 }
@@ -255,13 +255,13 @@ TEST_F(Form1Computer, TheHintMarksALegalMoveUntilTheNextPress) {
     const Game& game = f.form.game();
     const int from = f.form.hintMarks()->from(), to = f.form.hintMarks()->to();
     ASSERT_GE(from, 0);
-    EXPECT_EQ(game.Image1[from].Tag, game.SenteTag);
+    EXPECT_EQ(game.Squares()[from].Tag, game.SenteTag);
     EXPECT_TRUE(IsStepNeighbour(from, to));
-    EXPECT_NE(game.Image1[to].Tag, game.SenteTag);
+    EXPECT_NE(game.Squares()[to].Tag, game.SenteTag);
 
     f.DragCell(from, to);
     EXPECT_FALSE(f.form.hintMarks()->isVisible());
-    EXPECT_EQ(game.Turn, 1);  // the suggested move is one the game accepts
+    EXPECT_EQ(game.ToMove(), Side::Gote);  // the suggested move is one the game accepts
 }
 
 // The player may resign while the computer thinks: the game ends at once and the move that then
@@ -274,7 +274,7 @@ TEST_F(Form1Computer, ResigningWhileTheComputerThinksAndNetworkPlayExcludeIt) {
     const Game& game = f.form.game();
     EXPECT_FALSE(f.form.action("suruu")->isEnabled());
     EXPECT_FALSE(f.form.action("matu")->isEnabled());
-    const BoardCells board = game.Image1;
+    const BoardCells board = game.Squares();
     QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
     QSignalSpy moved(&f.form, &Form1::computerMoved);
     f.Trigger("touryou");
@@ -282,8 +282,8 @@ TEST_F(Form1Computer, ResigningWhileTheComputerThinksAndNetworkPlayExcludeIt) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return answered.count() > 0; }, kMoveWaitMs));
     QCoreApplication::processEvents();
     EXPECT_EQ(moved.count(), 0);
-    EXPECT_EQ(game.Image1, board);
-    EXPECT_EQ(game.ComputerGame, 0);
+    EXPECT_EQ(game.Squares(), board);
+    EXPECT_FALSE(game.AgainstComputer());
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
 
     QTcpServer probe;

@@ -46,7 +46,7 @@ TEST_P(Form1GameAtScale, AWholeGameByMouseToTheLossOfAnElephant) {
     f.Trigger("sutato");
     QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(75));
     const QImage picked = Snapshot(f.form, "picked");
-    const int ghost = f.form.game().Image1[66].Picture;
+    const int ghost = f.form.game().Squares()[66].Picture;
     QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(75));
     ASSERT_NE(ghost, 0);
     const BoardView* board = f.form.board();
@@ -58,17 +58,17 @@ TEST_P(Form1GameAtScale, AWholeGameByMouseToTheLossOfAnElephant) {
     const int sente[] = {75, 66, 57, 48, 39, 30, 21, 12, 4};
     for (int i = 0; i + 1 < 9; ++i) {
         f.DragCell(sente[i], sente[i + 1]);
-        ASSERT_EQ(f.form.game().Image1[sente[i + 1]].Kind, Rat) << i;
+        ASSERT_EQ(f.form.game().Squares()[sente[i + 1]].Kind, Rat) << i;
         if (i + 1 == 8) break;
         f.DragCell(i % 2 ? 44 : 35, i % 2 ? 35 : 44);
-        ASSERT_EQ(f.form.game().Turn, 0) << i;
+        ASSERT_EQ(f.form.game().ToMove(), Side::Sente) << i;
     }
     EXPECT_EQ(answers.texts,
               (std::vector<std::string>{"先手の番です", "象手です", "後手の負けです"}));
     EXPECT_EQ(sounds.count(), 15);
     EXPECT_EQ(sounds.first().first().toInt(), 101);
     const Game& game = f.form.game();
-    EXPECT_EQ(game.Image4[0], (Cell{128, "1", Elephant, 161}));
+    EXPECT_EQ(game.HandSlots(Hand::Image4)[0], (Cell{128, "1", Elephant, 161}));
     EXPECT_FALSE(game.ui.Picture1);
     EXPECT_FALSE(f.form.action("touryou")->isEnabled());
     // The board is locked: nothing can be picked up any more.
@@ -82,11 +82,11 @@ TEST(Form1Game, TheSettingsDialogSwitchesTheRangeDisplayAndTheSound) {
     ModalAnswerer answers;
     f.Trigger("sutato");
     SetOptions(f, {{"Check1", false}, {"Check2", false}});
-    EXPECT_EQ(f.form.game().SoundOff, 1);
-    EXPECT_EQ(f.form.game().RangeDisplayOff, 1);
-    BoardCells before = f.form.game().Image1;
+    EXPECT_FALSE(f.form.game().SettingsOnLoad().sound);
+    EXPECT_FALSE(f.form.game().SettingsOnLoad().rangeDisplay);
+    BoardCells before = f.form.game().Squares();
     QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(76));
-    EXPECT_EQ(f.form.game().Image1, before);
+    EXPECT_EQ(f.form.game().Squares(), before);
     QTest::mouseRelease(f.window(), Qt::LeftButton, {}, f.CellCentre(76));
 }
 
@@ -112,23 +112,23 @@ TEST_P(Form1GameAtScale, AHandPieceIsDroppedByMouse) {
     f.DragCell(27, 36);  // Gote's Dog takes into the top hand
     f.DragCell(47, 38);
     const Game& game = f.form.game();
-    ASSERT_EQ(game.Image5[0], (Cell{189, "2", Dog, 180}));
-    BoardCells before = game.Image1;
+    ASSERT_EQ(game.HandSlots(Hand::Image5)[0], (Cell{189, "2", Dog, 180}));
+    BoardCells before = game.Squares();
 
     // Released over the chat log or on an occupied cell, the piece stays in its hand.
     QPoint chat = f.form.findChild<QWidget*>("Text100")->mapTo(&f.form, QPoint(30, 30));
     f.Drag(f.SlotCentre(Hand::Image5, 0), chat);
     f.Drag(f.SlotCentre(Hand::Image5, 0), f.CellCentre(38));
-    EXPECT_EQ(game.Image1, before);
-    EXPECT_EQ(game.Image5[0].Kind, Dog);
-    EXPECT_EQ(game.Turn, 1);
+    EXPECT_EQ(game.Squares(), before);
+    EXPECT_EQ(game.HandSlots(Hand::Image5)[0].Kind, Dog);
+    EXPECT_EQ(game.ToMove(), Side::Gote);
     EXPECT_FALSE(f.form.drag().active());
 
     // Gote drops it on an empty cell deep in Sente's half.
     f.Drag(f.SlotCentre(Hand::Image5, 0), f.CellCentre(58));
-    EXPECT_EQ(game.Image1[58], (Cell{189, "2", Dog, 180}));
-    EXPECT_EQ(game.Image5[0], BlankCell);
-    EXPECT_EQ(game.Turn, 0);
+    EXPECT_EQ(game.Squares()[58], (Cell{189, "2", Dog, 180}));
+    EXPECT_EQ(game.HandSlots(Hand::Image5)[0], BlankCell);
+    EXPECT_EQ(game.ToMove(), Side::Sente);
     // Sente may not touch Gote's hand, nor the empty one.
     QTest::mousePress(f.window(), Qt::LeftButton, {}, f.SlotCentre(Hand::Image4, 0));
     EXPECT_FALSE(f.form.drag().active());

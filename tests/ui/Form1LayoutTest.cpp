@@ -182,10 +182,12 @@ TEST(Form1Layout, MenuBarCaptionsNamesAndStartUpStates) {
 TEST(Form1Layout, StartAsksThenLaysOutAndUnlocks) {
     ShownForm f;
     ModalAnswerer answers;
-    f.form.game().Image1[36] = f.form.game().Image1[45];
+    PlayState moved = f.form.game().Snapshot();
+    moved.board[36] = moved.board[45];
+    f.form.game().Restore(moved);
     f.Trigger("sutato");
     EXPECT_EQ(answers.texts, std::vector<std::string>{"先手の番です"});
-    EXPECT_EQ(f.form.game().Image1, SetupTemplate());
+    EXPECT_EQ(f.form.game().Squares(), SetupTemplate());
     EXPECT_TRUE(f.form.action("touryou")->isEnabled());
     QPalette marker = f.form.findChild<QLabel*>("Label2")->palette();
     EXPECT_EQ(marker.color(QPalette::Window), QColor(0, 255, 0));

@@ -11,7 +11,7 @@ TEST(Form1Picture, EveryPieceIsDrawnOnItsCell) {
     QImage image = Snapshot(f.form, "start");
     const QPoint board = f.form.board()->mapTo(&f.form, QPoint(0, 0));
     for (int i = 0; i < kCellCount; ++i) {
-        const Cell& cell = f.form.game().Image1[i];
+        const Cell& cell = f.form.game().Squares()[i];
         if (!cell.Picture) continue;
         EXPECT_GT(MatchingPixels(image, board + f.form.board()->CellPicturePos(i), cell.Picture),
                   500)

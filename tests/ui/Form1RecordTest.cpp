@@ -58,7 +58,7 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     Snapshot(*form.recordWindow(), "record-window");
 
     const Game& game = f.form.game();
-    const BoardCells live = game.Image1;
+    const BoardCells live = game.Squares();
     Click(form, "previous");
     EXPECT_EQ(form.replayPly(), 2);
     EXPECT_TRUE(form.board()->Replaying());
@@ -67,16 +67,16 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     Click(form, "first");
     EXPECT_EQ(form.replayPly(), 0);
     EXPECT_EQ(form.board()->LastMove(), std::make_pair(-1, -1));
-    EXPECT_EQ(game.Image1, live);
+    EXPECT_EQ(game.Squares(), live);
     QTest::mouseClick(f.window(), Qt::LeftButton, {}, f.CellCentre(57));  // back to the game
     EXPECT_FALSE(form.board()->Replaying());
-    EXPECT_EQ(game.Image1, live);
+    EXPECT_EQ(game.Squares(), live);
     EXPECT_EQ(game.BoardOpen(), true);
 
     f.Trigger("matta");
-    EXPECT_EQ(game.Image1[66].Kind, Rat);
-    EXPECT_EQ(game.Image1[57].Tag, game.EmptyTag);
-    EXPECT_EQ(game.Turn, 0);
+    EXPECT_EQ(game.Squares()[66].Kind, Rat);
+    EXPECT_EQ(game.Squares()[57].Tag, game.EmptyTag);
+    EXPECT_EQ(game.ToMove(), Side::Sente);
     EXPECT_EQ(Lines(form).size(), 3);
     f.DragCell(66, 65);
 
@@ -89,18 +89,18 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     EXPECT_TRUE(saved.contains("   3 ▲７八鼠(68)"));
 
     files.path += ".kifu";
-    const BoardCells before = game.Image1;
+    const BoardCells before = game.Squares();
     answers.answers = {false};
     f.Trigger("kifuhiraku");  // over the game in progress: the player keeps playing
     ASSERT_EQ(answers.texts.size(), 2u);
     EXPECT_EQ(answers.texts[1], "対局中のゲームをやめて、棋譜を開きますか?");
-    EXPECT_EQ(game.Image1, before);
+    EXPECT_EQ(game.Squares(), before);
     EXPECT_EQ(game.History().entries().size(), 3u);
 
     ShownForm other;
     other.Trigger("kifuhiraku");
-    EXPECT_EQ(other.form.game().Image1, game.Image1);
-    EXPECT_EQ(other.form.game().Turn, 1);
+    EXPECT_EQ(other.form.game().Squares(), game.Squares());
+    EXPECT_EQ(other.form.game().ToMove(), Side::Gote);
     ASSERT_TRUE(other.form.recordWindow());
     EXPECT_EQ(Lines(other.form), Lines(form));
     EXPECT_EQ(answers.texts.size(), 2u) << "no box but the start's and the question";
@@ -113,7 +113,7 @@ TEST(Form1Record, ABadFileIsRefusedWithItsLineAndChangesNothing) {
     ModalAnswerer answers;
     f.Trigger("sutato");
     f.DragCell(75, 66);
-    const BoardCells board = f.form.game().Image1;
+    const BoardCells board = f.form.game().Squares();
     const std::uint64_t version = f.form.game().History().version();
 
     QTemporaryDir dir;
@@ -127,7 +127,7 @@ TEST(Form1Record, ABadFileIsRefusedWithItsLineAndChangesNothing) {
     Write(files.path, QByteArray(3000, '\xff'));
     f.Trigger("kifuhiraku");
     ASSERT_EQ(answers.texts.size(), 3u);
-    EXPECT_EQ(f.form.game().Image1, board);
+    EXPECT_EQ(f.form.game().Squares(), board);
     EXPECT_EQ(f.form.game().History().version(), version);
     EXPECT_TRUE(f.form.game().BoardOpen());
 }

@@ -82,5 +82,5 @@ TEST_F(NetDialogsTest, AFailedConnectionIsShownAndTheMenusComeBack) {
     EXPECT_NE(TextOf(f.form, "Label7"), "接続中...");
     EXPECT_FALSE(TextOf(f.form, "Label7").isEmpty());
     EXPECT_EQ(TextOf(f.form, "Label16"), "");
-    EXPECT_EQ(f.form.game().NetworkGame, 0);
+    EXPECT_FALSE(f.form.game().NetworkMode());
 }

@@ -82,7 +82,7 @@ TEST_F(NetTwoWindowsTest, AWholeGamePlayedByDrags) {
     std::vector<std::string> endings(answers.texts.begin() + 2, answers.texts.end());
     std::sort(endings.begin(), endings.end());
     EXPECT_EQ(endings, (std::vector<std::string>{"あなたの勝ちです", "あなたの負けです"}));
-    EXPECT_EQ(b.form.game().Image1[76].Kind, Rat);
+    EXPECT_EQ(b.form.game().Squares()[76].Kind, Rat);
     EXPECT_TRUE(a.form.action("kopyuuta")->isEnabled());
     EXPECT_FALSE(b.form.action("kopyuuta")->isEnabled());
     EXPECT_FALSE(a.form.game().ui.Picture1 || b.form.game().ui.Picture1);
@@ -98,7 +98,7 @@ TEST_F(NetTwoWindowsTest, ARefusedGoteOfferAndACancelledOne) {
     a.Trigger("kopyuuta");
     EXPECT_TRUE(a.form.action("kopyuuta")->isEnabled());
     Offer(false);
-    ASSERT_TRUE(WaitFor([&] { return a.form.game().LocalIsGote == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return a.form.game().LocalSide() == Side::Gote; }));
     EXPECT_TRUE(b.form.game().ui.Picture1);
 }
 

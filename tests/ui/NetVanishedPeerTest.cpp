@@ -110,6 +110,6 @@ TEST(NetVanishedPeer, TheGameEndsWhenTheKeepaliveProbesGoUnanswered) {
     const Controls& ui = a.form.game().ui;
     EXPECT_FALSE(ui.Timer1 || ui.Timer2 || ui.Picture1 || ui.touryou);
     EXPECT_FALSE(a.form.action("touryou")->isEnabled());
-    EXPECT_EQ(a.form.game().NetworkGame, 0);
+    EXPECT_FALSE(a.form.game().NetworkMode());
     EXPECT_TRUE(ui.suruu && ui.matu);
 }

@@ -69,7 +69,7 @@ TEST(PieceSharpness, TheWindowAtTwiceTheSizeShowsPiecesDrawnForIt) {
     const QImage window = Snapshot(f.form, "pieces-2x");
     const QPoint origin = board->mapTo(&f.form, QPoint());
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const int id = f.form.game().Image1[cell].Picture;
+        const int id = f.form.game().Squares()[cell].Picture;
         if (id) {
             EXPECT_GT(MatchingPixels(window, origin + board->CellPicturePos(cell), id, 64), 2000)
                 << "cell " << cell;

@@ -64,13 +64,15 @@ TEST_F(PointerConfinementTest, LosingTheFocusFreesThePointer) {
     QPoint far = f->form.mapToGlobal(QPoint(f->form.width() - 5, 5));
     EXPECT_EQ(WarpTo(far), far);
     QTest::mouseRelease(f->window(), Qt::LeftButton, {}, start);
-    EXPECT_EQ(f->form.game().Image1, SetupTemplate());
+    EXPECT_EQ(f->form.game().Squares(), SetupTemplate());
 }
 
 TEST_F(PointerConfinementTest, AHandPieceKeepsThePointerInTheMainWindow) {
     Game& game = f->form.game();
     game.ApplySettings(SettingsChoice{.capturedPieces = true});
-    game.Image4[0] = Cell{124, "1", Dog, 157};
+    PlayState withDog = game.Snapshot();
+    withDog.bottomHand[0] = Cell{124, "1", Dog, 157};
+    game.Restore(withDog);
     f->form.Render();
     QPoint start = f->SlotCentre(Hand::Image4, 0);
     QCursor::setPos(f->form.mapToGlobal(start));
@@ -100,14 +102,16 @@ TEST_F(PointerConfinementTest, ARealMouseMovesAPieceThroughTheGrab) {
     mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(36)));
     mouse.Release();
     ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
-    EXPECT_EQ(f->form.game().Image1[36].Kind, Dog);
-    EXPECT_EQ(f->form.game().Turn, 1);
+    EXPECT_EQ(f->form.game().Squares()[36].Kind, Dog);
+    EXPECT_EQ(f->form.game().ToMove(), Side::Gote);
 }
 
 TEST_F(PointerConfinementTest, ARealMouseDropsAHandPiece) {
     Game& game = f->form.game();
     game.ApplySettings(SettingsChoice{.capturedPieces = true});
-    game.Image4[0] = Cell{124, "1", Dog, 157};
+    PlayState withDog = game.Snapshot();
+    withDog.bottomHand[0] = Cell{124, "1", Dog, 157};
+    game.Restore(withDog);
     f->form.Render();
     X11Mouse mouse;
     ASSERT_TRUE(mouse.available());
@@ -119,8 +123,8 @@ TEST_F(PointerConfinementTest, ARealMouseDropsAHandPiece) {
     mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(40)));
     mouse.Release();
     ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
-    EXPECT_EQ(game.Image1[40].Kind, Dog);
-    EXPECT_EQ(game.Image4[0], BlankCell);
+    EXPECT_EQ(game.Squares()[40].Kind, Dog);
+    EXPECT_EQ(game.HandSlots(Hand::Image4)[0], BlankCell);
 }
 
 // In a window resized to another scale the pointer is held by the board as it is now shown, and
@@ -142,5 +146,5 @@ TEST_F(PointerConfinementTest, TheScaledBoardHoldsThePointer) {
     mouse.MoveTo(f->form.mapToGlobal(f->CellCentre(36)));
     mouse.Release();
     ASSERT_TRUE(WaitUntil([&] { return !f->form.drag().active(); }));
-    EXPECT_EQ(f->form.game().Image1[36].Kind, Dog);
+    EXPECT_EQ(f->form.game().Squares()[36].Kind, Dog);
 }

@@ -37,9 +37,9 @@ TEST_F(ShellResignTest, TheSideToMoveResignsFromTheMenu) {
         EXPECT_FALSE(f.form.game().ui.Timer2);
         EXPECT_FALSE(f.form.action("touryou")->isEnabled());
 
-        const BoardCells before = f.form.game().Image1;
+        const BoardCells before = f.form.game().Squares();
         f.DragCell(goteToMove ? 27 : 46, goteToMove ? 28 : 37);
-        EXPECT_EQ(f.form.game().Image1, before) << "the board was not locked";
+        EXPECT_EQ(f.form.game().Squares(), before) << "the board was not locked";
     }
 }
 
@@ -51,5 +51,5 @@ TEST_F(ShellResignTest, NoKeepsTheGameGoing) {
     EXPECT_EQ(LabelText("Label1"), "00:00:01");
     EXPECT_TRUE(f.form.action("touryou")->isEnabled());
     f.DragCell(45, 36);
-    EXPECT_EQ(f.form.game().Image1[36].Kind, Dog);
+    EXPECT_EQ(f.form.game().Squares()[36].Kind, Dog);
 }

@@ -1,0 +1,41 @@
+#include "game/Game.h"
+
+namespace torvane {
+
+// The players take their seats on a freshly laid-out start position: the local player at the
+// bottom (a Gote player sees the board turned), Sente to move. The mover's marker turns green
+// and its clock runs; the local board is open exactly when the local player moves first.
+void Game::SeatPlayers(Side local, Across across) {
+    bool gote = local == Side::Gote;
+    LocalIsGote = gote ? 1 : 0;
+    ui.Label2 = gote ? "後手" : "先手";
+    ui.Label4 = gote ? "先手" : "後手";
+    if (gote) MirrorTags();
+    ui.Label2Back = ui.Label4Back = ui.Label6Back;
+    if (!gote) {
+        ui.Label2Back = kGreen;
+        RunTimer1();
+        SetBoardOpen(true);
+        ui.Label8Fore = kGreen;
+        ui.Label8 = "あなたの番です";
+        return;
+    }
+    ui.Label4Back = kGreen;
+    RunTimer2();
+    if (across == Across::Computer) return HandOverToComputer();
+    SetBoardOpen(false);
+    ui.Label8Fore = kBlack;
+    ui.Label8 = "相手の番です";
+}
+
+// An offer was accepted, by either side: the game starts from the start position, with the
+// peer's handle shown across the board. The offer item stays away until the game is over.
+void Game::StartNetworkGame(Side local, const std::string& peerHandle) {
+    NetworkSetup();
+    SeatPlayers(local, Across::Peer);
+    ui.Label15 = peerHandle;
+    ui.kopyuuta = false;
+    NetworkGameRunning = 1;
+}
+
+}  // namespace torvane
