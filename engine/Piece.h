@@ -39,7 +39,10 @@ inline constexpr bool CanCapture(int moverKind, int targetKind) {
     return moverKind >= targetKind;
 }
 
-// The letter of a kind in position strings and drops, lowercase.
+// The letter of a kind in position strings and drops, lowercase. The engine is a program of
+// its own on standard C++ alone and links none of the core's libraries, so it keeps its own
+// copy of the letters (rules/PieceLetters) at its edge; the engine's tests read and write
+// position strings with both and check that they agree.
 inline constexpr char kKindLetters[] = "rdwpcbtle";
 
 // The kind written by `letter` (either case), or -1.

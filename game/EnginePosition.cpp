@@ -1,62 +1,28 @@
 #include "game/EnginePosition.h"
 
-#include <cctype>
-
 #include "game/Game.h"
-#include "rules/PieceKind.h"
+#include "rules/PieceLetters.h"
+#include "rules/Sfen.h"
 
 namespace torvane {
 
 namespace {
 
-// The engine's letters of the kinds, in the order of `kAllKinds` (weakest first).
-constexpr std::string_view kLetters = "rdwpcbtle";
-
-int KindIndex(int kind) {
-    for (int i = 0; i < 9; ++i)
-        if (kAllKinds[i] == kind) return i;
-    return -1;
-}
-
-char LetterOf(int kind, const std::string& tag) {
-    char letter = kLetters[KindIndex(kind)];
-    return tag == TagOf(Side::Sente) ? static_cast<char>(std::toupper(letter)) : letter;
-}
-
-std::string BoardField(const Game& game, bool turned) {
-    std::string out;
-    for (int row = 0; row < 9; ++row) {
-        int empty = 0;
-        for (int col = 0; col < 9; ++col) {
-            const Cell& cell = game.Squares()[TurnedCell(row * 9 + col, turned)];
-            if (cell.Tag == game.EmptyTag || KindIndex(cell.Kind) < 0) {
-                ++empty;
-                continue;
-            }
-            if (empty > 0) out += static_cast<char>('0' + empty);
-            empty = 0;
-            out += LetterOf(cell.Kind, cell.Tag);
-        }
-        if (empty > 0) out += static_cast<char>('0' + empty);
-        if (row < 8) out += '/';
+// All this file reads of the game: the position it shows, turned back to Sente's view when the
+// board is turned for a Gote player, with both hands counted by owner tag (a piece's tag, not
+// the hand it lies in, says whose it is).
+BoardPosition ShownPosition(const Game& game) {
+    const bool turned = game.LocalSide() == Side::Gote;
+    BoardPosition position;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const Cell& shown = game.Squares()[TurnedCell(cell, turned)];
+        position.board[cell] = Cell{0, shown.Tag, shown.Kind, 0};
     }
-    return out;
-}
-
-// Both hands by owner tag: a piece's tag, not the hand it lies in, says whose it is.
-std::string HandsField(const Game& game) {
-    std::string out;
-    for (const std::string& tag : {game.SenteTag, game.GoteTag}) {
-        for (int kind : kAllKinds) {
-            int n = 0;
-            for (const HandCells* hand :
-                 {&game.HandSlots(Hand::Image4), &game.HandSlots(Hand::Image5)})
-                for (const Cell& slot : *hand) n += slot.Tag == tag && slot.Kind == kind;
-            if (n > 1) out += std::to_string(n);
-            if (n > 0) out += LetterOf(kind, tag);
-        }
-    }
-    return out.empty() ? "-" : out;
+    for (const HandCells* hand : {&game.HandSlots(Hand::Image4), &game.HandSlots(Hand::Image5)})
+        for (const Cell& slot : *hand)
+            if (HoldsPiece(slot)) ++position.InHand(SideOfTag(slot.Tag), slot.Kind);
+    position.toMove = game.ToMove();
+    return position;
 }
 
 std::optional<int> ParseCell(std::string_view text, bool turned) {
@@ -73,19 +39,17 @@ std::string CellText(int cell, bool turned) {
 }  // namespace
 
 std::string EnginePosition(const Game& game) {
-    bool turned = game.LocalSide() == Side::Gote;
-    return BoardField(game, turned) + (game.ToMove() == Side::Sente ? " b " : " w ") +
-           HandsField(game) + " 1";
+    return WriteSfen(ShownPosition(game));
 }
 
 std::optional<EngineMove> ParseEngineMove(std::string_view text, bool turned) {
     EngineMove move;
     if (text.size() == 4 && text[1] == '*') {
-        std::size_t index = kLetters.find(static_cast<char>(std::tolower(text[0])));
+        PieceKind kind = KindOfLetter(text[0]);
         auto to = ParseCell(text.substr(2), turned);
-        if (index == std::string_view::npos || !to) return std::nullopt;
+        if (kind == NoPiece || !to) return std::nullopt;
         move.drop = true;
-        move.kind = kAllKinds[index];
+        move.kind = kind;
         move.to = *to;
         return move;
     }
@@ -100,8 +64,7 @@ std::optional<EngineMove> ParseEngineMove(std::string_view text, bool turned) {
 
 std::string EngineMoveText(const EngineMove& move, bool turned) {
     if (!move.drop) return CellText(move.from, turned) + CellText(move.to, turned);
-    const char letter = static_cast<char>(std::toupper(kLetters[KindIndex(move.kind)]));
-    return std::string{letter, '*'} + CellText(move.to, turned);
+    return std::string{LetterOf(move.kind, Side::Sente), '*'} + CellText(move.to, turned);
 }
 
 }  // namespace torvane

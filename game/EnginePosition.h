@@ -10,9 +10,9 @@ namespace torvane {
 
 class Game;
 
-// The position string of the running game as the engine reads it: nine rows from Gote's back
-// rank, uppercase for Sente; the side to move; the hands; the move number. On a board turned
-// for a Gote player the engine's cell is 80 - the local cell.
+// The position string of the running game as the engine reads it (WriteSfen, move number 1):
+// the board as Sente sees it, the side to move and the hands. On a board turned for a Gote
+// player the engine's cell is 80 - the local cell.
 std::string EnginePosition(const Game& game);
 
 // A move in the engine's notation (`5f5e`, or `D*5e` for a drop) in the local view.

@@ -4,8 +4,8 @@
 
 namespace torvane {
 
-// `SetupTemplate`: the start position with its pictures; element i is the first content of
-// board cell i.
+// `SetupTemplate`: the start position (StartBoard) with its pictures; element i is the first
+// content of board cell i.
 const BoardCells& SetupTemplate();
 
 }  // namespace torvane

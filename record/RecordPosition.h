@@ -1,12 +1,11 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 
 #include "record/GameResult.h"
 #include "record/RecordedMove.h"
-#include "rules/Cell.h"
+#include "rules/BoardPosition.h"
 
 namespace torvane {
 
@@ -18,10 +17,10 @@ public:
     RecordPosition();
 
     // Owner tag ("0", "1" Sente, "2" Gote) and kind of every cell; pictures are not kept.
-    const BoardCells& Board() const { return board_; }
+    const BoardCells& Board() const { return position_.board; }
     // How many pieces of `kind` `side` holds in hand.
     int InHand(Side side, int kind) const;
-    Side ToMove() const { return toMove_; }
+    Side ToMove() const { return position_.toMove; }
 
     // The game is decided when a side has no Elephant or no Rat left on the board: the loser,
     // and which of the two it lost.
@@ -35,19 +34,16 @@ public:
     // the move is not legal, in Japanese, and changes nothing then.
     std::optional<std::string> Play(RecordedMove& move, bool dropsAllowed);
 
-    // The engine's position string: the same text `EnginePosition` gives for a game showing
-    // this position.
+    // The engine's position string (WriteSfen), move number 1: the same text `EnginePosition`
+    // gives for a game showing this position.
     std::string Sfen() const;
 
 private:
     std::optional<std::string> CheckDrop(const RecordedMove& move, bool dropsAllowed) const;
     std::optional<std::string> CheckStep(const RecordedMove& move) const;
     void TakeIntoHand(int kind);
-    std::string HandsField() const;
 
-    BoardCells board_;
-    std::array<std::array<int, 14>, 2> hands_{};  // [side][kind]
-    Side toMove_ = Side::Sente;
+    BoardPosition position_;
 };
 
 }  // namespace torvane

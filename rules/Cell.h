@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+#include "rules/PieceKind.h"
+#include "rules/Side.h"
+
 namespace torvane {
 
 // One board cell, hand slot or template element: what the player sees (picture, drag icon)
@@ -16,6 +19,12 @@ struct Cell {
 
     bool operator==(const Cell&) const = default;
 };
+
+// True when the cell or slot holds one of the nine kinds and its tag names a side.
+inline bool HoldsPiece(const Cell& cell) {
+    return (cell.Tag == TagOf(Side::Sente) || cell.Tag == TagOf(Side::Gote)) &&
+           IsPieceKind(cell.Kind);
+}
 
 // `Image2`: the blank prototype every clear copies from.
 inline const Cell BlankCell{};

@@ -1,14 +1,29 @@
 // The record's positions against the game itself: the same start, and random games played
-// through both side by side, legal moves and refused attempts alike.
+// through both side by side, legal moves and refused attempts alike; and the position string
+// both write, read back.
 #include <gtest/gtest.h>
 
 #include "RecordGames.h"
 #include "ScriptedShell.h"
 #include "rules/PieceKind.h"
+#include "rules/Sfen.h"
+#include "rules/StartBoard.h"
 
 using namespace torvane;
 
 namespace {
+
+// The position string of `position` reads back as the same board, hands and side to move.
+void ExpectReadsBack(const RecordPosition& position) {
+    BoardPosition read;
+    std::optional<std::string> why = ReadSfen(position.Sfen(), read);
+    ASSERT_FALSE(why) << *why << ": " << position.Sfen();
+    ASSERT_EQ(read.board, position.Board()) << position.Sfen();
+    ASSERT_EQ(read.toMove, position.ToMove()) << position.Sfen();
+    for (Side side : {Side::Sente, Side::Gote})
+        for (int kind : kAllKinds)
+            ASSERT_EQ(read.InHand(side, kind), position.InHand(side, kind)) << position.Sfen();
+}
 
 // A game at one computer and the record's position, moved together.
 class SideBySide {
@@ -32,6 +47,7 @@ public:
 
     void ExpectSamePosition() {
         ASSERT_EQ(EnginePosition(g_.game), position_.Sfen());
+        ExpectReadsBack(position_);
         std::optional<GameResult> decided = position_.Decided();
         ASSERT_EQ(!g_.game.BoardOpen(), decided.has_value());
         if (decided) {
@@ -125,7 +141,7 @@ TEST(RecordPosition, StartsFromTheGamesStartPosition) {
 
 // Some hundred random games through the game and the record, a third without drops, a third
 // with random drops and a third filling Sente's hand: after every attempt and every move both
-// show the same position string and the same end.
+// show the same position string, which reads back as the record's position, and the same end.
 TEST(RecordPosition, PlaysRandomGamesExactlyAsTheGameDoes) {
     std::mt19937 random(20261208);
     int decided = 0, refused = 0, takenIntoFullHand = 0;
@@ -149,4 +165,61 @@ TEST(RecordPosition, PlaysRandomGamesExactlyAsTheGameDoes) {
     EXPECT_GT(decided, 100);
     EXPECT_GT(refused, 1000);
     EXPECT_GT(takenIntoFullHand, 100);
+}
+
+// Bad text is refused with the reason and leaves the position as it was. Beside the named
+// faults, every prefix of a position string with hands and every one-character change of it is
+// tried: none may crash the reader, and what it reads writes as text it reads the same again.
+TEST(PositionString, BadTextIsRefusedWithTheReason) {
+    const std::string board = "cwprerpwb/4l4/1t5t1/d1d1d1d1d/9/D1D1D1D1D/1T5T1/4L4/BWPRERPWC";
+    auto text = [](const std::string& b, const std::string& side, const std::string& hands,
+                   const std::string& number) {
+        return b + " " + side + " " + hands + " " + number;
+    };
+    const std::pair<std::string, std::string> bad[] = {
+        {"", "four fields"},
+        {board + " b -", "four fields"},
+        {text(board, "b", "-", "1 2"), "four fields"},
+        {text("cwprerpwb/4l4/1t5t1/d1d1d1d1d/9/D1D1D1D1D/1T5T1/4L3/BWPRERPWC", "b", "-", "1"),
+         "row 8 of the board has 8 cells, not 9"},
+        {text(board + "D", "b", "-", "1"), "row 9 of the board is longer than 9 cells"},
+        {text("cwprerpwb/4l4/1t5t1/d1d1d1d1d/9/D1D1D1D1D/1T5T1/4L4", "b", "-", "1"),
+         "the board has 8 rows, not 9"},
+        {text(board + "/9", "b", "-", "1"), "more than 9 rows"},
+        {text("cwprerpwb/4l4/1t5t1/d1d1d1d1d/9/D1D1D1D1D/1T5T1/4X4/BWPRERPWC", "b", "-", "1"),
+         "unknown letter 'X' on the board"},
+        {text(board, "x", "-", "1"), "b or w"},
+        {text(board, "b", "2x", "1"), "unknown letter 'x' in the hands"},
+        {text(board, "b", "0D", "1"), "a hand count of 0"},
+        {text(board, "b", "19D", "1"), "a hand count is over 18"},
+        {text(board, "b", "9D9RE", "1"), "a hand holds more than 18 pieces"},
+        {text(board, "b", "2D3", "1"), "a hand count without a piece"},
+        {text(board, "b", "-", "0"), "move number"},
+        {text(board, "b", "-", "1x"), "move number"},
+        {text(board, "b", "-", "1234567"), "move number"},
+    };
+    const BoardPosition start{StartBoard()};
+    for (const auto& [input, reason] : bad) {
+        BoardPosition position = start;
+        std::optional<std::string> why = ReadSfen(input, position);
+        ASSERT_TRUE(why) << input;
+        EXPECT_NE(why->find(reason), std::string::npos) << input << ": " << *why;
+        EXPECT_EQ(position, start) << input;
+    }
+    const std::string good = text(board, "w", "9D9Rr2e", "35");
+    std::size_t refused = 0;
+    auto tryText = [&refused](const std::string& input) {
+        BoardPosition position, again;
+        if (ReadSfen(input, position)) {
+            ++refused;
+            return;
+        }
+        ASSERT_FALSE(ReadSfen(WriteSfen(position), again)) << input;
+        EXPECT_EQ(again, position) << input;
+    };
+    for (std::size_t n = 0; n <= good.size(); ++n) tryText(good.substr(0, n));
+    for (std::size_t i = 0; i < good.size(); ++i)
+        for (char c : std::string_view("019/ -bwDre?"))
+            tryText(good.substr(0, i) + c + good.substr(i + 1));
+    EXPECT_GT(refused, good.size());
 }

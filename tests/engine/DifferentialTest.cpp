@@ -1,5 +1,7 @@
-// The engine's move generator and end-of-game test against the core's own rules, on positions
-// reached by random play.
+// The engine's move generator, end-of-game test and position strings against the core's own
+// rules and position strings, on positions reached by random play. The engine links none of
+// the core's libraries, so its letters and start position are its own; here they are held to
+// the core's.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +11,8 @@
 #include "rules/Cell.h"
 #include "rules/MovementRules.h"
 #include "rules/PieceKind.h"
+#include "rules/Sfen.h"
+#include "rules/StartBoard.h"
 
 namespace torvane::engine {
 namespace {
@@ -30,6 +34,33 @@ BoardCells ToCore(const Position& pos) {
         cells[sq].Kind = kCoreKind[KindOf(p)];
     }
     return cells;
+}
+
+Side SideOf(Color c) {
+    return c == Sente ? Side::Sente : Side::Gote;
+}
+
+BoardPosition ToCorePosition(const Position& pos) {
+    BoardPosition core{ToCore(pos)};
+    for (Color c : {Sente, Gote})
+        for (int kind = 0; kind < kKindCount; ++kind)
+            core.InHand(SideOf(c), kCoreKind[kind]) = pos.InHand(c, kind);
+    core.toMove = SideOf(pos.SideToMove());
+    core.moveNumber = pos.MoveNumber();
+    return core;
+}
+
+// The engine's string, read by the core, is the core's view of the position; the core's string
+// of that, read by the engine, is the engine's position again.
+void ExpectSamePositionStrings(const Position& pos) {
+    BoardPosition core;
+    std::optional<std::string> why = ReadSfen(FormatSfen(pos), core);
+    ASSERT_FALSE(why) << *why << ": " << FormatSfen(pos);
+    ASSERT_EQ(core, ToCorePosition(pos)) << FormatSfen(pos);
+    Position back;
+    std::string error;
+    ASSERT_TRUE(ParseSfen(WriteSfen(core), back, error)) << error << ": " << WriteSfen(core);
+    ASSERT_EQ(back, pos) << WriteSfen(core);
 }
 
 // The moves the core's rules allow the side to move: every reachable cell of every own piece,
@@ -96,12 +127,17 @@ TEST(DifferentialAgainstCoreRules, CaptureRuleForEveryPairOfKinds) {
                 << mover << " takes " << target;
 }
 
+TEST(DifferentialAgainstCoreRules, StartPositionIsTheCoresStartBoard) {
+    EXPECT_EQ(kStartSfen, WriteSfen(BoardPosition{StartBoard()}));
+}
+
 void RunGames(bool drops, int games, unsigned seed) {
     std::mt19937 random(seed);
     int decided = 0;
     for (int g = 0; g < games; ++g) {
         for (const Position& pos : testing::RandomGame(random, 1000, drops)) {
             ExpectSameRules(pos, drops);
+            ExpectSamePositionStrings(pos);
             if (::testing::Test::HasFatalFailure()) return;
             decided += pos.IsDecided();
         }

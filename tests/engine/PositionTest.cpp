@@ -2,6 +2,8 @@
 
 #include "RandomGames.h"
 #include "engine/Sfen.h"
+#include "rules/Sfen.h"
+#include "rules/StartBoard.h"
 
 namespace torvane::engine {
 namespace {
@@ -96,6 +98,11 @@ TEST(Sfen, MalformedTextIsRejectedAndLeavesThePositionAlone) {
         EXPECT_FALSE(ParseSfen(text, pos, error)) << text;
         EXPECT_FALSE(error.empty()) << text;
         EXPECT_EQ(pos, StartPosition()) << text;
+        // The core's reader refuses the same text.
+        const BoardPosition start{StartBoard()};
+        BoardPosition core = start;
+        EXPECT_TRUE(ReadSfen(text, core)) << text;
+        EXPECT_EQ(core, start) << text;
     }
 }
 
