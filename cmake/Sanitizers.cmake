@@ -13,3 +13,16 @@ if(TORVANE_SANITIZE)
     # from a short literal, GCC bug 105651); the normal build still shows these warnings.
     add_compile_options(-Wno-error=array-bounds -Wno-error=restrict)
 endif()
+
+# The option TORVANE_TSAN builds every target with ThreadSanitizer instead: tools/tsan.sh uses it
+# in build-tsan for the tests whose code runs threads (the socket's connection, the engine's
+# search).
+option(TORVANE_TSAN "Build with ThreadSanitizer" OFF)
+
+if(TORVANE_TSAN)
+    if(TORVANE_SANITIZE)
+        message(FATAL_ERROR "TORVANE_TSAN and TORVANE_SANITIZE do not go together in one build")
+    endif()
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()

@@ -1,4 +1,4 @@
-# The fuzzers of this folder, for run.sh and soak.sh: each one's program, the program that
+# The fuzzers of this folder, for build.sh, run.sh and soak.sh: each one's program, the program that
 # writes its seeds, and its longest input.
 fuzzers=(
     "DecoderFuzzer WriteSeeds 10000"
@@ -10,9 +10,9 @@ fuzzers=(
 
 fuzz_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
-# Builds every fuzzer with clang in the build directory $1.
+# Builds every fuzzer with clang in the build directory $1, configured the first time.
 build_fuzzers() {
-    cmake -S "$fuzz_dir" -B "$1" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+    [ -f "$1/build.ninja" ] || cmake -S "$fuzz_dir" -B "$1" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$1" -j2
 }
