@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
 # Builds with ThreadSanitizer in build-tsan and runs the tests of the code that runs threads:
 # the engine's suite (the search runs on a worker thread while the USI loop reads commands) and
-# the network tests of the core and the window (`ctest -L network`: the network session, and
-# the socket, whose connection lives on a thread of its own). Qt is not built with
-# ThreadSanitizer, which therefore cannot see Qt's own locks: tests/sanitizer/tsan.supp
-# suppresses the reports inside Qt, one entry each. Every report goes to a file in
-# build-tsan/tsan (the engine program's, run by the tests, too); any report fails the run.
+# the network tests of the core (the network session driven by bytes as the socket hands them
+# over). The window's socket tests are not run here yet: they need the whole window built with
+# ThreadSanitizer, and Qt is not, so it cannot see Qt's own locks; tests/sanitizer/tsan.supp is
+# for such reports inside Qt, one entry each. Every report goes to a file in build-tsan/tsan
+# (the engine program's, run by the tests, too); any report fails the run.
 # Usage: tools/tsan.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_TSAN=ON >/dev/null
-cmake --build build-tsan -j2 --target core_tests engine_tests ui_tests
+cmake --build build-tsan -j2 --target core_tests engine_tests
 reports="$PWD/build-tsan/tsan"
 rm -rf "$reports"
 mkdir -p "$reports"
 export QT_QPA_PLATFORM=offscreen
 export TSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/tsan.supp:log_path=$reports/report"
 status=0
-ctest --test-dir build-tsan --output-on-failure --timeout 600 -j2 -L 'engine|network' ||
+ctest --test-dir build-tsan --output-on-failure --timeout 600 -j2 -L engine || status=$?
+ctest --test-dir build-tsan --output-on-failure --timeout 600 -j2 -L network -LE window ||
     status=$?
 if compgen -G "$reports/report.*" >/dev/null; then
     cat "$reports"/report.*
