@@ -9,6 +9,7 @@
 #include "app/dialogs/DialogScale.h"
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/HelpFile.h"
+#include "app/engine/ComputerPlayer.h"
 #include "app/window/ImageStore.h"
 #include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
@@ -66,6 +67,12 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     Timer3.setObjectName("Timer3");
     Timer3.setSingleShot(true);
     connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(pendingTicks_); });
+
+    computer_ = new ComputerPlayer(this);
+    connect(computer_, &ComputerPlayer::moved, this, &Form1::OnComputerMove);
+    connect(computer_, &ComputerPlayer::resigned, this, &Form1::OnComputerResigns);
+    connect(computer_, &ComputerPlayer::advised, this, &Form1::ShowHint);
+    connect(computer_, &ComputerPlayer::failed, this, &Form1::OnEngineFailed);
 
     socket_ = new Socket(this);
     session_ = std::make_unique<NetSession>(game_, *socket_);

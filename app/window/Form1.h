@@ -27,6 +27,7 @@
 
 namespace torvane {
 
+class ComputerPlayer;
 class EngineProcess;
 class HintMarks;
 class RecordWindow;
@@ -46,7 +47,7 @@ public:
     HandView* hand(Hand h) const { return h == Hand::Image4 ? Picture3 : Picture2; }
     QAction* action(const QString& name) const { return actions_.value(name); }
     const DragController& drag() const { return *drag_; }
-    EngineProcess* engine() const { return engine_; }
+    EngineProcess* engine() const;
     const HintMarks* hintMarks() const { return hint_; }
 
     // The client area's size at the design's 15 twips to a pixel.
@@ -153,10 +154,11 @@ private:
 
     bool StartEngine();
     void AskComputer();
-    void OnBestMove(int tag, const QString& text);
+    void OnComputerMove(const EngineMove& move);
+    void OnComputerResigns();
     void CancelComputerMove();
     void OnEngineFailed();
-    void ShowHint(const QString& text);
+    void ShowHint(const EngineMove& move);
     void ClearHint();
 
     void WireNetwork();
@@ -178,11 +180,8 @@ private:
     HelpWindow* help_ = nullptr;
     double helpScale_ = 1.0;  // the scale help_ was made at
     bool exiting_ = false;
-    EngineProcess* engine_ = nullptr;  // started with the first game against the computer
-    int level_ = 1;
-    int pendingTag_ = 0;         // the engine request whose answer is awaited; 0 for none
-    int hintTag_ = 0;            // the same for a hint
-    HintMarks* hint_ = nullptr;  // made with the first hint
+    ComputerPlayer* computer_ = nullptr;  // the engine, started with the first request
+    HintMarks* hint_ = nullptr;           // made with the first hint
     RecordWindow* record_ = nullptr;
     std::uint64_t shownHistory_ = 0;  // the version of the record last shown
     int replayPly_ = -1;              // the replayed position, -1 for the game's own

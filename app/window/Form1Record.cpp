@@ -8,6 +8,7 @@
 #include "app/dialogs/DialogScale.h"
 #include "app/dialogs/FileDialogs.h"
 #include "app/dialogs/RecordWindow.h"
+#include "app/engine/ComputerPlayer.h"
 #include "app/window/Form1.h"
 #include "record/RecordPosition.h"
 
@@ -139,7 +140,7 @@ void Form1::RenderRecord() {
         if (record_) record_->ShowHistory(history);
         ShowPly(-1);
     }
-    actions_.value("matta")->setEnabled(game_.MayTakeBack() && pendingTag_ == 0);
+    actions_.value("matta")->setEnabled(game_.MayTakeBack() && !computer_->Thinking());
     actions_.value("kifuhiraku")->setEnabled(!game_.NetworkMode());
 }
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "app/engine/EngineProcess.h"
+#include "game/EnginePosition.h"
+#include "game/Game.h"
+
+namespace torvane {
+
+// The computer across the board, and the engine's advice to the player: one engine process,
+// started with the first request, and the requests whose answers are awaited. An answer to a
+// request that was abandoned (a new game, a take-back, a hint made stale) is dropped here, so
+// the window only ever hears the answers it still wants.
+class ComputerPlayer : public QObject {
+    Q_OBJECT
+public:
+    explicit ComputerPlayer(QObject* parent = nullptr);
+
+    // Starts the engine when it is not running; false when it cannot be started.
+    bool Start();
+    // A new game at `level`, which the computer plays until the next one.
+    void NewGame(int level);
+    int Level() const { return level_; }
+
+    // Asks for the computer's move in `game`, when it may move and no move is awaited.
+    void Think(const Game& game);
+    bool Thinking() const { return moveTag_ != 0; }
+    // Abandons the awaited move: the engine stops, and its answer is dropped.
+    void Cancel();
+
+    // Asks for a move of the side to move in `game`, for the player; `Forget` drops it.
+    void Advise(const Game& game);
+    bool Advising() const { return adviceTag_ != 0; }
+    void Forget() { adviceTag_ = 0; }
+
+    // The engine process, once started.
+    EngineProcess* engine() const { return engine_; }
+
+signals:
+    // The computer's move, in the local view, or its resignation.
+    void moved(const EngineMove& move);
+    void resigned();
+    // The advice asked for with `Advise`.
+    void advised(const EngineMove& move);
+    // The engine died or did not answer; whatever was awaited is abandoned.
+    void failed();
+
+private:
+    void OnBestMove(int tag, const QString& text);
+    void OnFailed();
+
+    EngineProcess* engine_ = nullptr;
+    bool turned_ = false;  // the board of the awaited answer is turned for a Gote player
+    int level_ = 1;
+    int moveTag_ = 0;    // the request of the computer's move; 0 for none
+    int adviceTag_ = 0;  // the same for advice
+};
+
+}  // namespace torvane
