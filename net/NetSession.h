@@ -95,10 +95,8 @@ private:
     void Receive(const CodeMsg& message);
     void ReceiveHello(const std::string& handle);
     void AnswerOffer(const CodeMsg& offer);
-    void AcceptAsGote(const std::string& peerHandle);
-    void AcceptAsSente(const std::string& peerHandle);
-    void ReceiveAcceptGote(const std::string& peerHandle);
-    void ReceiveAcceptSente(const std::string& peerHandle);
+    void Accept(Side local, const std::string& peerHandle);
+    void ReceiveAccept(Side peer, const std::string& peerHandle);
     void ReceiveRefuse();
     void ReceiveMove(const MoveMsg& move);
     void AppendToChatLog(const std::string& line);

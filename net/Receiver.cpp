@@ -105,9 +105,9 @@ void NetSession::Receive(const CodeMsg& message) {
         case MessageCode::OfferGote:
             return AnswerOffer(message);
         case MessageCode::AcceptGote:
-            return ReceiveAcceptGote(message.text);
+            return ReceiveAccept(Side::Gote, message.text);
         case MessageCode::AcceptSente:
-            return ReceiveAcceptSente(message.text);
+            return ReceiveAccept(Side::Sente, message.text);
         case MessageCode::Refuse:
             return ReceiveRefuse();
         case MessageCode::ChatLine:

@@ -16,37 +16,29 @@ void NetSession::AnswerOffer(const CodeMsg& offer) {
         Send(CodeMsg{MessageCode::Refuse, {}});
         return;
     }
-    peerSente ? AcceptAsGote(offer.text) : AcceptAsSente(offer.text);
+    Accept(peerSente ? Side::Gote : Side::Sente, offer.text);
 }
 
 // The game starts from the start position whatever the game before left on the board; the
 // local board opens only when the local player moves first (an open board on the peer's turn
 // would let the local player move, even the peer's pieces). A game accepted here takes the
 // local player's own offer away.
-void NetSession::AcceptAsGote(const std::string& peerHandle) {
-    if (!Send(CodeMsg{MessageCode::AcceptGote, ui.Label16})) return;
+void NetSession::Accept(Side local, const std::string& peerHandle) {
+    const MessageCode answer =
+        local == Side::Gote ? MessageCode::AcceptGote : MessageCode::AcceptSente;
+    if (!Send(CodeMsg{answer, ui.Label16})) return;
     pendingOffer_.reset();
-    game_.StartNetworkGame(Side::Gote, peerHandle);
+    game_.StartNetworkGame(local, peerHandle);
 }
 
-void NetSession::AcceptAsSente(const std::string& peerHandle) {
-    if (!Send(CodeMsg{MessageCode::AcceptSente, ui.Label16})) return;
+// The peer takes the side it was offered: Gote after an offer to play Sente, Sente after one
+// to play Gote. An answer to an offer that was not made is ignored.
+void NetSession::ReceiveAccept(Side peer, const std::string& peerHandle) {
+    const MessageCode offered =
+        peer == Side::Gote ? MessageCode::OfferSente : MessageCode::OfferGote;
+    if (pendingOffer_ != offered) return;
     pendingOffer_.reset();
-    game_.StartNetworkGame(Side::Sente, peerHandle);
-}
-
-// The peer takes Gote, or Sente, as offered. An answer to an offer that was not made is
-// ignored.
-void NetSession::ReceiveAcceptGote(const std::string& peerHandle) {
-    if (pendingOffer_ != MessageCode::OfferSente) return;
-    pendingOffer_.reset();
-    game_.StartNetworkGame(Side::Sente, peerHandle);
-}
-
-void NetSession::ReceiveAcceptSente(const std::string& peerHandle) {
-    if (pendingOffer_ != MessageCode::OfferGote) return;
-    pendingOffer_.reset();
-    game_.StartNetworkGame(Side::Gote, peerHandle);
+    game_.StartNetworkGame(Opponent(peer), peerHandle);
 }
 
 // The offering side may offer again at once; its board keeps the reset position, locked.
