@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     flood.join();
     close(peer);
 
-    const Controls& ui = form.game().ui;
+    const ConnectionControls& ui = form.session().View();
     std::printf(
         "lines sent %d, shown %llu; the log holds %zu lines, %.1f KiB; resident memory "
         "%.1f MiB before,",

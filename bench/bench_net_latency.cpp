@@ -74,10 +74,11 @@ bool Connect(Form1& a, Form1& b) {
     probe.close();
     if (!a.session().ListenDialogOk("A", port)) return false;
     b.session().ConnectDialogOk("B", "127.0.0.1", port);
-    if (!Until([&] { return a.game().ui.Label15 == "B" && b.game().ui.Label15 == "A"; }))
+    if (!Until(
+            [&] { return a.session().View().Label15 == "B" && b.session().View().Label15 == "A"; }))
         return false;
     a.session().OfferGame(true);
-    return Until([&] { return a.game().ui.Picture1; });
+    return Until([&] { return a.game().View().Picture1; });
 }
 
 // Each iteration: A moves a Dog (timed until B's board has painted it), then B moves one of its
@@ -103,7 +104,7 @@ void BM_MoveLatencyOverLoopback(benchmark::State& state) {
         int seenAt = 80 - to;
         watch.at.reset();
         watch.shown = [&] {
-            return b->game().ui.Picture1 && b->game().Squares()[seenAt].Kind != 0;
+            return b->game().View().Picture1 && b->game().Squares()[seenAt].Kind != 0;
         };
         PickUp(*a, from);
         Clock::time_point dropped = Clock::now();
@@ -114,7 +115,7 @@ void BM_MoveLatencyOverLoopback(benchmark::State& state) {
         latencies.push_back(latency.count() * 1e3);
         PickUp(*b, from);
         Drop(*b, to);
-        if (!Until([&] { return a->game().ui.Picture1; })) return state.SkipWithError("lost");
+        if (!Until([&] { return a->game().View().Picture1; })) return state.SkipWithError("lost");
         forth = !forth;
     }
     std::sort(latencies.begin(), latencies.end());

@@ -13,8 +13,9 @@ inline constexpr Colour kButtonFace = 0x8000000F;  // the standard control colou
 
 inline constexpr const char* kZeroClock = "00:00:00";
 
-// The state of the main window's controls that the game logic drives. The window shows it;
-// the names are the controls' names.
+// The state of the main window's controls that the game drives: clocks, turn markers, the
+// board and hands' enabled state and the game's menu commands. The window shows it; the names
+// are the controls' names. What the connection shows is the network session's own.
 struct Controls {
     std::string Label1 = kZeroClock;  // bottom clock
     std::string Label3 = kZeroClock;  // top clock
@@ -24,19 +25,9 @@ struct Controls {
     Colour Label4Back = kButtonFace;
     Colour Label6Back = kButtonFace;  // the neutral colour of the turn markers
 
-    std::string Label7;  // connection state
     std::string Label8;  // turn line above the board
     Colour Label8Fore = kBlack;
     std::string Label14;  // local IP address
-    std::string Label15;  // peer's handle
-    std::string Label16;  // local handle
-
-    std::string Text100;                // chat log, the newest lines
-    std::uint64_t Text100Appended = 0;  // lines ever appended to the log
-    std::uint64_t Text100Cleared = 0;   // times the log was emptied
-    std::size_t Text100Lines = 0;       // lines in the log now
-    bool Text100Enabled = false;
-    std::string Text2, Text3, Text7;  // hidden: local handle, listening port, refused offer
 
     bool Timer1 = false, Timer2 = false;
     // The peer's clock has passed the time limit and its loss on time has not come: the
@@ -47,7 +38,7 @@ struct Controls {
     bool Picture3 = false;  // bottom hand
 
     // Menu items.
-    bool touryou = false, kopyuuta = false, setudann = true;
+    bool touryou = false, kopyuuta = false;
     bool suruu = true, matu = true, sutato = true;
 };
 

@@ -9,7 +9,6 @@ Game::Game(Shell& shell, const std::string& localAddress) : Board(SetupTemplate(
 }
 
 void Game::Form_Load(const std::string& localAddress) {
-    ui.setudann = false;
     ui.Label14 = localAddress;
     CapturedPiecesOff = 1;
 }

@@ -31,9 +31,9 @@ enum class Across { Peer, Computer };
 // The game: the board and hands (a `Board`, whose cells and hands it shows by their names),
 // whose turn it is, the move being made, the clocks and the settings, and every routine that
 // changes them. It decides from its own state and sets the window's model `ui` from it; it
-// never reads the model back. The window turns presses, drops, menu commands and timer ticks
-// into calls of these routines and shows `ui` and the board afterwards; a network session
-// (net/) drives the peer's side. Routines live in files named after them.
+// never reads the model back, and nobody else writes it. The window turns presses, drops, menu
+// commands and timer ticks into calls of these routines and shows `ui` and the board afterwards; a
+// network session (net/) drives the peer's side. Routines live in files named after them.
 class Game : private Board {
 public:
     // A game as the main window holds it after loading: the start position on a locked
@@ -41,7 +41,7 @@ public:
     Game(Shell& shell, const std::string& localAddress);
 
     // --- What the window shows -------------------------------------------------------------
-    Controls ui;  // the window's model
+    const Controls& View() const { return ui; }  // the window's model
     // The board, cell = 9 * row + column, row 0 at the top, and the hands: `Hand::Image4` at
     // the bottom, `Hand::Image5` at the top.
     const BoardCells& Squares() const { return Image1; }
@@ -78,7 +78,6 @@ public:
 
     // The board lock: while it is locked nothing on the board or in the hands can be picked up.
     bool BoardOpen() const { return boardOpen_; }
-    void SetBoardOpen(bool open);
 
     // Pick-up and range display.
     void BoardPickUp(int cell, MouseButton button);
@@ -106,13 +105,26 @@ public:
     // The session that tells the peer of local moves; none (the default) tells nobody.
     void AttachPeer(PeerLink& peer) { peer_ = &peer; }
     void DetachPeer();
+    // A connect or listen dialog was confirmed: no game runs while the connection is made, and
+    // none can be started at one computer.
+    void AwaitConnection();
     // From the confirmation of a connect or listen dialog: the socket carries the game.
     void EnterNetworkMode();
+    // A peer connected to the listening side, which may offer the first game.
+    void ConnectionReceived();
+    // The local player may offer the peer a game now.
+    bool MayOfferGame() const { return ui.kopyuuta; }
     // The local player offered a game on `local`'s side and waits for the answer.
     void AwaitAnswerToOffer(Side local);
-    // An offer was accepted, by either side: a network game starts with the local player on
-    // `local`'s side against the peer named `peerHandle`.
-    void StartNetworkGame(Side local, const std::string& peerHandle);
+    // The peer refused the local player's offer, who may offer again.
+    void OfferRefused();
+    // An offer was accepted, by either side: a network game starts with the local player,
+    // named `localHandle`, on `local`'s side against the peer named `peerHandle`.
+    void StartNetworkGame(Side local, const std::string& localHandle,
+                          const std::string& peerHandle);
+    // The window's grace period for an overdue peer has passed: asks whether to give up on the
+    // peer, true on Yes. Without an overdue peer of a running game nothing is asked.
+    bool GiveUpOnOverduePeer();
     // The peer may move now, and `from` → `to` (local view) is a step it could make.
     bool PeerMayMove() const;
     bool IsPeerStep(int from, int to) const;
@@ -163,6 +175,10 @@ public:
 
 private:
     void Form_Load(const std::string& localAddress);
+    Controls ui;  // the window's model
+    // Opens or locks the board. The local board is open only on the local player's turn while
+    // a game runs.
+    void SetBoardOpen(bool open);
     void LayOutStartPosition();
     // The start position of a network game, and its owner tags turned for the Gote player.
     void NetworkSetup();

@@ -2,12 +2,26 @@
 
 namespace torvane {
 
+// While a connection is made no game runs and none can be started: the clocks stop and the
+// board locks.
+void Game::AwaitConnection() {
+    ui.suruu = ui.matu = ui.sutato = false;
+    SetBoardOpen(false);
+    ui.Timer2 = ui.Timer1 = false;
+}
+
 // From here on the socket carries the game: the use of captured pieces is switched off, as the
 // settings dialog would do, since the peer has no way to receive a drop from a hand.
 void Game::EnterNetworkMode() {
     NetworkGame = 1;
     CapturedPiecesOff = 1;
     ui.Picture2 = ui.Picture3 = false;
+}
+
+// Only the listening side may offer the first game.
+void Game::ConnectionReceived() {
+    ui.kopyuuta = true;
+    ui.suruu = ui.matu = false;
 }
 
 // The local player offered a game on `local`'s side: the position is reset, the clocks stop and
@@ -21,6 +35,13 @@ void Game::AwaitAnswerToOffer(Side local) {
     NetworkGameRunning = 0;
 }
 
+// The board keeps the reset position, locked; a Sente player's resignation goes with the offer.
+void Game::OfferRefused() {
+    ui.touryou = false;
+    SetBoardOpen(false);
+    ui.kopyuuta = true;
+}
+
 // The connection began or ended: no network game carries over.
 void Game::NoNetworkGame() {
     NetworkGameRunning = 0;
@@ -29,6 +50,7 @@ void Game::NoNetworkGame() {
 
 // The connection never came: the program plays at one computer again.
 void Game::ConnectionNotMade() {
+    ui.suruu = ui.matu = ui.sutato = true;
     NetworkGame = 0;
 }
 

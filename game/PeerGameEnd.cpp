@@ -20,6 +20,17 @@ void Game::PeerResigned() {
     shell_.ShowMessage("相手が投了しました");
 }
 
+// The peer's clock passed the limit a grace period ago and its loss has not come: the peer's
+// program may have stopped or its machine vanished. No grace runs while the player is asked;
+// the player may give up on the peer, or wait for another grace period.
+bool Game::GiveUpOnOverduePeer() {
+    if (!ui.PeerOverdue || NetworkGameRunning != 1) return false;
+    ui.PeerOverdue = false;
+    if (shell_.AskYesNo("相手から応答がありません。切断しますか?")) return true;
+    ui.PeerOverdue = NetworkGameRunning == 1;
+    return false;
+}
+
 // The peer lost the running game by `end`: the clocks stop, the board locks and the local
 // player may offer the next game.
 void Game::EndNetworkGameWon(GameEnd end) {

@@ -39,12 +39,7 @@ Game::PendingMove Game::PrepareRecord(const Move& move) const {
     return {recorded, SaveState()};
 }
 
-// A network game's record names the players by their handles, the local one on its side.
 void Game::KeepMove(PendingMove pending) {
-    if (NetworkGame == 1) {
-        bool localSente = LocalIsGote == 0;
-        NamePlayers(localSente ? ui.Label16 : ui.Label15, localSente ? ui.Label15 : ui.Label16);
-    }
     history_.Add(pending.move, std::move(pending.before));
 }
 

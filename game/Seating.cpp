@@ -28,12 +28,16 @@ void Game::SeatPlayers(Side local, Across across) {
     ui.Label8 = "相手の番です";
 }
 
-// An offer was accepted, by either side: the game starts from the start position, with the
-// peer's handle shown across the board. The offer item stays away until the game is over.
-void Game::StartNetworkGame(Side local, const std::string& peerHandle) {
+// An offer was accepted, by either side: the game starts from the start position, and its
+// record names the players by their handles. The offer item stays away until the game is over.
+void Game::StartNetworkGame(Side local, const std::string& localHandle,
+                            const std::string& peerHandle) {
     NetworkSetup();
     SeatPlayers(local, Across::Peer);
-    ui.Label15 = peerHandle;
+    if (local == Side::Sente)
+        NamePlayers(localHandle, peerHandle);
+    else
+        NamePlayers(peerHandle, localHandle);
     ui.kopyuuta = false;
     NetworkGameRunning = 1;
 }

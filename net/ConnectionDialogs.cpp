@@ -17,10 +17,8 @@ bool NetSession::ConnectDialogOk(const std::string& handle, const std::string& a
         shell_.ShowMessage("ポート番号を入力してください");
         return false;
     }
-    ui.suruu = ui.matu = ui.sutato = false;
+    game_.AwaitConnection();
     ui.setudann = true;
-    game_.SetBoardOpen(false);
-    ui.Timer2 = ui.Timer1 = false;
     game_.EnterNetworkMode();
     ui.Text2 = ui.Label16 = handle;
     std::optional<int> number = ParsePort(port);
@@ -42,13 +40,10 @@ bool NetSession::ListenDialogOk(const std::string& handle, const std::string& po
         shell_.ShowMessage("ポート番号を入力してください");
         return false;
     }
-    ui.suruu = ui.matu = false;
-    game_.SetBoardOpen(false);
-    ui.Timer2 = ui.Timer1 = false;
+    game_.AwaitConnection();
     ui.Text2 = handle;
     ui.Text3 = port;
     ui.Label16 = handle;
-    ui.sutato = false;
     std::optional<int> number = ParsePort(port);
     if (!number) {
         ConnectionSetupFailed({kNotAPortNumber, {}}, port);
@@ -67,7 +62,6 @@ bool NetSession::ListenDialogOk(const std::string& handle, const std::string& po
 // failure other than the two the player can mend replaces the listening text, which would
 // otherwise claim a port that nobody listens on.
 void NetSession::ConnectionSetupFailed(const ConnectionError& error, const std::string& port) {
-    ui.suruu = ui.matu = ui.sutato = true;
     ui.setudann = false;
     game_.ConnectionNotMade();
     if (error.number == kNotAPortNumber) {

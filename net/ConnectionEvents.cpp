@@ -16,8 +16,7 @@ void NetSession::ConnectionRequested(int requestId) {
     connection_.Accept(requestId);
     ResetConnectionState();
     ui.Label7 = "接続されました";
-    ui.kopyuuta = true;
-    ui.suruu = ui.matu = false;
+    game_.ConnectionReceived();
     ui.setudann = true;
     ui.Text100Enabled = true;
 }
@@ -27,16 +26,8 @@ void NetSession::setudann_Click() {
     if (shell_.AskYesNo("切断しますか?")) Disconnect();
 }
 
-// The grace period after the peer's clock passed the limit is over and its loss has not come:
-// the peer's program may have stopped or its machine vanished. The player may give up on it,
-// or wait for another grace period.
 void NetSession::PeerNotAnswering() {
-    if (!ui.PeerOverdue || !game_.NetworkGameRuns()) return;
-    ui.PeerOverdue = false;
-    if (shell_.AskYesNo("相手から応答がありません。切断しますか?"))
-        Disconnect();
-    else
-        ui.PeerOverdue = game_.NetworkGameRuns();
+    if (game_.GiveUpOnOverduePeer()) Disconnect();
 }
 
 void NetSession::Disconnect() {

@@ -5,7 +5,7 @@
 namespace torvane {
 
 NetSession::NetSession(Game& game, Connection& connection)
-    : game_(game), ui(game.ui), shell_(game.shell()), connection_(connection) {
+    : game_(game), shell_(game.shell()), connection_(connection) {
     game_.AttachPeer(*this);
 }
 

@@ -9,6 +9,7 @@
 
 #include "game/Game.h"
 #include "net/Connection.h"
+#include "net/ConnectionControls.h"
 #include "protocol/MessageDecoder.h"
 
 namespace torvane {
@@ -31,6 +32,9 @@ public:
     NetSession(const NetSession&) = delete;
     NetSession& operator=(const NetSession&) = delete;
 
+    // What the window shows of the connection.
+    const ConnectionControls& View() const { return ui; }
+
     // OK of the connect dialog ("接続する"); true when a connection is being made.
     bool ConnectDialogOk(const std::string& handle, const std::string& address,
                          const std::string& port);
@@ -38,7 +42,7 @@ public:
     bool ListenDialogOk(const std::string& handle, const std::string& port);
     // "切断する(&D)".
     void setudann_Click();
-    // The window's grace period for an overdue peer (`ui.PeerOverdue`) has passed.
+    // The window's grace period for an overdue peer (`Controls::PeerOverdue`) has passed.
     void PeerNotAnswering();
     // The socket's events. A close or error that comes while a received message is being
     // handled (a box of its handler is open) takes effect once that handler is done.
@@ -102,7 +106,7 @@ private:
     void AppendToChatLog(const std::string& line);
 
     Game& game_;
-    Controls& ui;  // the window's model, which the session's routines set as the game's do
+    ConnectionControls ui;
     Shell& shell_;
     Connection& connection_;
     MessageDecoder decoder_;

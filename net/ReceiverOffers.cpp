@@ -28,7 +28,8 @@ void NetSession::Accept(Side local, const std::string& peerHandle) {
         local == Side::Gote ? MessageCode::AcceptGote : MessageCode::AcceptSente;
     if (!Send(CodeMsg{answer, ui.Label16})) return;
     pendingOffer_.reset();
-    game_.StartNetworkGame(local, peerHandle);
+    ui.Label15 = peerHandle;
+    game_.StartNetworkGame(local, ui.Label16, peerHandle);
 }
 
 // The peer takes the side it was offered: Gote after an offer to play Sente, Sente after one
@@ -38,16 +39,15 @@ void NetSession::ReceiveAccept(Side peer, const std::string& peerHandle) {
         peer == Side::Gote ? MessageCode::OfferSente : MessageCode::OfferGote;
     if (pendingOffer_ != offered) return;
     pendingOffer_.reset();
-    game_.StartNetworkGame(Opponent(peer), peerHandle);
+    ui.Label15 = peerHandle;
+    game_.StartNetworkGame(Opponent(peer), ui.Label16, peerHandle);
 }
 
-// The offering side may offer again at once; its board keeps the reset position, locked.
+// The offering side may offer again at once.
 void NetSession::ReceiveRefuse() {
     if (!pendingOffer_) return;
     pendingOffer_.reset();
-    ui.touryou = false;
-    game_.SetBoardOpen(false);
-    ui.kopyuuta = true;
+    game_.OfferRefused();
     shell_.ShowMessage("対局を拒否されました");
 }
 

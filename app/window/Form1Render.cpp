@@ -38,32 +38,33 @@ void Form1::RenderMarker(QLabel* label, const std::string& text, Colour back) {
 }
 
 void Form1::Render() {
-    const Controls& ui = game_.ui;
+    const Controls& ui = game_.View();
+    const ConnectionControls& link = session_->View();
     Label1->setText(Q(ui.Label1));
     Label3->setText(Q(ui.Label3));
     RenderMarker(Label2, ui.Label2, ui.Label2Back);
     RenderMarker(Label4, ui.Label4, ui.Label4Back);
-    Label7->setText(Q(ui.Label7));
+    Label7->setText(Q(link.Label7));
     Label8->setText(Q(ui.Label8));
     SetColour(Label8, QPalette::WindowText, ToQColor(ui.Label8Fore));
     Label14->setText(Q(ui.Label14));
-    Label15->setText(Q(ui.Label15));
-    Label16->setText(Q(ui.Label16));
+    Label15->setText(Q(link.Label15));
+    Label16->setText(Q(link.Label16));
     RenderChatLog();
-    Text100->setEnabled(ui.Text100Enabled);
+    Text100->setEnabled(link.Text100Enabled);
 
     SyncTimer(Timer1, ui.Timer1);
     SyncTimer(Timer2, ui.Timer2);
     SyncTimer(peerGrace_, ui.PeerOverdue);
     const std::pair<const char*, bool> items[] = {
-        {"touryou", ui.touryou}, {"kopyuuta", ui.kopyuuta}, {"setudann", ui.setudann},
+        {"touryou", ui.touryou}, {"kopyuuta", ui.kopyuuta}, {"setudann", link.setudann},
         {"suruu", ui.suruu},     {"matu", ui.matu},         {"sutato", ui.sutato},
     };
     for (const auto& [name, enabled] : items) actions_.value(name)->setEnabled(enabled);
     // An offer needs `kopyuuta` and a connection (which `setudann` is enabled with). Once the
     // connection is gone or a game has begun, the offer's dialog closes rather than wait for an
     // OK that could do nothing; `Label7` and the board say what happened.
-    if (offerDialog_ && !(ui.kopyuuta && ui.setudann)) offerDialog_->reject();
+    if (offerDialog_ && !(ui.kopyuuta && link.setudann)) offerDialog_->reject();
     // A game against the computer and network play exclude each other.
     actions_.value("konpyuta")->setEnabled(ui.sutato && !game_.NetworkMode());
     // A hint is for a player who may move now, at one computer or against the computer.
@@ -81,7 +82,7 @@ void Form1::Render() {
 // since the last render are added to the text box, and as many of its oldest lines go as the
 // model has dropped, so both hold the same lines.
 void Form1::RenderChatLog() {
-    const Controls& ui = game_.ui;
+    const ConnectionControls& ui = session_->View();
     if (shownCleared_ != ui.Text100Cleared) {
         Text100->clear();
         shownCleared_ = ui.Text100Cleared;

@@ -64,13 +64,15 @@ TEST(StartPosition, SeventeenPiecesASideAndHalfTurnSymmetric) {
 TEST(StartPosition, TheWindowShowsItLockedBeforeAnyGame) {
     ScriptedShell shell;
     Game game(shell, "10.0.0.5");
+    RecordedConnection connection;
+    NetSession session(game, connection);
     EXPECT_EQ(game.Squares(), SetupTemplate());
-    EXPECT_FALSE(game.ui.Picture1);
-    EXPECT_FALSE(game.ui.touryou);
-    EXPECT_FALSE(game.ui.kopyuuta);
-    EXPECT_FALSE(game.ui.setudann);
+    EXPECT_FALSE(game.View().Picture1);
+    EXPECT_FALSE(game.View().touryou);
+    EXPECT_FALSE(game.View().kopyuuta);
+    EXPECT_FALSE(session.View().setudann);
     EXPECT_FALSE(game.SettingsOnLoad().capturedPieces);
-    EXPECT_EQ(game.ui.Label14, "10.0.0.5");
+    EXPECT_EQ(game.View().Label14, "10.0.0.5");
     EXPECT_EQ(game.MoveSoundId, 101);
     EXPECT_EQ(game.MessageSoundId, 102);
     for (const Cell& slot : game.HandSlots(Hand::Image4)) EXPECT_EQ(slot, BlankCell);

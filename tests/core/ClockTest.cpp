@@ -27,12 +27,12 @@ TEST(ClockFormat, HoursMinutesSeconds) {
 TEST(Clock, CountsSecondsAndCarriesMinutes) {
     LocalGame g;
     Tick(g.game, 59);
-    EXPECT_EQ(g.game.ui.Label1, "00:00:59");
+    EXPECT_EQ(g.game.View().Label1, "00:00:59");
     Tick(g.game, 1);
-    EXPECT_EQ(g.game.ui.Label1, "00:01:00");
+    EXPECT_EQ(g.game.View().Label1, "00:01:00");
     EXPECT_EQ(g.game.Clocks().ClockMinutes, 1);
     Tick(g.game, 120);
-    EXPECT_EQ(g.game.ui.Label1, "00:03:00");
+    EXPECT_EQ(g.game.View().Label1, "00:03:00");
     EXPECT_TRUE(g.shell.messages.empty());
 }
 
@@ -42,10 +42,10 @@ TEST(Clock, TheHundredAndEightyFirstSecondLosesForSente) {
     ASSERT_TRUE(g.shell.messages.empty());
     Tick(g.game, 1);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の負けです"});
-    EXPECT_EQ(g.game.ui.Label1, "00:03:00");  // the label is not updated on the losing tick
-    EXPECT_FALSE(g.game.ui.Timer1);
-    EXPECT_FALSE(g.game.ui.Picture1);
-    EXPECT_FALSE(g.game.ui.touryou);
+    EXPECT_EQ(g.game.View().Label1, "00:03:00");  // the label is not updated on the losing tick
+    EXPECT_FALSE(g.game.View().Timer1);
+    EXPECT_FALSE(g.game.View().Picture1);
+    EXPECT_FALSE(g.game.View().touryou);
     EXPECT_EQ(g.game.Clocks().ClockMinutes, 0);
 }
 
@@ -58,12 +58,12 @@ TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
     LocalGame n;
     n.Drag(45, 36);
     n.game.EnterNetworkMode();
-    n.game.ui.touryou = true;
+    ASSERT_TRUE(n.game.View().touryou);
     Tick(n.game, 181, false);
     EXPECT_TRUE(n.shell.messages.empty());
-    EXPECT_TRUE(n.game.ui.touryou);
-    EXPECT_FALSE(n.game.ui.Timer2);
-    EXPECT_FALSE(n.game.ui.Picture1);
+    EXPECT_TRUE(n.game.View().touryou);
+    EXPECT_FALSE(n.game.View().Timer2);
+    EXPECT_FALSE(n.game.View().Picture1);
 }
 
 TEST(Clock, BottomClockInANetworkGameSendsTimeLoss) {
@@ -79,22 +79,22 @@ TEST(Clock, WithoutTheLimitItRunsOnPastThreeMinutes) {
     LocalGame g;
     g.game.ApplySettings(SettingsChoice{.timeLimit = false});
     Tick(g.game, 100 * 60);
-    EXPECT_EQ(g.game.ui.Label1, "01:40:00");
+    EXPECT_EQ(g.game.View().Label1, "01:40:00");
     EXPECT_TRUE(g.shell.messages.empty());
     // Far beyond the 16-bit range of the display value.
     Tick(g.game, 400 * 60);
-    EXPECT_EQ(g.game.ui.Label1, "08:20:00");
+    EXPECT_EQ(g.game.View().Label1, "08:20:00");
 }
 
 TEST(Clock, AMoveResetsTheMoversClockAndANewGameGivesFullTime) {
     LocalGame g;
     Tick(g.game, 150);
-    EXPECT_EQ(g.game.ui.Label1, "00:02:30");
+    EXPECT_EQ(g.game.View().Label1, "00:02:30");
     g.game.sutato_Click();
     Tick(g.game, 180);
     EXPECT_TRUE(g.shell.messages.size() == 1);  // only "先手の番です"
     g.Drag(45, 36);
-    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    EXPECT_EQ(g.game.View().Label1, "00:00:00");
     Tick(g.game, 180, false);
     g.Drag(27, 28);
     Tick(g.game, 180);
@@ -114,10 +114,10 @@ TEST(Settings, InvertedFlagsAndTheHands) {
     EXPECT_FALSE(g.game.SettingsOnLoad().rangeDisplay);
     EXPECT_FALSE(g.game.SettingsOnLoad().checkNotice);
     EXPECT_TRUE(g.game.SettingsOnLoad().capturedPieces);
-    EXPECT_TRUE(g.game.ui.Picture2 && g.game.ui.Picture3);
+    EXPECT_TRUE(g.game.View().Picture2 && g.game.View().Picture3);
     EXPECT_EQ(g.game.SettingsOnLoad(), (SettingsChoice{false, false, false, true, true}));
     g.game.ApplySettings({});
-    EXPECT_FALSE(g.game.ui.Picture2 || g.game.ui.Picture3);
+    EXPECT_FALSE(g.game.View().Picture2 || g.game.View().Picture3);
     EXPECT_EQ(g.game.SettingsOnLoad(), (SettingsChoice{}));
 }
 
@@ -127,7 +127,7 @@ TEST(Settings, CapturedPiecesAreRefusedInANetworkGame) {
     g.game.ApplySettings(SettingsChoice{.capturedPieces = true});
     EXPECT_EQ(g.shell.messages,
               std::vector<std::string>{"ネットワーク対戦は取った駒を使用できません"});
-    EXPECT_FALSE(g.game.ui.Picture2 || g.game.ui.Picture3);
+    EXPECT_FALSE(g.game.View().Picture2 || g.game.View().Picture3);
     EXPECT_FALSE(g.game.SettingsOnLoad().capturedPieces);
     EXPECT_FALSE(g.game.SettingsOnLoad().capturedPieces);
 }
@@ -136,16 +136,16 @@ TEST(Settings, SwitchingTheLimitBackOnResetsTheClocksOnlyOnce) {
     LocalGame g;
     Tick(g.game, 90);
     g.game.ApplySettings({});  // confirmed with the limit left on: nothing changes
-    EXPECT_EQ(g.game.ui.Label1, "00:01:30");
+    EXPECT_EQ(g.game.View().Label1, "00:01:30");
     g.game.ApplySettings(SettingsChoice{.timeLimit = false});
-    EXPECT_EQ(g.game.ui.Label1, "00:01:30");
+    EXPECT_EQ(g.game.View().Label1, "00:01:30");
     g.game.ApplySettings({});
-    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    EXPECT_EQ(g.game.View().Label1, "00:00:00");
     EXPECT_EQ(g.game.Clocks().Timer1Display + g.game.Clocks().Timer1Seconds +
                   g.game.Clocks().ClockMinutes,
               0);
-    EXPECT_TRUE(g.game.ui.Timer1);  // the timers are left as they were
+    EXPECT_TRUE(g.game.View().Timer1);  // the timers are left as they were
     Tick(g.game, 5);
     g.game.ApplySettings({});
-    EXPECT_EQ(g.game.ui.Label1, "00:00:05");
+    EXPECT_EQ(g.game.View().Label1, "00:00:05");
 }

@@ -115,7 +115,7 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
     }
     EXPECT_EQ(game.Squares(), before);
     EXPECT_EQ(EnginePosition(game), position);
-    EXPECT_EQ(game.ui.Label8, "コンピュータの番です");
+    EXPECT_EQ(game.View().Label8, "コンピュータの番です");
 
     // The turned board: the computer's first step 5f5e is the player's view of cells 31 → 40.
     auto step = ParseEngineMove("5f5e", true);
@@ -124,7 +124,7 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
     EXPECT_EQ(step->to, 80 - 40);
     EXPECT_TRUE(game.ApplyComputerMove(*step));
     EXPECT_TRUE(game.BoardOpen());
-    EXPECT_EQ(game.ui.Label8, "あなたの番です");
+    EXPECT_EQ(game.View().Label8, "あなたの番です");
 }
 
 // The engine resigns when the computer has no move: the computer's side loses, the clocks
@@ -143,6 +143,7 @@ TEST(ComputerGame, TheComputersResignationEndsTheGameOnItsTurnOnly) {
     ASSERT_TRUE(game.ComputerMayMove());
     game.ComputerResigns();
     EXPECT_EQ(shell.messages, std::vector<std::string>{"後手の負けです。"});
-    EXPECT_FALSE(game.BoardOpen() || game.ui.Timer1 || game.ui.Timer2 || game.ui.touryou);
+    EXPECT_FALSE(game.BoardOpen() || game.View().Timer1 || game.View().Timer2 ||
+                 game.View().touryou);
     EXPECT_FALSE(game.ComputerMayMove());
 }

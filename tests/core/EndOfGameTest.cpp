@@ -24,14 +24,14 @@ TEST_F(EndOfGameTest, TheSecondRatEndsTheGameNotTheFirst) {
     g.Put(14, Dog, "1");
     g.Drag(12, 3);
     EXPECT_TRUE(g.shell.messages.empty());
-    EXPECT_TRUE(g.game.ui.Picture1);
+    EXPECT_TRUE(g.game.View().Picture1);
     SetToMove(g.game, Side::Sente);
     g.Drag(14, 5);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"後手の負けです"});
-    EXPECT_FALSE(g.game.ui.Picture1);
-    EXPECT_FALSE(g.game.ui.touryou);
-    EXPECT_FALSE(g.game.ui.Timer2);
-    EXPECT_EQ(g.game.ui.Label3, "00:00:00");
+    EXPECT_FALSE(g.game.View().Picture1);
+    EXPECT_FALSE(g.game.View().touryou);
+    EXPECT_FALSE(g.game.View().Timer2);
+    EXPECT_EQ(g.game.View().Label3, "00:00:00");
 }
 
 TEST_F(EndOfGameTest, RatTakingTheElephantEndsItAtOnceWithoutACheckNotice) {
@@ -45,9 +45,9 @@ TEST_F(EndOfGameTest, GoteTakingSentesElephantLosesForSente) {
     g.Put(67, Rat, "2");
     g.Drag(67, 76);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"先手の負けです"});
-    EXPECT_FALSE(g.game.ui.Picture1);
-    EXPECT_FALSE(g.game.ui.Timer1);
-    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
+    EXPECT_FALSE(g.game.View().Picture1);
+    EXPECT_FALSE(g.game.View().Timer1);
+    EXPECT_EQ(g.game.View().Label1, "00:00:00");
     EXPECT_EQ(g.game.Clocks().Timer1Seconds, 0);
 }
 
@@ -65,7 +65,7 @@ TEST_F(EndOfGameTest, ARefusedCaptureStillScansAndTheGameGoesOn) {
     g.Put(31, Tiger, "2");
     g.Drag(40, 31);
     EXPECT_TRUE(g.shell.messages.empty());
-    EXPECT_TRUE(g.game.ui.Picture1);
+    EXPECT_TRUE(g.game.View().Picture1);
 }
 
 TEST_F(EndOfGameTest, AnEndedGameLeavesNothingBehindForTheNextGame) {
@@ -76,7 +76,7 @@ TEST_F(EndOfGameTest, AnEndedGameLeavesNothingBehindForTheNextGame) {
     g.Drag(45, 36);
     g.Drag(35, 44);
     EXPECT_EQ(g.shell.messages.back(), "先手の番です");
-    EXPECT_TRUE(g.game.ui.Picture1);
+    EXPECT_TRUE(g.game.View().Picture1);
 }
 
 TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
@@ -85,9 +85,11 @@ TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
     g.Drag(27, 36);  // Gote's Dog takes Sente's Dog
     ASSERT_EQ(g.game.HandSlots(Hand::Image5)[0].Kind, Dog);
     for (int second = 0; second < 150; ++second) g.game.Timer1_Timer();
-    ASSERT_EQ(g.game.ui.Label1, "00:02:30");
-    ChangeSettings(g.game, [](SettingsChoice& c) { c.sound = false; });
-    g.game.ui.Picture2 = g.game.ui.Picture3 = true;
+    ASSERT_EQ(g.game.View().Label1, "00:02:30");
+    ChangeSettings(g.game, [](SettingsChoice& c) {
+        c.sound = false;
+        c.capturedPieces = true;
+    });
 
     g.shell.messages.clear();
     g.game.sutato_Click();
@@ -95,19 +97,19 @@ TEST(NewGame, InTheMiddleOfAGameRestoresTheStartAndKeepsTheSettings) {
     EXPECT_EQ(g.game.Squares(), SetupTemplate());
     for (const Cell& slot : g.game.HandSlots(Hand::Image5)) EXPECT_EQ(slot, BlankCell);
     EXPECT_EQ(g.game.ToMove(), Side::Sente);
-    EXPECT_EQ(g.game.ui.Label1, "00:00:00");
-    EXPECT_EQ(g.game.ui.Label3, "00:00:00");
+    EXPECT_EQ(g.game.View().Label1, "00:00:00");
+    EXPECT_EQ(g.game.View().Label3, "00:00:00");
     EXPECT_EQ(g.game.Clocks().Timer1Display + g.game.Clocks().Timer1Seconds +
                   g.game.Clocks().ClockMinutes,
               0);
-    EXPECT_EQ(g.game.ui.Label2Back, kGreen);
-    EXPECT_EQ(g.game.ui.Label4Back, kButtonFace);
-    EXPECT_TRUE(g.game.ui.Timer1);
-    EXPECT_FALSE(g.game.ui.Timer2);
-    EXPECT_TRUE(g.game.ui.touryou);
+    EXPECT_EQ(g.game.View().Label2Back, kGreen);
+    EXPECT_EQ(g.game.View().Label4Back, kButtonFace);
+    EXPECT_TRUE(g.game.View().Timer1);
+    EXPECT_FALSE(g.game.View().Timer2);
+    EXPECT_TRUE(g.game.View().touryou);
     EXPECT_FALSE(g.game.SettingsOnLoad().sound);
-    EXPECT_TRUE(g.game.ui.Picture2);
-    EXPECT_TRUE(g.game.ui.Picture3);
+    EXPECT_TRUE(g.game.View().Picture2);
+    EXPECT_TRUE(g.game.View().Picture3);
 }
 
 // The box is shown while the old position is still on the board.
@@ -133,9 +135,9 @@ TEST(NewGame, TheMessageComesBeforeTheNewPosition) {
 
 TEST(NewGame, AfterAnEndedGameEnablesTheBoardAgain) {
     LocalGame g;
-    g.game.SetBoardOpen(false);
-    g.game.ui.touryou = false;
+    g.game.touryou_Click();  // the player resigns
+    ASSERT_FALSE(g.game.View().Picture1 || g.game.View().touryou);
     g.game.sutato_Click();
-    EXPECT_TRUE(g.game.ui.Picture1);
-    EXPECT_TRUE(g.game.ui.touryou);
+    EXPECT_TRUE(g.game.View().Picture1);
+    EXPECT_TRUE(g.game.View().touryou);
 }

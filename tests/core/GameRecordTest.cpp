@@ -25,26 +25,17 @@ struct Seen {
 };
 
 Seen SeenOf(const Game& g) {
-    return {g.Squares(),
-            g.HandSlots(Hand::Image4),
-            g.HandSlots(Hand::Image5),
-            g.ToMove(),
-            g.Clocks(),
-            g.ui.Label1,
-            g.ui.Label3,
-            g.ui.Label8,
-            g.ui.Label2Back,
-            g.ui.Label4Back,
-            g.ui.Timer1,
-            g.ui.Timer2,
-            g.BoardOpen(),
-            g.ui.touryou};
+    return {
+        g.Squares(),         g.HandSlots(Hand::Image4), g.HandSlots(Hand::Image5), g.ToMove(),
+        g.Clocks(),          g.View().Label1,           g.View().Label3,           g.View().Label8,
+        g.View().Label2Back, g.View().Label4Back,       g.View().Timer1,           g.View().Timer2,
+        g.BoardOpen(),       g.View().touryou};
 }
 
 // A second or a few on the running clock, so that every move leaves its own clock readings.
 void Think(Game& game, std::mt19937& rng) {
     for (int n = std::uniform_int_distribution(0, 4)(rng); n > 0; --n)
-        game.ui.Timer1 ? game.Timer1_Timer() : game.Timer2_Timer();
+        game.View().Timer1 ? game.Timer1_Timer() : game.Timer2_Timer();
 }
 
 bool Decided(const Game& g) {

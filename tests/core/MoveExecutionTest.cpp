@@ -42,10 +42,10 @@ TEST(Drop, SenteMoveToAnEmptyCellPassesTheTurn) {
     EXPECT_EQ(g.game.Squares()[36], SetupTemplate()[45]);
     EXPECT_EQ(g.game.Squares()[45], BlankCell);
     EXPECT_EQ(g.game.ToMove(), Side::Gote);
-    EXPECT_EQ(g.game.ui.Label4Back, kGreen);
-    EXPECT_EQ(g.game.ui.Label2Back, kButtonFace);
-    EXPECT_FALSE(g.game.ui.Timer1);
-    EXPECT_TRUE(g.game.ui.Timer2);
+    EXPECT_EQ(g.game.View().Label4Back, kGreen);
+    EXPECT_EQ(g.game.View().Label2Back, kButtonFace);
+    EXPECT_FALSE(g.game.View().Timer1);
+    EXPECT_TRUE(g.game.View().Timer2);
     EXPECT_EQ(g.shell.sounds, std::vector<int>{101});
     for (const Cell& slot : g.game.HandSlots(Hand::Image4)) EXPECT_EQ(slot, BlankCell);
     for (const Cell& slot : g.game.HandSlots(Hand::Image5)) EXPECT_EQ(slot, BlankCell);
@@ -53,10 +53,10 @@ TEST(Drop, SenteMoveToAnEmptyCellPassesTheTurn) {
     // Gote answers: the green goes back to the bottom marker and the bottom clock runs.
     g.Drag(27, 28);
     EXPECT_EQ(g.game.ToMove(), Side::Sente);
-    EXPECT_EQ(g.game.ui.Label2Back, kGreen);
-    EXPECT_EQ(g.game.ui.Label4Back, kButtonFace);
-    EXPECT_TRUE(g.game.ui.Timer1);
-    EXPECT_FALSE(g.game.ui.Timer2);
+    EXPECT_EQ(g.game.View().Label2Back, kGreen);
+    EXPECT_EQ(g.game.View().Label4Back, kButtonFace);
+    EXPECT_TRUE(g.game.View().Timer1);
+    EXPECT_FALSE(g.game.View().Timer2);
 }
 
 TEST(Drop, OnlyTheSideToMoveMayPickUp) {
@@ -125,8 +125,8 @@ TEST_F(CaptureTest, GoteCapturesIntoTheTopHandInRed) {
     g.Drag(36, 45);
     EXPECT_EQ(g.game.HandSlots(Hand::Image5)[0], (Cell{187, "2", Crocodile, 178}));
     EXPECT_EQ(g.game.ToMove(), Side::Sente);
-    EXPECT_EQ(g.game.ui.Label2Back, kGreen);
-    EXPECT_TRUE(g.game.ui.Timer1);
+    EXPECT_EQ(g.game.View().Label2Back, kGreen);
+    EXPECT_TRUE(g.game.View().Timer1);
 }
 
 TEST_F(CaptureTest, ElephantNeverTakesRatAndRatTakesElephant) {

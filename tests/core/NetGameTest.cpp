@@ -17,12 +17,12 @@ TEST(NetOffer, SenteOfferAcceptedSetsUpBothBoards) {
     const Game& a = n.a.game;
     EXPECT_EQ(a.LocalSide(), Side::Sente);
     EXPECT_EQ(a.Squares(), SetupTemplate());
-    EXPECT_TRUE(a.ui.Picture1 && a.ui.Timer1 && a.ui.touryou);
-    EXPECT_FALSE(a.ui.Timer2 || a.ui.kopyuuta);
-    EXPECT_EQ(a.ui.Label2 + a.ui.Label4, "先手後手");
-    EXPECT_EQ(a.ui.Label2Back, kGreen);
-    EXPECT_EQ(a.ui.Label8, "あなたの番です");
-    EXPECT_EQ(a.ui.Label8Fore, kGreen);
+    EXPECT_TRUE(a.View().Picture1 && a.View().Timer1 && a.View().touryou);
+    EXPECT_FALSE(a.View().Timer2 || a.View().kopyuuta);
+    EXPECT_EQ(a.View().Label2 + a.View().Label4, "先手後手");
+    EXPECT_EQ(a.View().Label2Back, kGreen);
+    EXPECT_EQ(a.View().Label8, "あなたの番です");
+    EXPECT_EQ(a.View().Label8Fore, kGreen);
 
     const Game& b = n.b.game;
     EXPECT_EQ(b.LocalSide(), Side::Gote);
@@ -30,13 +30,13 @@ TEST(NetOffer, SenteOfferAcceptedSetsUpBothBoards) {
     EXPECT_EQ(b.Squares()[76].Tag, "2");
     EXPECT_EQ(b.Squares()[4].Tag, "1");
     EXPECT_EQ(b.Squares()[76].Picture, SetupTemplate()[76].Picture);  // own pieces upright
-    EXPECT_FALSE(b.ui.Picture1 || b.ui.Timer1);
-    EXPECT_TRUE(b.ui.Timer2);
-    EXPECT_EQ(b.ui.Label2 + b.ui.Label4, "後手先手");
-    EXPECT_EQ(b.ui.Label4Back, kGreen);
-    EXPECT_EQ(b.ui.Label2Back, b.ui.Label6Back);
-    EXPECT_EQ(b.ui.Label8, "相手の番です");
-    EXPECT_EQ(b.ui.Label15, "A");
+    EXPECT_FALSE(b.View().Picture1 || b.View().Timer1);
+    EXPECT_TRUE(b.View().Timer2);
+    EXPECT_EQ(b.View().Label2 + b.View().Label4, "後手先手");
+    EXPECT_EQ(b.View().Label4Back, kGreen);
+    EXPECT_EQ(b.View().Label2Back, b.View().Label6Back);
+    EXPECT_EQ(b.View().Label8, "相手の番です");
+    EXPECT_EQ(n.b.session.View().Label15, "A");
 }
 
 TEST(NetOffer, GoteOfferAcceptedLetsThePeerMoveFirst) {
@@ -45,12 +45,12 @@ TEST(NetOffer, GoteOfferAcceptedLetsThePeerMoveFirst) {
     EXPECT_EQ(n.b.questions, Texts{"貴方が先手でよろしいですか?"});
     EXPECT_EQ(n.a.game.LocalSide(), Side::Gote);
     EXPECT_EQ(n.a.game.Squares()[76].Tag, "2");
-    EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
-    EXPECT_TRUE(n.a.game.ui.Timer2);
-    EXPECT_EQ(n.a.game.ui.Label4Back, kGreen);
+    EXPECT_FALSE(n.a.game.View().Picture1 || n.a.game.View().touryou);
+    EXPECT_TRUE(n.a.game.View().Timer2);
+    EXPECT_EQ(n.a.game.View().Label4Back, kGreen);
     EXPECT_EQ(n.b.game.LocalSide(), Side::Sente);
-    EXPECT_TRUE(n.b.game.ui.Picture1 && n.b.game.ui.Timer1);
-    EXPECT_EQ(n.b.game.ui.Label8, "あなたの番です");
+    EXPECT_TRUE(n.b.game.View().Picture1 && n.b.game.View().Timer1);
+    EXPECT_EQ(n.b.game.View().Label8, "あなたの番です");
 }
 
 TEST(NetOffer, RefusedOfferLeavesTheOffererLockedAndFreeToOfferAgain) {
@@ -59,13 +59,13 @@ TEST(NetOffer, RefusedOfferLeavesTheOffererLockedAndFreeToOfferAgain) {
     n.Clear();
     n.Offer(true, false);
     EXPECT_EQ(n.b.sent, std::vector<WireBytes>{Bytes({0x78, 0x05})});
-    EXPECT_EQ(n.b.game.ui.Text7, "A");
-    EXPECT_EQ(n.b.game.ui.Label8, "");
+    EXPECT_EQ(n.b.session.View().Text7, "A");
+    EXPECT_EQ(n.b.game.View().Label8, "");
     EXPECT_TRUE(n.b.messages.empty());
     EXPECT_EQ(n.a.messages, Texts{"対局を拒否されました"});
     EXPECT_EQ(n.a.game.Squares(), SetupTemplate());
-    EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
-    EXPECT_TRUE(n.a.game.ui.kopyuuta);
+    EXPECT_FALSE(n.a.game.View().Picture1 || n.a.game.View().touryou);
+    EXPECT_TRUE(n.a.game.View().kopyuuta);
 
     n.Offer(false);
     EXPECT_EQ(n.a.game.LocalSide(), Side::Gote);
@@ -77,7 +77,7 @@ TEST(NetOffer, LastGamesGoteOfferingSenteBecomesSente) {
     n.Offer(false);
     n.b.game.touryou_Click();  // b resigns: a has won and may offer the next game
     n.Pump();
-    ASSERT_TRUE(n.a.game.ui.kopyuuta);
+    ASSERT_TRUE(n.a.game.View().kopyuuta);
     n.Offer(true);
     EXPECT_EQ(n.a.game.LocalSide(), Side::Sente);
     EXPECT_EQ(n.a.game.Squares(), SetupTemplate());
@@ -91,17 +91,17 @@ TEST(NetOffer, AnAnswerGivenAfterTheConnectionEndedStartsNothing) {
     n.Offer(true);
     EXPECT_TRUE(n.b.sent.empty());
     EXPECT_EQ(n.b.game.LocalSide(), Side::Sente);
-    EXPECT_EQ(n.b.game.ui.Label8, "");
+    EXPECT_EQ(n.b.game.View().Label8, "");
 }
 
 TEST(NetOffer, BytesArrivingWhileTheQuestionIsOpenWaitForTheAnswer) {
     NetPair n;
     n.b.whileModal = [&] {
         n.b.Read(Encode(CodeMsg{MessageCode::ChatLine, "A>>早く"}));
-        EXPECT_EQ(n.b.game.ui.Text100, "");
+        EXPECT_EQ(n.b.session.View().Text100, "");
     };
     n.Offer(true);
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>早く\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>早く\n");
     EXPECT_EQ(n.b.game.LocalSide(), Side::Gote);
 }
 
@@ -111,19 +111,19 @@ TEST(NetMove, TravelsAsTwoCellsAndLandsTurnedOnThePeer) {
     n.Clear();
     n.a.Drag(45, 36);
     EXPECT_EQ(n.a.sent, std::vector<WireBytes>{Bytes({0x2D, 0x00, 0x24, 0x00})});
-    EXPECT_FALSE(n.a.game.ui.Picture1 || n.a.game.ui.touryou);
-    EXPECT_EQ(n.a.game.ui.Label8, "相手の番です");
+    EXPECT_FALSE(n.a.game.View().Picture1 || n.a.game.View().touryou);
+    EXPECT_EQ(n.a.game.View().Label8, "相手の番です");
     n.Pump();
     const Game& b = n.b.game;
     EXPECT_EQ(b.Squares()[44].Kind, Dog);
     EXPECT_EQ(b.Squares()[44].Tag, "1");
     EXPECT_EQ(b.Squares()[35], BlankCell);
     EXPECT_EQ(b.ToMove(), Side::Gote);
-    EXPECT_TRUE(b.ui.Picture1 && b.ui.touryou && b.ui.Timer1);
-    EXPECT_FALSE(b.ui.Timer2);
-    EXPECT_EQ(b.ui.Label2Back, kGreen);
-    EXPECT_EQ(b.ui.Label4Back, b.ui.Label6Back);
-    EXPECT_EQ(b.ui.Label8, "あなたの番です");
+    EXPECT_TRUE(b.View().Picture1 && b.View().touryou && b.View().Timer1);
+    EXPECT_FALSE(b.View().Timer2);
+    EXPECT_EQ(b.View().Label2Back, kGreen);
+    EXPECT_EQ(b.View().Label4Back, b.View().Label6Back);
+    EXPECT_EQ(b.View().Label8, "あなたの番です");
     EXPECT_EQ(n.b.sounds, std::vector<int>{101});
 
     // B answers with its own Dog; A sees it arrive from the top.
@@ -131,7 +131,7 @@ TEST(NetMove, TravelsAsTwoCellsAndLandsTurnedOnThePeer) {
     n.Pump();
     EXPECT_EQ(n.a.game.Squares()[44].Tag, "2");
     EXPECT_EQ(n.a.game.ToMove(), Side::Sente);
-    EXPECT_TRUE(n.a.game.ui.Picture1);
+    EXPECT_TRUE(n.a.game.View().Picture1);
 }
 
 // Each side's captures go to its own hand at the bottom; the peer's to the top hand.
@@ -188,14 +188,15 @@ TEST(NetWholeGame, TheElephantsLossEndsTheGameOnBothSides) {
     EXPECT_EQ(n.a.messages, Texts{"あなたの勝ちです"});
     EXPECT_EQ(n.b.messages, (Texts{"象手です", "あなたの負けです"}));
     for (const Game* g : {&n.a.game, &n.b.game})
-        EXPECT_FALSE(g->ui.Picture1 || g->ui.touryou || g->ui.Timer1 || g->ui.Timer2);
-    EXPECT_TRUE(n.a.game.ui.kopyuuta);
-    EXPECT_FALSE(n.b.game.ui.kopyuuta);
+        EXPECT_FALSE(g->View().Picture1 || g->View().touryou || g->View().Timer1 ||
+                     g->View().Timer2);
+    EXPECT_TRUE(n.a.game.View().kopyuuta);
+    EXPECT_FALSE(n.b.game.View().kopyuuta);
     EXPECT_EQ(n.b.game.Squares()[76].Kind, Rat);
     EXPECT_EQ(n.b.game.Squares()[76].Tag, "1");
     EXPECT_EQ(n.b.game.HandSlots(Hand::Image5)[0].Kind, Elephant);
     EXPECT_EQ(n.a.game.HandSlots(Hand::Image4)[0].Kind, Elephant);
-    EXPECT_EQ(n.b.game.ui.Label3, kZeroClock);
+    EXPECT_EQ(n.b.game.View().Label3, kZeroClock);
 
     // The game is over: a move that still arrives changes nothing on either side.
     for (NetPeer* p : {&n.a, &n.b}) {
@@ -203,7 +204,7 @@ TEST(NetWholeGame, TheElephantsLossEndsTheGameOnBothSides) {
         p->Read(Encode(MoveMsg{36, 45}));
         p->Read(Encode(MoveMsg{45, 36}));
         EXPECT_EQ(p->game.Squares(), after);
-        EXPECT_FALSE(p->game.ui.Picture1);
+        EXPECT_FALSE(p->game.View().Picture1);
     }
 }
 
@@ -217,9 +218,9 @@ TEST(NetWholeGame, AResignationReceivedStopsBothClocks) {
     n.Pump();
     const Game& b = n.b.game;
     EXPECT_EQ(n.b.messages, Texts{"相手が投了しました"});
-    EXPECT_FALSE(b.ui.Timer1 || b.ui.Timer2 || b.ui.Picture1 || b.ui.touryou);
-    EXPECT_TRUE(b.ui.kopyuuta);
-    EXPECT_EQ(b.ui.Label3, kZeroClock);
+    EXPECT_FALSE(b.View().Timer1 || b.View().Timer2 || b.View().Picture1 || b.View().touryou);
+    EXPECT_TRUE(b.View().kopyuuta);
+    EXPECT_EQ(b.View().Label3, kZeroClock);
     EXPECT_EQ(b.Clocks().Timer2Seconds + b.Clocks().Timer2Display + b.Clocks().ClockMinutes, 0);
     // Outside a running game the same message is ignored.
     n.a.connection.Send(Encode(CodeMsg{MessageCode::Resign, {}}));
@@ -236,9 +237,9 @@ TEST(NetWholeGame, RunningOutOfTimeIsTheOthersWin) {
     n.Pump();
     EXPECT_EQ(n.a.messages, Texts{"あなたの負けです。"});
     EXPECT_EQ(n.b.messages, Texts{"あなたの勝ちです"});
-    EXPECT_FALSE(n.b.game.ui.Timer1 || n.b.game.ui.Timer2 || n.b.game.ui.touryou);
-    EXPECT_TRUE(n.b.game.ui.kopyuuta);
-    EXPECT_FALSE(n.a.game.ui.kopyuuta);
+    EXPECT_FALSE(n.b.game.View().Timer1 || n.b.game.View().Timer2 || n.b.game.View().touryou);
+    EXPECT_TRUE(n.b.game.View().kopyuuta);
+    EXPECT_FALSE(n.a.game.View().kopyuuta);
 }
 
 TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
@@ -254,9 +255,10 @@ TEST(NetChat, LinesInAsciiAndJapaneseReachBothLogsInOrder) {
     // by both ends as the receiver shows it, so each entry of the log stays one line.
     n.a.session.SendChat("two\nlines");
     n.Pump();
-    EXPECT_EQ(n.a.game.ui.Text100, "P1>>hello\nA>>こんにちは、よろしく\nA>>two\xEF\xBF\xBDlines\n");
-    EXPECT_EQ(n.b.game.ui.Text100, n.a.game.ui.Text100);
-    EXPECT_EQ(n.a.game.ui.Text100Lines, 3u);
+    EXPECT_EQ(n.a.session.View().Text100,
+              "P1>>hello\nA>>こんにちは、よろしく\nA>>two\xEF\xBF\xBDlines\n");
+    EXPECT_EQ(n.b.session.View().Text100, n.a.session.View().Text100);
+    EXPECT_EQ(n.a.session.View().Text100Lines, 3u);
     EXPECT_EQ(n.b.sounds, (std::vector<int>{102, 102}));  // even with sound effects off
     EXPECT_EQ(n.a.sounds, std::vector<int>{102});
 }
@@ -265,7 +267,7 @@ TEST(NetChat, ALineThatCannotBeSentIsNotShown) {
     NetPeer p;
     p.sendSucceeds = false;
     p.session.SendChat("hello");
-    EXPECT_EQ(p.game.ui.Text100, "");
+    EXPECT_EQ(p.session.View().Text100, "");
 }
 
 // The peer's move and the local resignation cross on the wire: the game is over for the one
@@ -284,7 +286,7 @@ TEST(NetWholeGame, AMoveCrossingTheLocalResignationIsNotApplied) {
     BoardCells before = n.a.game.Squares();
     n.a.Read(move);
     EXPECT_EQ(n.a.game.Squares(), before);
-    EXPECT_FALSE(n.a.game.ui.Picture1);
+    EXPECT_FALSE(n.a.game.View().Picture1);
     EXPECT_EQ(n.a.messages.back(), "貴方の負けです");
 }
 
@@ -298,15 +300,15 @@ TEST(NetSilentPeer, IsGivenUpAfterTheGracePeriodUnlessItsLossArrives) {
         pair.a.Drag(45, 36);
         pair.Pump();
         Game& a = pair.a.game;
-        for (int s = 0; s < 200 && a.ui.Timer2; ++s) a.Timer2_Timer();
-        ASSERT_FALSE(a.ui.Timer2);
-        EXPECT_TRUE(a.ui.PeerOverdue);
+        for (int s = 0; s < 200 && a.View().Timer2; ++s) a.Timer2_Timer();
+        ASSERT_FALSE(a.View().Timer2);
+        EXPECT_TRUE(a.View().PeerOverdue);
         EXPECT_TRUE(a.NetworkGameRuns());
         pair.Clear();
         if (lossArrives) {
-            for (int s = 0; s < 200 && pair.b.game.ui.Timer1; ++s) pair.b.game.Timer1_Timer();
+            for (int s = 0; s < 200 && pair.b.game.View().Timer1; ++s) pair.b.game.Timer1_Timer();
             pair.Pump();
-            EXPECT_FALSE(a.ui.PeerOverdue);
+            EXPECT_FALSE(a.View().PeerOverdue);
             pair.a.session.PeerNotAnswering();
             EXPECT_TRUE(pair.a.questions.empty());
             EXPECT_EQ(pair.a.messages, std::vector<std::string>{"あなたの勝ちです"});
@@ -314,14 +316,14 @@ TEST(NetSilentPeer, IsGivenUpAfterTheGracePeriodUnlessItsLossArrives) {
         }
         pair.a.answers = {false, true};
         pair.a.session.PeerNotAnswering();
-        EXPECT_TRUE(a.ui.PeerOverdue) << "waiting for another grace period";
+        EXPECT_TRUE(a.View().PeerOverdue) << "waiting for another grace period";
         EXPECT_TRUE(a.NetworkMode());
         pair.a.session.PeerNotAnswering();
         EXPECT_EQ(pair.a.questions,
                   std::vector<std::string>(2, "相手から応答がありません。切断しますか?"));
-        EXPECT_FALSE(a.ui.PeerOverdue);
+        EXPECT_FALSE(a.View().PeerOverdue);
         EXPECT_FALSE(a.NetworkMode());
         EXPECT_EQ(pair.a.connection.calls.back(), "close");
-        EXPECT_EQ(a.ui.Label7, "切断しました");
+        EXPECT_EQ(pair.a.session.View().Label7, "切断しました");
     }
 }

@@ -22,13 +22,13 @@ WireBytes Text(MessageCode code, const std::string& text) {
 TEST(NetHostilePeer, PeerTextIsShownWithoutControlsAndHandlesAreCapped) {
     NetPeer p;
     p.Read(Text(MessageCode::HelloReply, std::string("ab\0cd\n", 6)));
-    EXPECT_EQ(p.game.ui.Label15, "ab" + kReplacement + "cd" + kReplacement);
+    EXPECT_EQ(p.session.View().Label15, "ab" + kReplacement + "cd" + kReplacement);
     std::string longHandle;
     for (int i = 0; i < 100; ++i) longHandle += "象";
     p.Read(Text(MessageCode::HelloReply, longHandle));
-    EXPECT_EQ(p.game.ui.Label15, longHandle.substr(0, 3 * kMaxHandleChars) + "…");
+    EXPECT_EQ(p.session.View().Label15, longHandle.substr(0, 3 * kMaxHandleChars) + "…");
     p.Read(Text(MessageCode::ChatLine, "B>>one\ntwo"));
-    EXPECT_EQ(p.game.ui.Text100, "B>>one" + kReplacement + "two\n");
+    EXPECT_EQ(p.session.View().Text100, "B>>one" + kReplacement + "two\n");
     EXPECT_EQ(PeerText("plain 将棋 <b>", 3), "pla…");
 }
 
@@ -44,7 +44,7 @@ TEST(NetHostilePeer, GreetingsAndOffersDuringAGameAreIgnored) {
         n.b.Read(Text(code, "X"));
     EXPECT_TRUE(n.b.questions.empty());
     EXPECT_TRUE(n.b.sent.empty());
-    EXPECT_EQ(n.b.game.ui.Label15, "A");
+    EXPECT_EQ(n.b.session.View().Label15, "A");
     EXPECT_EQ(n.b.game.Squares(), board);
     EXPECT_TRUE(n.b.game.NetworkGameRuns());
 }
@@ -81,11 +81,11 @@ TEST(NetHostilePeer, AGameThePeerOpensStartsWithTheBoardLocked) {
 // this side only, and the peer's answer would then open the board on the peer's turn.
 TEST(NetHostilePeer, AGameThePeerOfferedFirstCannotBeAbandonedByAnOfferOfOurOwn) {
     NetPair n;
-    ASSERT_TRUE(n.a.game.ui.kopyuuta);
+    ASSERT_TRUE(n.a.game.View().kopyuuta);
     n.a.answers.push_back(true);
     n.a.Read(Text(MessageCode::OfferGote, "B"));  // a is Sente and to move
     ASSERT_TRUE(n.a.game.NetworkGameRuns());
-    EXPECT_FALSE(n.a.game.ui.kopyuuta);
+    EXPECT_FALSE(n.a.game.View().kopyuuta);
     n.Clear();
     n.a.session.OfferGame(true);
     EXPECT_TRUE(n.a.sent.empty());
@@ -109,9 +109,9 @@ TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {
     n.b.answers.push_back(false);
     n.b.whileModal = [&] { n.b.session.BytesArrived(flood); };
     n.b.Read(Text(MessageCode::OfferSente, "A"));
-    EXPECT_EQ(n.b.game.ui.Label7, "相手からの受信が多すぎるため切断しました");
+    EXPECT_EQ(n.b.session.View().Label7, "相手からの受信が多すぎるため切断しました");
     EXPECT_FALSE(n.b.game.NetworkMode());
-    EXPECT_FALSE(n.b.game.ui.setudann);
+    EXPECT_FALSE(n.b.session.View().setudann);
     EXPECT_EQ(n.b.connection.calls.back(), "close");
     EXPECT_TRUE(n.b.sent.empty()) << "the refusal of an offer from a cut-off peer is not sent";
 }
@@ -121,7 +121,7 @@ TEST(NetHostilePeer, AFloodBehindAnOpenBoxEndsTheConnection) {
 // The count of lines appended tells the window what is new, however many were dropped.
 TEST(NetHostilePeer, TheChatLogKeepsTheNewestLinesThatFitItsBytes) {
     NetPair n;
-    const Controls& ui = n.b.game.ui;
+    const ConnectionControls& link = n.b.session.View();
     std::mt19937 random(7);
     std::vector<std::string> lines;
     for (int i = 0; i < 300; ++i) {
@@ -137,11 +137,11 @@ TEST(NetHostilePeer, TheChatLogKeepsTheNewestLinesThatFitItsBytes) {
              it != lines.rend() && kept.size() + it->size() <= NetSession::kMaxChatBytes;
              ++it, ++count)
             kept.insert(0, *it);
-        ASSERT_EQ(ui.Text100, kept) << "after line " << i;
-        ASSERT_EQ(ui.Text100Lines, count);
+        ASSERT_EQ(link.Text100, kept) << "after line " << i;
+        ASSERT_EQ(link.Text100Lines, count);
     }
-    EXPECT_EQ(ui.Text100Appended, 300u);
-    EXPECT_LT(ui.Text100Lines, 300u) << "the flood must have overflowed the log";
+    EXPECT_EQ(link.Text100Appended, 300u);
+    EXPECT_LT(link.Text100Lines, 300u) << "the flood must have overflowed the log";
 }
 
 }  // namespace

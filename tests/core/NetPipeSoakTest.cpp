@@ -58,8 +58,8 @@ void PipeSoak::Pump() {
 // Whoever may offer offers, with a random side, until the other says Yes.
 void PipeSoak::StartGame() {
     for (;;) {
-        NetPeer* offerer = n_.a.game.ui.kopyuuta ? &n_.a : &n_.b;
-        ASSERT_TRUE(offerer->game.ui.kopyuuta) << "nobody may offer the next game";
+        NetPeer* offerer = n_.a.game.View().kopyuuta ? &n_.a : &n_.b;
+        ASSERT_TRUE(offerer->game.View().kopyuuta) << "nobody may offer the next game";
         NetPeer& answerer = offerer == &n_.a ? n_.b : n_.a;
         bool yes = Chance(75);
         answerer.answers.push_back(yes);
@@ -67,7 +67,7 @@ void PipeSoak::StartGame() {
         Pump();
         // A refused offer resets the offerer's board only; the boards agree once a game starts.
         if (yes) return CheckAgreement();
-        ASSERT_TRUE(offerer->game.ui.kopyuuta);
+        ASSERT_TRUE(offerer->game.View().kopyuuta);
     }
 }
 

@@ -16,8 +16,8 @@ struct WaitingGote : NetPair {
     void Unchanged() {
         EXPECT_EQ(b.game.Squares(), before);
         EXPECT_EQ(b.game.ToMove(), Side::Sente);
-        EXPECT_FALSE(b.game.ui.Picture1);
-        EXPECT_EQ(b.game.ui.Label8, "相手の番です");
+        EXPECT_FALSE(b.game.View().Picture1);
+        EXPECT_EQ(b.game.View().Label8, "相手の番です");
     }
     void Put(int cell, PieceKind kind, const char* tag) {
         Place(b.game, cell, Cell{1, tag, kind, 2});
@@ -32,9 +32,9 @@ TEST(NetFraming, ACodeAndItsTextInTwoReads) {
     WaitingGote n;
     n.b.session.BytesArrived(Bytes({0xB0, 0x04}));
     n.b.session.BytesArrived(Bytes({'A', '>', '>', 'h', 'i'}));
-    EXPECT_EQ(n.b.game.ui.Text100, "");
+    EXPECT_EQ(n.b.session.View().Text100, "");
     n.b.session.TextQuietPeriodElapsed();
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>hi\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>hi\n");
 }
 
 // The quiet period that ends a text counts from when the bytes arrived, not from when they are
@@ -48,9 +48,9 @@ TEST(NetFraming, ATextEndsByTheTimeTheNextBytesArrived) {
     n.b.session.BytesArrived(line, at(1000));
     n.b.session.BytesArrived(Bytes({'+'}), at(1059));
     n.b.session.BytesArrived(Encode(CodeMsg{MessageCode::ChatLine, "A>>two"}), at(1119));
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>one+\n");
     n.b.session.BytesArrived(Encode(MoveMsg{45, 36}), at(1179));
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\nA>>two\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>one+\nA>>two\n");
     EXPECT_EQ(n.b.game.Squares()[44].Kind, Dog) << "the move after the text was taken";
 }
 
@@ -69,9 +69,9 @@ TEST(NetFraming, TheQuietTimerEndsATextOnlyAfterAQuietPeriod) {
     EXPECT_EQ(session.QuietTimerFired(at(1100), at(1059)), Check::BytesOnTheirWay);
     session.BytesArrived(Bytes({'+'}), at(1059));
     EXPECT_EQ(session.QuietTimerFired(at(1100), at(1059)), Check::NotYet);
-    EXPECT_EQ(n.b.game.ui.Text100, "");
+    EXPECT_EQ(n.b.session.View().Text100, "");
     EXPECT_EQ(session.QuietTimerFired(at(1130), at(1125)), Check::TextEnded);
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>one+\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>one+\n");
     EXPECT_FALSE(session.TextPending());
 }
 
@@ -88,8 +88,8 @@ TEST(NetFraming, TwoMovesAndALineInOneRead) {
     EXPECT_EQ(n.b.game.Squares()[44].Kind, Dog);
     EXPECT_EQ(n.b.game.Squares()[53].Tag, "2");
     EXPECT_EQ(n.b.game.ToMove(), Side::Gote);
-    EXPECT_TRUE(n.b.game.ui.Picture1);
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>x\n");
+    EXPECT_TRUE(n.b.game.View().Picture1);
+    EXPECT_EQ(n.b.session.View().Text100, "A>>x\n");
 }
 
 // A character split across reads arrives whole; a quiet period after a lone lead byte ends
@@ -100,12 +100,12 @@ TEST(NetFraming, ACharacterSplitAcrossReadsArrivesWholeAndALoneLeadByteEndsTheTe
     std::size_t cut = line.size() - 1;  // between the lead and trail byte of 棋
     n.b.session.BytesArrived(std::span(line).first(cut));
     n.b.Read(WireBytes(line.begin() + cut, line.end()));
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>将棋\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>将棋\n");
 
     n.b.session.BytesArrived(std::span(line).first(cut));
     n.b.session.TextQuietPeriodElapsed();
     n.b.Read(Encode(CodeMsg{MessageCode::ChatLine, "A>>x"}));
-    EXPECT_EQ(n.b.game.ui.Text100, "A>>将棋\nA>>将\xEF\xBF\xBD\nA>>x\n");
+    EXPECT_EQ(n.b.session.View().Text100, "A>>将棋\nA>>将\xEF\xBF\xBD\nA>>x\n");
 }
 
 TEST(NetReceivedMove, CellsOffTheBoardAndNumbersThatAreNoCodeAreIgnored) {
@@ -157,7 +157,7 @@ TEST(NetReceivedMove, ThePeersPieceSeenFromTheOtherSide) {
     const RecordedMove& recorded = n.b.game.History().entries().back().move;
     EXPECT_EQ(recorded.from, 31);
     EXPECT_EQ(recorded.to, 40);
-    EXPECT_TRUE(n.b.game.ui.Picture1);
+    EXPECT_TRUE(n.b.game.View().Picture1);
 }
 
 TEST(NetReceivedMove, CaptureRules) {
@@ -180,7 +180,7 @@ TEST(NetReceivedMove, ARatTakingTheLocalElephantLosesTheGame) {
     n.Put(67, Rat, "1");  // next to b's Elephant on 76
     n.b.Read(Encode(MoveMsg{13, 4}));
     EXPECT_EQ(n.b.messages, std::vector<std::string>{"あなたの負けです"});
-    EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.kopyuuta || n.b.game.ui.touryou);
+    EXPECT_FALSE(n.b.game.View().Picture1 || n.b.game.View().kopyuuta || n.b.game.View().touryou);
     EXPECT_EQ(n.b.game.Squares()[76].Kind, Rat);
 }
 
@@ -195,10 +195,10 @@ TEST(NetReceivedMove, TheCheckNoticeIsGivenToTheReceiverAfterTheMove) {
         EXPECT_EQ(b.Squares()[58].Tag, b.EmptyTag);
         ASSERT_EQ(b.History().entries().size(), 1U);
         EXPECT_EQ(b.History().entries().back().move.kind, Rat);
-        EXPECT_EQ(b.ui.Label8, "あなたの番です");
-        EXPECT_TRUE(b.ui.Timer1);
-        EXPECT_FALSE(b.ui.Timer2);
-        EXPECT_EQ(b.ui.Label2Back, kGreen);
+        EXPECT_EQ(b.View().Label8, "あなたの番です");
+        EXPECT_TRUE(b.View().Timer1);
+        EXPECT_FALSE(b.View().Timer2);
+        EXPECT_EQ(b.View().Label2Back, kGreen);
     };
     n.b.Read(Encode(MoveMsg{22, 12}));  // to 68, next to b's Elephant on 76
     EXPECT_EQ(n.b.messages, std::vector<std::string>{"象手です"});
@@ -213,8 +213,8 @@ TEST(NetReceivedMove, AClosePendingDuringTheMoveComesAfterIt) {
     n.b.whileModal = [&] { n.b.session.ClosedByPeer(); };
     n.b.Read(Encode(MoveMsg{22, 12}));
     EXPECT_EQ(n.b.game.Squares()[68].Kind, Rat);
-    EXPECT_EQ(n.b.game.ui.Label7, "切断されました");
-    EXPECT_FALSE(n.b.game.ui.Picture1 || n.b.game.ui.Timer1 || n.b.game.ui.Timer2);
+    EXPECT_EQ(n.b.session.View().Label7, "切断されました");
+    EXPECT_FALSE(n.b.game.View().Picture1 || n.b.game.View().Timer1 || n.b.game.View().Timer2);
     EXPECT_FALSE(n.b.game.NetworkMode());
 }
 
@@ -222,14 +222,14 @@ TEST(NetReceivedMessages, AnswersToNoOfferAndEndingsOfNoGameAreIgnored) {
     NetPair n;
     n.Offer(true);
     n.Clear();
-    Controls before = n.a.game.ui;
+    const std::string peerHandle = n.a.session.View().Label15;
     n.a.Read(Encode(CodeMsg{MessageCode::AcceptSente, "X"}));
     n.a.Read(Encode(CodeMsg{MessageCode::AcceptGote, "X"}));
     n.a.Read(Encode(CodeMsg{MessageCode::Refuse, {}}));
-    EXPECT_EQ(n.a.game.ui.Label15, before.Label15);
+    EXPECT_EQ(n.a.session.View().Label15, peerHandle);
     EXPECT_EQ(n.a.game.LocalSide(), Side::Sente);
-    EXPECT_TRUE(n.a.game.ui.Picture1 && n.a.game.ui.touryou);
-    EXPECT_FALSE(n.a.game.ui.kopyuuta);
+    EXPECT_TRUE(n.a.game.View().Picture1 && n.a.game.View().touryou);
+    EXPECT_FALSE(n.a.game.View().kopyuuta);
     EXPECT_TRUE(n.a.messages.empty());
 
     NetPair idle;
@@ -237,7 +237,7 @@ TEST(NetReceivedMessages, AnswersToNoOfferAndEndingsOfNoGameAreIgnored) {
     idle.b.Read(Encode(CodeMsg{MessageCode::TimeLoss, {}}));
     idle.b.Read(Encode(CodeMsg{MessageCode::Resign, {}}));
     EXPECT_TRUE(idle.b.messages.empty());
-    EXPECT_FALSE(idle.b.game.ui.kopyuuta);
+    EXPECT_FALSE(idle.b.game.View().kopyuuta);
 }
 
 TEST(NetReceivedMessages, PeerTextIsBoundedAndAlwaysValid) {
@@ -245,9 +245,9 @@ TEST(NetReceivedMessages, PeerTextIsBoundedAndAlwaysValid) {
     WireBytes chat = Bytes({0xB0, 0x04, 'x', 0xFF, 0xA0});
     chat.insert(chat.end(), 6000, 'y');
     n.b.Read(chat);
-    const std::string& log = n.b.game.ui.Text100;
+    const std::string& log = n.b.session.View().Text100;
     EXPECT_LE(log.size(), MessageDecoder::kMaxTextBytes + 8);
     EXPECT_EQ(log.substr(0, 7), "x\xEF\xBF\xBD\xEF\xBF\xBD");  // two replacement characters
     n.b.Read(Encode(CodeMsg{MessageCode::HelloReply, "<b>相手</b>"}));
-    EXPECT_EQ(n.b.game.ui.Label15, "<b>相手</b>");
+    EXPECT_EQ(n.b.session.View().Label15, "<b>相手</b>");
 }

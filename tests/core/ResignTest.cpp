@@ -14,7 +14,7 @@ protected:
     // `n` seconds on the running clock.
     void Tick(int n) {
         for (int i = 0; i < n; ++i)
-            g.game.ui.Timer1 ? g.game.Timer1_Timer() : g.game.Timer2_Timer();
+            g.game.View().Timer1 ? g.game.Timer1_Timer() : g.game.Timer2_Timer();
     }
     // Answers "投了しますか?" and returns what the player was told.
     std::vector<std::string> Resign(bool yes) {
@@ -36,11 +36,11 @@ TEST_F(ResignTest, NoLeavesGameClocksAndCommandAsTheyWere) {
     const Game& after = g.game;
     EXPECT_EQ(after.Squares(), before.Squares());
     EXPECT_EQ(after.ToMove(), Side::Gote);
-    EXPECT_TRUE(after.ui.touryou);
-    EXPECT_TRUE(after.ui.Picture1);
-    EXPECT_TRUE(after.ui.Timer2);
-    EXPECT_FALSE(after.ui.Timer1);
-    EXPECT_EQ(after.ui.Label3, "00:01:15");
+    EXPECT_TRUE(after.View().touryou);
+    EXPECT_TRUE(after.View().Picture1);
+    EXPECT_TRUE(after.View().Timer2);
+    EXPECT_FALSE(after.View().Timer1);
+    EXPECT_EQ(after.View().Label3, "00:01:15");
     EXPECT_EQ(after.Clocks().Timer2Seconds, before.Clocks().Timer2Seconds);
     EXPECT_EQ(after.Clocks().Timer2Display, before.Clocks().Timer2Display);
     EXPECT_EQ(after.Clocks().ClockMinutes, 1);
@@ -51,11 +51,11 @@ TEST_F(ResignTest, SenteToMoveLosesAndTheBottomClockStopsAtZero) {
     Tick(70);
     EXPECT_EQ(Resign(true), std::vector<std::string>{"先手の負けです。"});
     const Game& game = g.game;
-    EXPECT_FALSE(game.ui.touryou);
-    EXPECT_FALSE(game.ui.Picture1);
-    EXPECT_FALSE(game.ui.Timer1);
-    EXPECT_FALSE(game.ui.Timer2);
-    EXPECT_EQ(game.ui.Label1, "00:00:00");
+    EXPECT_FALSE(game.View().touryou);
+    EXPECT_FALSE(game.View().Picture1);
+    EXPECT_FALSE(game.View().Timer1);
+    EXPECT_FALSE(game.View().Timer2);
+    EXPECT_EQ(game.View().Label1, "00:00:00");
     EXPECT_EQ(game.Clocks().Timer1Seconds, 0);
     EXPECT_EQ(game.Clocks().Timer1Display, 0);
     EXPECT_EQ(game.Clocks().ClockMinutes, 0);
@@ -67,11 +67,11 @@ TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
     Tick(65);
     EXPECT_EQ(Resign(true), std::vector<std::string>{"後手の負けです。"});
     const Game& game = g.game;
-    EXPECT_FALSE(game.ui.touryou);
-    EXPECT_FALSE(game.ui.Picture1);
-    EXPECT_FALSE(game.ui.Timer2);
-    EXPECT_FALSE(game.ui.Timer1);
-    EXPECT_EQ(game.ui.Label3, "00:00:00");
+    EXPECT_FALSE(game.View().touryou);
+    EXPECT_FALSE(game.View().Picture1);
+    EXPECT_FALSE(game.View().Timer2);
+    EXPECT_FALSE(game.View().Timer1);
+    EXPECT_EQ(game.View().Label3, "00:00:00");
     EXPECT_EQ(game.Clocks().Timer2Seconds, 0);
     EXPECT_EQ(game.Clocks().Timer2Display, 0);
     EXPECT_EQ(game.Clocks().ClockMinutes, 0);
@@ -95,14 +95,14 @@ TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
         n.game.touryou_Click();
         EXPECT_EQ(n.connection.sent, kResignSent) << peerToMove;
         EXPECT_EQ(n.shell.messages, std::vector<std::string>{"貴方の負けです"}) << peerToMove;
-        EXPECT_EQ(n.game.ui.Label1, "00:00:00");
+        EXPECT_EQ(n.game.View().Label1, "00:00:00");
         EXPECT_EQ(n.game.Clocks().Timer1Seconds, 0);
         EXPECT_EQ(n.game.Clocks().ClockMinutes, 0);
-        EXPECT_FALSE(n.game.ui.Timer1);
-        EXPECT_FALSE(n.game.ui.Timer2) << "a clock kept running after the game ended";
-        EXPECT_FALSE(n.game.ui.Picture1);
-        EXPECT_FALSE(n.game.ui.touryou);
-        EXPECT_FALSE(n.game.ui.kopyuuta) << "the next offer comes from the winner";
+        EXPECT_FALSE(n.game.View().Timer1);
+        EXPECT_FALSE(n.game.View().Timer2) << "a clock kept running after the game ended";
+        EXPECT_FALSE(n.game.View().Picture1);
+        EXPECT_FALSE(n.game.View().touryou);
+        EXPECT_FALSE(n.game.View().kopyuuta) << "the next offer comes from the winner";
     }
 }
 
@@ -110,6 +110,6 @@ TEST_F(ResignTest, ALostConnectionStillEndsTheGameLocally) {
     g.game.EnterNetworkMode();
     g.connection.sendSucceeds = false;
     EXPECT_EQ(Resign(true), std::vector<std::string>{"貴方の負けです"});
-    EXPECT_FALSE(g.game.ui.Picture1);
-    EXPECT_FALSE(g.game.ui.touryou);
+    EXPECT_FALSE(g.game.View().Picture1);
+    EXPECT_FALSE(g.game.View().touryou);
 }

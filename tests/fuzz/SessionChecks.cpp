@@ -103,7 +103,7 @@ void SessionChecks::CheckPieces(const Game& game) {
     total_ = total;
 }
 
-void SessionChecks::AfterStep(const Game& game) {
+void SessionChecks::AfterStep(const Game& game, const NetSession& session) {
     CheckPieces(game);
     Check(!game.RangeOnDisplay());
     Check(game.ToMove() == Side::Sente || game.ToMove() == Side::Gote);
@@ -115,11 +115,11 @@ void SessionChecks::AfterStep(const Game& game) {
     for (int v :
          {c.Timer1Seconds, c.Timer1Display, c.Timer2Seconds, c.Timer2Display, c.ClockMinutes})
         Check(v >= 0);
-    CheckClockLabel(game.ui.Label1);
-    CheckClockLabel(game.ui.Label3);
-    const std::string& log = game.ui.Text100;
-    Check(log.size() <= NetSession::kMaxChatBytes || game.ui.Text100Lines == 1);
-    Check(std::size_t(std::count(log.begin(), log.end(), '\n')) == game.ui.Text100Lines);
+    CheckClockLabel(game.View().Label1);
+    CheckClockLabel(game.View().Label3);
+    const std::string& log = session.View().Text100;
+    Check(log.size() <= NetSession::kMaxChatBytes || session.View().Text100Lines == 1);
+    Check(std::size_t(std::count(log.begin(), log.end(), '\n')) == session.View().Text100Lines);
 }
 
 void SessionChecks::CheckSent(const WireBytes& bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "net/NetSession.h"
 #include "protocol/WireBytes.h"
 
 namespace torvane {
@@ -12,7 +13,7 @@ namespace torvane {
 class SessionChecks {
 public:
     explicit SessionChecks(const Game& game);
-    void AfterStep(const Game& game);
+    void AfterStep(const Game& game, const NetSession& session);
     // Every message the session sent: a move names two board cells.
     static void CheckSent(const WireBytes& bytes);
 

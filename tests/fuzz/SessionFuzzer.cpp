@@ -127,8 +127,8 @@ void SessionScript::SocketEvent(std::uint8_t op) {
 // The window runs a clock's timer while the model says it runs.
 void SessionScript::Ticks(int count) {
     for (int i = 0; i < count; ++i) {
-        if (game_.ui.Timer1) game_.Timer1_Timer();
-        if (game_.ui.Timer2) game_.Timer2_Timer();
+        if (game_.View().Timer1) game_.Timer1_Timer();
+        if (game_.View().Timer2) game_.Timer2_Timer();
     }
 }
 
@@ -170,7 +170,7 @@ void SessionScript::PeerMove(std::uint8_t index) {
 // A drag of a piece of the side to move: onto a cell it may reach, or, when the index has its
 // top bit set, onto any neighbouring cell or onto no cell at all.
 void SessionScript::LocalMove(std::uint8_t index) {
-    if (!game_.ui.Picture1) return;
+    if (!game_.View().Picture1) return;
     std::vector<std::pair<int, int>> drags;
     const std::string& mover = game_.ToMove() == Side::Sente ? game_.SenteTag : game_.GoteTag;
     bool any = (index & 0x80) != 0;
@@ -194,21 +194,21 @@ void SessionScript::HandDrop() {
     bool bottom = in_.Bit();
     int slot = in_.Byte() % kHandSlots;
     int cell = in_.Byte() % kCellCount;
-    if (!(bottom ? game_.ui.Picture3 : game_.ui.Picture2)) return;
+    if (!(bottom ? game_.View().Picture3 : game_.View().Picture2)) return;
     game_.HandPickUp(bottom ? Hand::Image4 : Hand::Image5, slot, MouseButton::Left);
     game_.Image1_DragDrop(cell);
 }
 
 // The local player's commands, each only while its menu item or control is enabled.
 void SessionScript::Step(std::uint8_t op) {
-    const Controls& ui = game_.ui;
+    const Controls& ui = game_.View();
     switch (op % 16) {
         case 0:
             return LocalMove(in_.Byte());
         case 1:
             return HandDrop();
         case 2:
-            if (ui.Text100Enabled) session_.SendChat(in_.Text(8));
+            if (session_.View().Text100Enabled) session_.SendChat(in_.Text(8));
             return;
         case 3:
             if (ui.touryou) game_.touryou_Click();
@@ -229,7 +229,7 @@ void SessionScript::Step(std::uint8_t op) {
             if (ui.matu) session_.ListenDialogOk(in_.Text(4), in_.Text(6));
             return;
         case 8:
-            if (ui.setudann) session_.setudann_Click();
+            if (session_.View().setudann) session_.setudann_Click();
             return;
         case 9:
             if (ui.kopyuuta) session_.OfferGame(in_.Bit());
@@ -271,10 +271,10 @@ void SessionScript::Run() {
     Start(in_.Byte());
     scripted_ = true;
     SessionChecks checks(game_);
-    checks.AfterStep(game_);
+    checks.AfterStep(game_, session_);
     while (!in_.empty()) {
         Step(in_.Byte());
-        checks.AfterStep(game_);
+        checks.AfterStep(game_, session_);
     }
 }
 

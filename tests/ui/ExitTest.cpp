@@ -31,8 +31,8 @@ protected:
         EXPECT_TRUE(f.form.isVisible());
         EXPECT_EQ(game.Squares()[36].Kind, Dog);
         EXPECT_EQ(game.ToMove(), Side::Gote);
-        EXPECT_TRUE(game.ui.Picture1);
-        EXPECT_TRUE(game.ui.Timer2);
+        EXPECT_TRUE(game.View().Picture1);
+        EXPECT_TRUE(game.View().Timer2);
         EXPECT_EQ(f.form.findChild<QLabel*>("Label3")->text(), "00:00:05");
         EXPECT_TRUE(f.form.action("touryou")->isEnabled());
         EXPECT_TRUE(EventLoopsStillRun());

@@ -155,7 +155,7 @@ TEST_F(Form1Computer, ANewGameWhileTheComputerThinksDropsItsMove) {
     const Game& game = f.form.game();
     ASSERT_TRUE(game.AgainstComputer());
     EXPECT_EQ(game.Squares()[76].Tag, game.GoteTag);  // the player's Elephant at the bottom
-    EXPECT_EQ(game.ui.Label2, "後手");
+    EXPECT_EQ(game.View().Label2, "後手");
     EXPECT_EQ(f.form.findChild<QLabel*>("Label8")->text(), "コンピュータの番です");
     ASSERT_NE(f.form.engine(), nullptr);
     QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
@@ -237,7 +237,7 @@ TEST_F(Form1Computer, GarbageFromTheEngineIsIgnored) {
     EXPECT_EQ(answered.first().at(1).toString(), "9z9z");
     EXPECT_EQ(game.Squares(), board);
     EXPECT_TRUE(game.AgainstComputer());
-    EXPECT_EQ(game.ui.Label8, "コンピュータの番です");
+    EXPECT_EQ(game.View().Label8, "コンピュータの番です");
     EXPECT_EQ(answers.texts, std::vector<std::string>{"先手の番です"});
 }
 

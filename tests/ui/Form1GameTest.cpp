@@ -69,7 +69,7 @@ TEST_P(Form1GameAtScale, AWholeGameByMouseToTheLossOfAnElephant) {
     EXPECT_EQ(sounds.first().first().toInt(), 101);
     const Game& game = f.form.game();
     EXPECT_EQ(game.HandSlots(Hand::Image4)[0], (Cell{128, "1", Elephant, 161}));
-    EXPECT_FALSE(game.ui.Picture1);
+    EXPECT_FALSE(game.View().Picture1);
     EXPECT_FALSE(f.form.action("touryou")->isEnabled());
     // The board is locked: nothing can be picked up any more.
     QTest::mousePress(f.window(), Qt::LeftButton, {}, f.CellCentre(45));

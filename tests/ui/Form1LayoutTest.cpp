@@ -191,7 +191,7 @@ TEST(Form1Layout, StartAsksThenLaysOutAndUnlocks) {
     EXPECT_TRUE(f.form.action("touryou")->isEnabled());
     QPalette marker = f.form.findChild<QLabel*>("Label2")->palette();
     EXPECT_EQ(marker.color(QPalette::Window), QColor(0, 255, 0));
-    EXPECT_TRUE(f.form.game().ui.Timer1);
+    EXPECT_TRUE(f.form.game().View().Timer1);
 }
 
 // Qt's own texts speak Japanese: a question offers はい and いいえ.

@@ -41,9 +41,9 @@ protected:
     void Move(ShownForm& mover, ShownForm& other, int from, int to) {
         int answered = int(answers.texts.size());
         mover.DragCell(from, to);
-        ASSERT_FALSE(mover.form.game().ui.Picture1);
+        ASSERT_FALSE(mover.form.game().View().Picture1);
         ASSERT_TRUE(WaitFor([&] {
-            return other.form.game().ui.Picture1 || int(answers.texts.size()) > answered + 1;
+            return other.form.game().View().Picture1 || int(answers.texts.size()) > answered + 1;
         }));
     }
     void Chat(ShownForm& from, const QString& line) {
@@ -66,7 +66,7 @@ TEST_F(NetTwoWindowsTest, ConnectingShowsBothEnds) {
 
 TEST_F(NetTwoWindowsTest, AWholeGamePlayedByDrags) {
     Offer(true);
-    ASSERT_TRUE(WaitFor([&] { return a.form.game().ui.Picture1; }));
+    ASSERT_TRUE(WaitFor([&] { return a.form.game().View().Picture1; }));
     EXPECT_EQ(answers.texts, std::vector<std::string>{"貴方が後手でよろしいですか?"});
     EXPECT_EQ(TextOf(a.form, "Label8"), "あなたの番です");
     EXPECT_EQ(TextOf(b.form, "Label8"), "相手の番です");
@@ -85,7 +85,7 @@ TEST_F(NetTwoWindowsTest, AWholeGamePlayedByDrags) {
     EXPECT_EQ(b.form.game().Squares()[76].Kind, Rat);
     EXPECT_TRUE(a.form.action("kopyuuta")->isEnabled());
     EXPECT_FALSE(b.form.action("kopyuuta")->isEnabled());
-    EXPECT_FALSE(a.form.game().ui.Picture1 || b.form.game().ui.Picture1);
+    EXPECT_FALSE(a.form.game().View().Picture1 || b.form.game().View().Picture1);
 }
 
 TEST_F(NetTwoWindowsTest, ARefusedGoteOfferAndACancelledOne) {
@@ -99,7 +99,7 @@ TEST_F(NetTwoWindowsTest, ARefusedGoteOfferAndACancelledOne) {
     EXPECT_TRUE(a.form.action("kopyuuta")->isEnabled());
     Offer(false);
     ASSERT_TRUE(WaitFor([&] { return a.form.game().LocalSide() == Side::Gote; }));
-    EXPECT_TRUE(b.form.game().ui.Picture1);
+    EXPECT_TRUE(b.form.game().View().Picture1);
 }
 
 // The peer leaving while the offer's dialog is open closes it: its OK could no longer do anything.
@@ -138,11 +138,11 @@ TEST_F(NetTwoWindowsTest, ALongConversationKeepsTheNewestTextInBothLogs) {
         auto* box = b.form.findChild<QLineEdit*>("Text1");
         box->setText(QString::number(i) + QString(3990, 'x'));
         QTest::keyClick(box, Qt::Key_Return);
-        ASSERT_TRUE(
-            WaitFor([&] { return a.form.game().ui.Text100Appended == std::uint64_t(i + 1); }));
+        ASSERT_TRUE(WaitFor(
+            [&] { return a.form.session().View().Text100Appended == std::uint64_t(i + 1); }));
     }
     for (ShownForm* side : {&a, &b}) {
-        const Controls& ui = side->form.game().ui;
+        const ConnectionControls& ui = side->form.session().View();
         EXPECT_LT(ui.Text100Lines, std::size_t(lines));
         EXPECT_LE(ui.Text100.size(), NetSession::kMaxChatBytes);
         EXPECT_EQ(ChatLog(side->form)->toPlainText().toStdString(), ui.Text100);

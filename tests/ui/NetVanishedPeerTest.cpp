@@ -96,9 +96,9 @@ TEST(NetVanishedPeer, TheGameEndsWhenTheKeepaliveProbesGoUnanswered) {
     ASSERT_TRUE(a.form.action("kopyuuta")->isEnabled());
     WhenModal<Form7>([](Form7& d) { Click(d, "Command2"); });
     a.Trigger("kopyuuta");
-    ASSERT_TRUE(WaitFor([&] { return a.form.game().ui.Picture1; }));
+    ASSERT_TRUE(WaitFor([&] { return a.form.game().View().Picture1; }));
     a.DragCell(75, 66);
-    ASSERT_TRUE(WaitFor([&] { return b.form.game().ui.Picture1; }));
+    ASSERT_TRUE(WaitFor([&] { return b.form.game().View().Picture1; }));
     const QString connected = TextOf(a.form, "Label7");
 
     ASSERT_TRUE(net.Cut());
@@ -107,7 +107,7 @@ TEST(NetVanishedPeer, TheGameEndsWhenTheKeepaliveProbesGoUnanswered) {
     auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - cut).count();
     std::printf("the lost connection was shown %.1f s after the cut: %s\n", seconds,
                 TextOf(a.form, "Label7").toStdString().c_str());
-    const Controls& ui = a.form.game().ui;
+    const Controls& ui = a.form.game().View();
     EXPECT_FALSE(ui.Timer1 || ui.Timer2 || ui.Picture1 || ui.touryou);
     EXPECT_FALSE(a.form.action("touryou")->isEnabled());
     EXPECT_FALSE(a.form.game().NetworkMode());

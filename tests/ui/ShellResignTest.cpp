@@ -33,8 +33,8 @@ TEST_F(ShellResignTest, TheSideToMoveResignsFromTheMenu) {
             "投了しますか?", goteToMove ? "後手の負けです。" : "先手の負けです。"};
         EXPECT_EQ(answers.texts, expected);
         EXPECT_EQ(LabelText(goteToMove ? "Label3" : "Label1"), "00:00:00");
-        EXPECT_FALSE(f.form.game().ui.Timer1);
-        EXPECT_FALSE(f.form.game().ui.Timer2);
+        EXPECT_FALSE(f.form.game().View().Timer1);
+        EXPECT_FALSE(f.form.game().View().Timer2);
         EXPECT_FALSE(f.form.action("touryou")->isEnabled());
 
         const BoardCells before = f.form.game().Squares();
