@@ -30,14 +30,20 @@ void Game::MoveSound() {
     shell_.RepaintNow();
 }
 
+// The player across the board hears of the move at once: the peer before any box of the move
+// opens, as its program shows the move meanwhile.
 void Game::HandOverToPeer(const Move& move) {
-    if (ComputerGame == 1) return HandOverToComputer();
-    if (NetworkGame != 1) return;
-    SetBoardOpen(false);
-    ui.Label8Fore = kBlack;
-    ui.Label8 = "相手の番です";
-    ui.touryou = false;
-    if (peer_) peer_->SendMove(move.from, move.to);
+    if (ComputerGame == 1) {
+        HandOverToComputer();
+    } else if (NetworkGame == 1) {
+        SetBoardOpen(false);
+        ui.Label8Fore = kBlack;
+        ui.Label8 = "相手の番です";
+        ui.touryou = false;
+    } else {
+        return;
+    }
+    if (across_) across_->LocalMoved(move);
 }
 
 }  // namespace torvane

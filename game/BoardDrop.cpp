@@ -41,6 +41,7 @@ void Game::Image1_DragDrop(int cell) {
                          tellThreat);
     }
     EndOfGameScan();
+    TellAcrossItsTurn();
 }
 
 // The record keeps the move with the state before it. A box opens only once the move is

@@ -27,12 +27,13 @@ void Game::RunOutOfTime(bool bottom) {
         RecordResult(GameEnd::TimeUp, bottom ? bottomSide : Opponent(bottomSide));
     if (!bottom && NetworkGame == 1 && NetworkGameRunning == 1) ui.PeerOverdue = true;
     if (bottom && NetworkGame == 1) {
-        if (peer_) peer_->SendTimeLoss();
+        if (across_) across_->LocalOutOfTime();
         NetworkGameRunning = 0;
         ui.touryou = false;
         shell_.ShowMessage("あなたの負けです。");
     } else if (NetworkGame != 1) {
         ui.touryou = false;
+        if (bottom && across_) across_->LocalOutOfTime();
         EndComputerGame();
         shell_.ShowMessage(bottom != (LocalIsGote == 1) ? "先手の負けです" : "後手の負けです");
     }

@@ -4,11 +4,13 @@ namespace torvane {
 
 // A new game as "スタート(&S)" starts one; a Gote player sees the board turned, as in a network
 // game, and the computer (Sente) is to move first. Connecting waits until the game is over.
-void Game::StartComputerGame(bool playerIsGote) {
+void Game::StartComputerGame(bool playerIsGote, PlayerAcross& computer) {
     sutato_Click();
     ComputerGame = 1;
+    across_ = &computer;
     ui.suruu = ui.matu = false;
-    SeatPlayers(playerIsGote ? Side::Gote : Side::Sente, Across::Computer);
+    SeatPlayers(playerIsGote ? Side::Gote : Side::Sente);
+    TellAcrossItsTurn();
 }
 
 bool Game::ComputerMayMove() const {
@@ -60,6 +62,7 @@ void Game::ComputerResigns() {
 void Game::EndComputerGame() {
     if (ComputerGame == 0) return;
     ComputerGame = 0;
+    across_ = nullptr;
     ui.suruu = ui.matu = true;
     ui.Label8.clear();
 }

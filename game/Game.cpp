@@ -18,8 +18,8 @@ void Game::SetBoardOpen(bool open) {
     ui.Picture1 = open;
 }
 
-void Game::DetachPeer() {
-    peer_ = nullptr;
+void Game::Unseat(const PlayerAcross& player) {
+    if (across_ == &player) across_ = nullptr;
 }
 
 }  // namespace torvane

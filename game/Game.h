@@ -10,8 +10,8 @@
 #include "game/Move.h"
 #include "game/MoveHistory.h"
 #include "game/MoveInProgress.h"
-#include "game/PeerLink.h"
 #include "game/PlayState.h"
+#include "game/PlayerAcross.h"
 #include "game/Settings.h"
 #include "game/Shell.h"
 #include "images/SetupTemplate.h"
@@ -24,9 +24,6 @@
 namespace torvane {
 
 enum class MouseButton { Left, Right, Middle };
-
-// Who plays the side across the board from the local player.
-enum class Across { Peer, Computer };
 
 // The game: the board and hands (a `Board`, whose cells and hands it shows by their names),
 // whose turn it is, the move being made, the clocks and the settings, and every routine that
@@ -102,14 +99,14 @@ public:
     void touryou_Click();
 
     // --- What a network session drives -------------------------------------------------------
-    // The session that tells the peer of local moves; none (the default) tells nobody.
-    void AttachPeer(PeerLink& peer) { peer_ = &peer; }
-    void DetachPeer();
     // A connect or listen dialog was confirmed: no game runs while the connection is made, and
     // none can be started at one computer.
     void AwaitConnection();
-    // From the confirmation of a connect or listen dialog: the socket carries the game.
-    void EnterNetworkMode();
+    // From the confirmation of a connect or listen dialog: the socket carries the game, and
+    // `peer` sits across the board until the connection ends.
+    void EnterNetworkMode(PlayerAcross& peer);
+    // `player` is going away: its seat empties, if it was there.
+    void Unseat(const PlayerAcross& player);
     // A peer connected to the listening side, which may offer the first game.
     void ConnectionReceived();
     // The local player may offer the peer a game now.
@@ -144,8 +141,9 @@ public:
     void ConnectionBroke();
 
     // --- A game against the computer --------------------------------------------------------
-    // Starts it as "スタート(&S)" would, with the player's pieces at the bottom.
-    void StartComputerGame(bool playerIsGote);
+    // Starts it as "スタート(&S)" would, with the player's pieces at the bottom and `computer`
+    // across the board, told when it is to move.
+    void StartComputerGame(bool playerIsGote, PlayerAcross& computer);
     // The computer may move now: its game runs, its turn, nobody has lost.
     bool ComputerMayMove() const;
     // The computer's move in the local view; false (and nothing changed) when it is not legal.
@@ -164,10 +162,11 @@ public:
     // At one computer the last move goes back; against the computer the player's last move
     // and the computer's answer. Everything the moves changed returns as it was.
     void TakeBack();
-    // Shows a record's last position as a game at one computer (`computerGame` 0) or against
-    // the computer, with the player's pieces at the bottom (Gote's when `playerIsGote`). The
+    // Shows a record's last position as a game at one computer (no `computer`) or against
+    // `computer`, with the player's pieces at the bottom (Gote's when `playerIsGote`). The
     // record's moves must be legal, as `ReadRecord` checks them.
-    void LoadRecord(const GameRecord& record, bool playerIsGote = false, int computerGame = 0);
+    void LoadRecord(const GameRecord& record, bool playerIsGote = false,
+                    PlayerAcross* computer = nullptr);
     // The game on the board has moves and no end yet, so it can be played on from here.
     bool MayPlayOn() const;
 
@@ -184,8 +183,10 @@ private:
     void NetworkSetup();
     void MirrorTags();
     // The players sit down at a freshly laid-out start position, the local player on `local`'s
-    // side at the bottom, the one across the board played by the peer or the computer.
-    void SeatPlayers(Side local, Across across);
+    // side at the bottom, the peer or the computer across the board.
+    void SeatPlayers(Side local);
+    // The player across the board is told that it is to move, once the move before is complete.
+    void TellAcrossItsTurn();
 
     // Range display.
     void ShowMoveRange();
@@ -265,7 +266,7 @@ private:
     int GhostImageId = 0;
 
     Shell& shell_;
-    PeerLink* peer_ = nullptr;
+    PlayerAcross* across_ = nullptr;  // the peer or the computer; none at one computer
     bool boardOpen_ = false;
     bool rangeOnDisplay_ = false;
     bool elephantThreatened_ = false;  // the move being made threatens the enemy Elephant

@@ -56,10 +56,11 @@ bool Game::MayPlayOn() const {
            BothSidesComplete();
 }
 
-void Game::LoadRecord(const GameRecord& record, bool playerIsGote, int computerGame) {
+void Game::LoadRecord(const GameRecord& record, bool playerIsGote, PlayerAcross* computer) {
     EndComputerGame();
     LocalIsGote = playerIsGote ? 1 : 0;
-    ComputerGame = computerGame;
+    ComputerGame = computer ? 1 : 0;
+    if (computer) across_ = computer;
     ui.Label2 = playerIsGote ? "後手" : "先手";
     ui.Label4 = playerIsGote ? "先手" : "後手";
     history_.Start(record.header);
@@ -72,7 +73,10 @@ void Game::LoadRecord(const GameRecord& record, bool playerIsGote, int computerG
     if (record.result) history_.SetResult(*record.result);
     RestoreState(StateOf(position, !position.Decided() && !record.result));
     if (ComputerGame == 0 || !BoardOpen()) return;
-    if (Turn != LocalIsGote) return HandOverToComputer();
+    if (Turn != LocalIsGote) {
+        HandOverToComputer();
+        return TellAcrossItsTurn();
+    }
     ui.Label8Fore = kGreen;
     ui.Label8 = "あなたの番です";
 }

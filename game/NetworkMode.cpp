@@ -12,8 +12,9 @@ void Game::AwaitConnection() {
 
 // From here on the socket carries the game: the use of captured pieces is switched off, as the
 // settings dialog would do, since the peer has no way to receive a drop from a hand.
-void Game::EnterNetworkMode() {
+void Game::EnterNetworkMode(PlayerAcross& peer) {
     NetworkGame = 1;
+    across_ = &peer;
     CapturedPiecesOff = 1;
     ui.Picture2 = ui.Picture3 = false;
 }
@@ -52,12 +53,14 @@ void Game::NoNetworkGame() {
 void Game::ConnectionNotMade() {
     ui.suruu = ui.matu = ui.sutato = true;
     NetworkGame = 0;
+    across_ = nullptr;
 }
 
 // The local player disconnected: every game item is back but the offer, the clocks stop and
 // the board locks, and the local player's side is forgotten.
 void Game::Disconnected() {
     NetworkGame = LocalIsGote = 0;
+    across_ = nullptr;
     ui.sutato = ui.suruu = ui.matu = true;
     ui.kopyuuta = false;
     ui.Timer2 = ui.Timer1 = false;
@@ -70,6 +73,7 @@ void Game::Disconnected() {
 // is nobody left to resign to.
 void Game::PeerClosedConnection() {
     NetworkGame = 0;
+    across_ = nullptr;
     ui.touryou = false;
     ui.Timer2 = ui.Timer1 = false;
     ui.Label8.clear();
@@ -89,6 +93,7 @@ void Game::ConnectionBroke() {
     ui.touryou = false;
     ui.suruu = ui.matu = ui.sutato = true;
     NetworkGame = LocalIsGote = 0;
+    across_ = nullptr;
 }
 
 }  // namespace torvane

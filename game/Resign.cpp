@@ -12,7 +12,7 @@ void Game::touryou_Click() {
     RecordResult(GameEnd::Resignation,
                  playerSide ? localSide : (Turn == 0 ? Side::Sente : Side::Gote));
     if (NetworkGame == 1) {
-        if (peer_) peer_->SendResign();
+        if (across_) across_->LocalResigned();
         NetworkGameRunning = 0;  // a move of the peer's crossing the resignation is not applied
         StopClockAfterResignation(true);
         // The peer's clock runs when the resignation comes on the peer's move; the game is
@@ -21,6 +21,7 @@ void Game::touryou_Click() {
         shell_.ShowMessage("貴方の負けです");
     } else if (ComputerGame == 1) {
         // Against the computer the player resigns, on either turn; both clocks stop.
+        if (across_) across_->LocalResigned();
         EndComputerGame();
         ui.Timer2 = false;
         StopClockAfterResignation(true);

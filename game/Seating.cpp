@@ -5,7 +5,7 @@ namespace torvane {
 // The players take their seats on a freshly laid-out start position: the local player at the
 // bottom (a Gote player sees the board turned), Sente to move. The mover's marker turns green
 // and its clock runs; the local board is open exactly when the local player moves first.
-void Game::SeatPlayers(Side local, Across across) {
+void Game::SeatPlayers(Side local) {
     bool gote = local == Side::Gote;
     LocalIsGote = gote ? 1 : 0;
     ui.Label2 = gote ? "後手" : "先手";
@@ -22,7 +22,7 @@ void Game::SeatPlayers(Side local, Across across) {
     }
     ui.Label4Back = kGreen;
     RunTimer2();
-    if (across == Across::Computer) return HandOverToComputer();
+    if (ComputerGame == 1) return HandOverToComputer();
     SetBoardOpen(false);
     ui.Label8Fore = kBlack;
     ui.Label8 = "相手の番です";
@@ -33,13 +33,19 @@ void Game::SeatPlayers(Side local, Across across) {
 void Game::StartNetworkGame(Side local, const std::string& localHandle,
                             const std::string& peerHandle) {
     NetworkSetup();
-    SeatPlayers(local, Across::Peer);
+    SeatPlayers(local);
     if (local == Side::Sente)
         NamePlayers(localHandle, peerHandle);
     else
         NamePlayers(peerHandle, localHandle);
     ui.kopyuuta = false;
     NetworkGameRunning = 1;
+}
+
+// The peer or the computer may move now: its game runs, its turn, and nobody has lost.
+void Game::TellAcrossItsTurn() {
+    bool gameRuns = ComputerGame == 1 || NetworkGameRunning == 1;
+    if (across_ && gameRuns && Turn != LocalIsGote && BothSidesComplete()) across_->YourTurn();
 }
 
 }  // namespace torvane

@@ -19,7 +19,7 @@ bool NetSession::ConnectDialogOk(const std::string& handle, const std::string& a
     }
     game_.AwaitConnection();
     ui.setudann = true;
-    game_.EnterNetworkMode();
+    game_.EnterNetworkMode(*this);
     ui.Text2 = ui.Label16 = handle;
     std::optional<int> number = ParsePort(port);
     if (!number) {
@@ -54,7 +54,7 @@ bool NetSession::ListenDialogOk(const std::string& handle, const std::string& po
         ConnectionSetupFailed(*error, port);
         return false;
     }
-    game_.EnterNetworkMode();
+    game_.EnterNetworkMode(*this);
     return true;
 }
 

@@ -5,28 +5,27 @@
 namespace torvane {
 
 NetSession::NetSession(Game& game, Connection& connection)
-    : game_(game), shell_(game.shell()), connection_(connection) {
-    game_.AttachPeer(*this);
-}
+    : game_(game), shell_(game.shell()), connection_(connection) {}
 
 NetSession::~NetSession() {
-    game_.DetachPeer();
+    game_.Unseat(*this);
 }
 
 bool NetSession::Send(const CodeMsg& message) {
     return connection_.Send(Encode(message));
 }
 
-void NetSession::SendMove(int fromCell, int toCell) {
+// The wire carries steps only: a network game is played without drops.
+void NetSession::LocalMoved(const Move& move) {
     connection_.Send(
-        Encode(MoveMsg{static_cast<std::int16_t>(fromCell), static_cast<std::int16_t>(toCell)}));
+        Encode(MoveMsg{static_cast<std::int16_t>(move.from), static_cast<std::int16_t>(move.to)}));
 }
 
-void NetSession::SendResign() {
+void NetSession::LocalResigned() {
     Send(CodeMsg{MessageCode::Resign, {}});
 }
 
-void NetSession::SendTimeLoss() {
+void NetSession::LocalOutOfTime() {
     Send(CodeMsg{MessageCode::TimeLoss, {}});
 }
 

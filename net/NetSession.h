@@ -17,8 +17,9 @@ namespace torvane {
 // The network side of the program: the connect and listen dialogs' commands, the socket's
 // events, the greeting, the offer of a game and its answer, chat, and the receipt of the
 // peer's moves, resignation and loss on time. It drives the game it is given and tells the
-// peer of the local player's moves through the connection.
-class NetSession : public PeerLink {
+// peer of the local player's moves through the connection: it is the player across the board
+// while the socket carries the game.
+class NetSession : public PlayerAcross {
 public:
     // The most received messages kept waiting behind an open box before the connection is
     // taken for broken: far more than a peer playing by the rules can send meanwhile.
@@ -79,10 +80,11 @@ public:
     void SendChat(const std::string& typed);
     void ReceiveChat(const std::string& line);
 
-    // What the game tells the peer.
-    void SendMove(int fromCell, int toCell) override;
-    void SendResign() override;
-    void SendTimeLoss() override;
+    // What the game tells the peer: the local player's move, resignation and loss on time.
+    void LocalMoved(const Move& move) override;
+    void YourTurn() override {}
+    void LocalResigned() override;
+    void LocalOutOfTime() override;
 
 private:
     bool Send(const CodeMsg& message);

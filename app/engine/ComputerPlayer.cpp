@@ -26,7 +26,7 @@ EngineLine GameLine(const Game& game) {
 
 }  // namespace
 
-ComputerPlayer::ComputerPlayer(QObject* parent) : QObject(parent) {}
+ComputerPlayer::ComputerPlayer(const Game& game, QObject* parent) : QObject(parent), game_(game) {}
 
 bool ComputerPlayer::Start() {
     if (!engine_) {
@@ -42,10 +42,10 @@ void ComputerPlayer::NewGame(int level) {
     if (engine_) engine_->NewGame();
 }
 
-void ComputerPlayer::Think(const Game& game) {
-    if (!engine_ || moveTag_ != 0 || !game.ComputerMayMove()) return;
-    turned_ = game.LocalSide() == Side::Gote;
-    moveTag_ = engine_->Go(GameLine(game), level_, game.DropsAllowed());
+void ComputerPlayer::YourTurn() {
+    if (!engine_ || moveTag_ != 0 || !game_.ComputerMayMove()) return;
+    turned_ = game_.LocalSide() == Side::Gote;
+    moveTag_ = engine_->Go(GameLine(game_), level_, game_.DropsAllowed());
 }
 
 void ComputerPlayer::Cancel() {
@@ -54,10 +54,11 @@ void ComputerPlayer::Cancel() {
     engine_->Stop();
 }
 
-void ComputerPlayer::Advise(const Game& game) {
+// The advice sees the whole game too, so that it does not steer into a repetition.
+void ComputerPlayer::Advise() {
     if (!engine_ || adviceTag_ != 0) return;
-    turned_ = game.LocalSide() == Side::Gote;
-    adviceTag_ = engine_->Go(EnginePosition(game), kAdviceLevel, game.DropsAllowed());
+    turned_ = game_.LocalSide() == Side::Gote;
+    adviceTag_ = engine_->Go(GameLine(game_), kAdviceLevel, game_.DropsAllowed());
 }
 
 void ComputerPlayer::OnBestMove(int tag, const QString& text) {

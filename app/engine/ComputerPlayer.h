@@ -10,13 +10,15 @@
 namespace torvane {
 
 // The computer across the board, and the engine's advice to the player: one engine process,
-// started with the first request, and the requests whose answers are awaited. An answer to a
+// started with the first request, and the requests whose answers are awaited. It sits across
+// the board of `game` in a game against the computer and thinks when the game says it is to
+// move. An answer to a
 // request that was abandoned (a new game, a take-back, a hint made stale) is dropped here, so
 // the window only ever hears the answers it still wants.
-class ComputerPlayer : public QObject {
+class ComputerPlayer : public QObject, public PlayerAcross {
     Q_OBJECT
 public:
-    explicit ComputerPlayer(QObject* parent = nullptr);
+    ComputerPlayer(const Game& game, QObject* parent);
 
     // Starts the engine when it is not running; false when it cannot be started.
     bool Start();
@@ -24,14 +26,18 @@ public:
     void NewGame(int level);
     int Level() const { return level_; }
 
-    // Asks for the computer's move in `game`, when it may move and no move is awaited.
-    void Think(const Game& game);
+    // What the game tells the computer. On its turn it asks for its move, when no move is
+    // awaited; the player's resignation or loss on time abandons it.
+    void LocalMoved(const Move&) override {}
+    void YourTurn() override;
+    void LocalResigned() override { Cancel(); }
+    void LocalOutOfTime() override { Cancel(); }
     bool Thinking() const { return moveTag_ != 0; }
     // Abandons the awaited move: the engine stops, and its answer is dropped.
     void Cancel();
 
-    // Asks for a move of the side to move in `game`, for the player; `Forget` drops it.
-    void Advise(const Game& game);
+    // Asks for a move of the side to move, for the player; `Forget` drops it.
+    void Advise();
     bool Advising() const { return adviceTag_ != 0; }
     void Forget() { adviceTag_ = 0; }
 
@@ -51,6 +57,7 @@ private:
     void OnBestMove(int tag, const QString& text);
     void OnFailed();
 
+    const Game& game_;
     EngineProcess* engine_ = nullptr;
     bool turned_ = false;  // the board of the awaited answer is turned for a Gote player
     int level_ = 1;

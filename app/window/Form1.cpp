@@ -68,7 +68,7 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     Timer3.setSingleShot(true);
     connect(&Timer3, &QTimer::timeout, this, [this] { Timer3_Timer(pendingTicks_); });
 
-    computer_ = new ComputerPlayer(this);
+    computer_ = new ComputerPlayer(game_, this);
     connect(computer_, &ComputerPlayer::moved, this, &Form1::OnComputerMove);
     connect(computer_, &ComputerPlayer::resigned, this, &Form1::OnComputerResigns);
     connect(computer_, &ComputerPlayer::advised, this, &Form1::ShowHint);
@@ -194,7 +194,6 @@ void Form1::OnRelease(QPoint globalPos) {
     else
         game_.DropElsewhere();
     Render();
-    AskComputer();
 }
 
 void Form1::OnDragLost() {

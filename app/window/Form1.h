@@ -153,7 +153,6 @@ private:
     void DropOldestChatLines(int keptLines);
 
     bool StartEngine();
-    void AskComputer();
     void OnComputerMove(const EngineMove& move);
     void OnComputerResigns();
     void CancelComputerMove();

@@ -18,16 +18,15 @@ void Form1::konpyuta_Click() {
     if (!StartEngine()) return;
     computer_->NewGame(dialog.Level());
     if (dialog.ContinueFromHere())
-        game_.LoadRecord(game_.History().ToRecord(), dialog.PlayerIsGote(), 1);
+        game_.LoadRecord(game_.History().ToRecord(), dialog.PlayerIsGote(), computer_);
     else
-        game_.StartComputerGame(dialog.PlayerIsGote());
+        game_.StartComputerGame(dialog.PlayerIsGote(), *computer_);
     const std::string computer = "コンピュータ（レベル" + std::to_string(dialog.Level()) + "）";
     if (dialog.PlayerIsGote())
         game_.NamePlayers(computer, "後手");
     else
         game_.NamePlayers("先手", computer);
     Render();
-    AskComputer();
 }
 
 EngineProcess* Form1::engine() const {
@@ -40,12 +39,8 @@ bool Form1::StartEngine() {
     return false;
 }
 
-// The engine thinks in its own process; its answer comes back through `OnComputerMove`.
-void Form1::AskComputer() {
-    computer_->Think(game_);
-}
-
-// A move the rules do not allow changes nothing.
+// The engine thinks in its own process; its answer comes back here. A move the rules do not
+// allow changes nothing.
 void Form1::OnComputerMove(const EngineMove& move) {
     if (!game_.ApplyComputerMove(move)) return;
     Render();

@@ -10,7 +10,7 @@ void Form1::hinto_Click() {
     if (!game_.BoardOpen() || game_.NetworkMode() || computer_->Advising()) return;
     ClearHint();
     if (!StartEngine()) return;
-    computer_->Advise(game_);
+    computer_->Advise();
 }
 
 void Form1::ShowHint(const EngineMove& move) {

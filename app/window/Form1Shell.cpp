@@ -13,7 +13,6 @@ namespace torvane {
 
 void Form1::touryou_Click() {
     game_.touryou_Click();
-    if (!game_.AgainstComputer()) CancelComputerMove();  // resigned against the computer
     Render();
 }
 

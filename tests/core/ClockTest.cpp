@@ -57,7 +57,7 @@ TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
 
     LocalGame n;
     n.Drag(45, 36);
-    n.game.EnterNetworkMode();
+    n.game.EnterNetworkMode(n.session);
     ASSERT_TRUE(n.game.View().touryou);
     Tick(n.game, 181, false);
     EXPECT_TRUE(n.shell.messages.empty());
@@ -68,7 +68,7 @@ TEST(Clock, TopClockLosesForGoteAtOneComputerAndSilentlyInANetworkGame) {
 
 TEST(Clock, BottomClockInANetworkGameSendsTimeLoss) {
     LocalGame g;
-    g.game.EnterNetworkMode();
+    g.game.EnterNetworkMode(g.session);
     Tick(g.game, 181);
     EXPECT_EQ(g.shell.messages, std::vector<std::string>{"あなたの負けです。"});
     ASSERT_EQ(g.connection.sent.size(), 1u);
@@ -123,7 +123,7 @@ TEST(Settings, InvertedFlagsAndTheHands) {
 
 TEST(Settings, CapturedPiecesAreRefusedInANetworkGame) {
     LocalGame g;
-    g.game.EnterNetworkMode();
+    g.game.EnterNetworkMode(g.session);
     g.game.ApplySettings(SettingsChoice{.capturedPieces = true});
     EXPECT_EQ(g.shell.messages,
               std::vector<std::string>{"ネットワーク対戦は取った駒を使用できません"});

@@ -65,12 +65,18 @@ TEST(ComputerGame, RandomGamesAgreeWithTheEngineMoveByMove) {
         ChangeSettings(game, [](SettingsChoice& c) {
             c.capturedPieces = true;
         });  // both sides may drop their captured pieces
-        game.StartComputerGame(playerIsGote);
+        RecordedComputer computer;
+        game.StartComputerGame(playerIsGote, computer);
         eng::Position pos = eng::StartPosition();
+        int playerMoves = 0, computerMoves = 0;
         for (int ply = 0; ply < 300 && !pos.IsDecided(); ++ply) {
             ExpectSamePosition(game, pos, ply);
             const bool computerTurn = (pos.SideToMove() == eng::Gote) != playerIsGote;
             ASSERT_EQ(game.ComputerMayMove(), computerTurn) << "at ply " << ply;
+            // The computer hears of every move of the player's, and of each of its turns once.
+            ASSERT_EQ(computer.moves, playerMoves) << "at ply " << ply;
+            ASSERT_EQ(computer.turns, computerMoves + (computerTurn ? 1 : 0)) << "at ply " << ply;
+            (computerTurn ? computerMoves : playerMoves) += 1;
             ASSERT_EQ(game.BoardOpen(), !computerTurn) << "at ply " << ply;
             const eng::Move m = RandomMove(pos, random);
             auto move = ParseEngineMove(eng::MoveName(m), playerIsGote);
@@ -102,7 +108,8 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
 
     ScriptedShell shell;
     Game game{shell, "127.0.0.1"};
-    game.StartComputerGame(true);  // the computer is Sente, at the top, and moves first
+    RecordedComputer computer;
+    game.StartComputerGame(true, computer);  // the computer is Sente, at the top, and moves first
     const BoardCells before = game.Squares();
     const std::string position = EnginePosition(game);
     for (const char* text : {"5d5e",     // Gote's own piece: the player's, not the computer's
@@ -132,7 +139,8 @@ TEST(ComputerGame, BadOrIllegalEngineMovesAreRefused) {
 TEST(ComputerGame, TheComputersResignationEndsTheGameOnItsTurnOnly) {
     ScriptedShell shell;
     Game game{shell, "127.0.0.1"};
-    game.StartComputerGame(false);  // the player is Sente and moves first
+    RecordedComputer computer;
+    game.StartComputerGame(false, computer);  // the player is Sente and moves first
     shell.messages.clear();
     game.ComputerResigns();
     EXPECT_TRUE(shell.messages.empty());

@@ -83,7 +83,8 @@ TEST(TakeBack, RestoresEveryPositionBackToTheStart) {
 TEST(TakeBack, AgainstTheComputerTakesBackItsAnswerToo) {
     ScriptedShell shell;
     Game game(shell, "127.0.0.1");
-    game.StartComputerGame(false);
+    RecordedComputer computer;
+    game.StartComputerGame(false, computer);
     std::mt19937 rng(7);
     EXPECT_FALSE(game.MayTakeBack());
     const Seen start = SeenOf(game);
@@ -151,10 +152,12 @@ TEST(GameRecord, LoadingARecordShowsItsLastPosition) {
         EXPECT_EQ(loaded.game.History().ToRecord(), record);
         EXPECT_EQ(loaded.game.MayPlayOn(), played.game.BoardOpen() && !record.moves.empty());
 
-        loaded.game.LoadRecord(record, true, 1);  // on against the computer, as Gote
+        RecordedComputer computer;
+        loaded.game.LoadRecord(record, true, &computer);  // on against the computer, as Gote
         EXPECT_EQ(EnginePosition(loaded.game), EnginePosition(played.game));
         EXPECT_TRUE(loaded.game.AgainstComputer());
         EXPECT_EQ(loaded.game.ComputerMayMove(),
                   played.game.BoardOpen() && played.game.ToMove() == Side::Sente);
+        EXPECT_EQ(computer.turns, loaded.game.ComputerMayMove() ? 1 : 0);
     }
 }

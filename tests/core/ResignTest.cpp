@@ -84,7 +84,7 @@ TEST_F(ResignTest, GoteToMoveLosesAndTheTopClockStopsAtZero) {
 TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
     for (bool peerToMove : {false, true}) {
         LocalGame n;
-        n.game.EnterNetworkMode();
+        n.game.EnterNetworkMode(n.session);
         PlayState state = n.game.Snapshot();
         state.boardOpen = !peerToMove;
         state.timer1 = !peerToMove;
@@ -107,7 +107,7 @@ TEST_F(ResignTest, InANetworkGameTheLocalPlayerLosesAndThePeerIsTold) {
 }
 
 TEST_F(ResignTest, ALostConnectionStillEndsTheGameLocally) {
-    g.game.EnterNetworkMode();
+    g.game.EnterNetworkMode(g.session);
     g.connection.sendSucceeds = false;
     EXPECT_EQ(Resign(true), std::vector<std::string>{"貴方の負けです"});
     EXPECT_FALSE(g.game.View().Picture1);

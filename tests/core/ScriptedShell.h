@@ -45,6 +45,16 @@ struct ScriptedShell : Shell {
 
 // The socket operations the session asked for, in order, e.g. "close", "connect
 // 10.0.0.2:5000", and the messages it sent: all of them, and those the peer has not read yet.
+// The computer across the board: what the game told it, counted. The engine's answers are the
+// test's to give, through the game's routines.
+struct RecordedComputer : PlayerAcross {
+    int moves = 0, turns = 0, resignations = 0, timeLosses = 0;
+    void LocalMoved(const Move&) override { ++moves; }
+    void YourTurn() override { ++turns; }
+    void LocalResigned() override { ++resignations; }
+    void LocalOutOfTime() override { ++timeLosses; }
+};
+
 struct RecordedConnection : Connection {
     std::vector<std::string> calls;
     std::optional<ConnectionError> listenError;

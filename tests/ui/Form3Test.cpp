@@ -81,7 +81,7 @@ TEST(Form3, ScalesWithTheWindowAndKeepsTheCaptionClearOfTheBoxes) {
 
 TEST(Form3, TheRefusalInANetworkGameComesBeforeTheDialogCloses) {
     ShownForm f;
-    f.form.game().EnterNetworkMode();
+    f.form.game().EnterNetworkMode(f.form.session());
     ModalAnswerer answers;
     bool dialogOpenAtMessage = false;
     WhenModal<Form3>([&](Form3& dialog) {
