@@ -18,14 +18,14 @@ void Game::ApplyMove(const Move& move, Side capturer) {
 void Game::TransferPiece(const Move& move) {
     MovePiece(move, [&](const Cell& mover) {
         MoveSound();
-        elephantThreatened_ = CheckNoticeOff == 0 && ThreatensElephant(mover, move.to);
+        elephantThreatened_ = settings_.checkNotice && ThreatensElephant(mover, move.to);
     });
 }
 
 // The sound starts, and the half-made move is shown at once. Only a repaint happens here, no
 // other events, so no press, tick or socket message can act on the half-made move.
 void Game::MoveSound() {
-    if (SoundOff != 0) return;
+    if (!settings_.sound) return;
     shell_.PlaySound(MoveSoundId);
     shell_.RepaintNow();
 }

@@ -7,7 +7,7 @@ namespace torvane {
 // nothing else.
 void Game::DropElsewhere() {
     shell_.EndDrag();
-    if (RangeDisplayOff == 0) CancelDrag();
+    if (settings_.rangeDisplay) CancelDrag();
     inProgress_.End();
 }
 
@@ -16,7 +16,7 @@ void Game::Image1_DragDrop(int cell) {
     if (cell < 0 || cell >= kCellCount || !inProgress_.Holding()) return DropElsewhere();
     const Move move = inProgress_.DropOn(cell);
     shell_.EndDrag();
-    if (!move.IsDrop() && RangeDisplayOff == 0) CancelDrag();
+    if (!move.IsDrop() && settings_.rangeDisplay) CancelDrag();
     inProgress_.End();
 
     if (move.IsDrop()) {
@@ -61,7 +61,7 @@ void Game::MoveToEmptyCell(const Move& move) {
     ApplyMove(move);
     HandOverToPeer(move);
     if (Turn == 0) {
-        PassTurnToLabel4();
+        PassTurnToTop();
         clocks.ZeroBottom();
         RunTimer2();
         Turn = 1;
@@ -75,17 +75,17 @@ void Game::MoveToEmptyCell(const Move& move) {
 // is Gote; otherwise it is Sente's, whose turn comes next.
 void Game::PassTurnAfterGote() {
     if (LocalIsGote == 1) {
-        PassTurnToLabel4();
+        PassTurnToTop();
         RunTimer2();
     } else {
-        PassTurnToLabel2();
+        PassTurnToBottom();
         RunTimer1();
     }
     clocks.ZeroTop();
 }
 
 void Game::CaptureBySente(const Move& move) {
-    PassTurnToLabel4();
+    PassTurnToTop();
     clocks.ZeroBottom();
     RunTimer2();
     Turn = 1;

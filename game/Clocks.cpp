@@ -11,7 +11,7 @@ void Game::Timer2_Timer() {
 }
 
 void Game::ClockTick(bool bottom) {
-    if (!clocks.Tick(bottom, TimeLimitOff == 0)) return RunOutOfTime(bottom);
+    if (!clocks.Tick(bottom, settings_.timeLimit)) return RunOutOfTime(bottom);
     (bottom ? ui.Label1 : ui.Label3) = FormatClock(clocks.Display(bottom));
 }
 

@@ -40,7 +40,7 @@ bool Game::ApplyComputerMove(const EngineMove& move) {
 }
 
 bool Game::IsComputerDrop(const EngineMove& move, int& slot) const {
-    if (CapturedPiecesOff == 1 || move.to < 0 || move.to >= kCellCount) return false;
+    if (!settings_.capturedPieces || move.to < 0 || move.to >= kCellCount) return false;
     if (Image1[move.to].Tag != EmptyTag) return false;
     const std::string& computer = LocalIsGote == 1 ? SenteTag : GoteTag;
     for (slot = 0; slot < kHandSlots; ++slot)

@@ -10,7 +10,6 @@ Game::Game(Shell& shell, const std::string& localAddress) : Board(SetupTemplate(
 
 void Game::Form_Load(const std::string& localAddress) {
     ui.Label14 = localAddress;
-    CapturedPiecesOff = 1;
 }
 
 void Game::SetBoardOpen(bool open) {

@@ -61,14 +61,14 @@ public:
     // A game against the computer runs; the computer plays the side that is not the local
     // player's and sits at the top of the board.
     bool AgainstComputer() const { return ComputerGame == 1; }
-    bool DropsAllowed() const { return CapturedPiecesOff == 0; }
+    bool DropsAllowed() const { return settings_.capturedPieces; }
     const ClockCounters& Clocks() const { return clocks; }
 
     // Everything a move changes, and its return: take-back, the replay of a record and a
     // position set up by hand show a position this way. A piece held or a range shown is
     // dropped.
-    PlayState Snapshot() const { return SaveState(); }
-    void Restore(const PlayState& state) { RestoreState(state); }
+    PlayState Snapshot() const;
+    void Restore(const PlayState& state);
 
     // "スタート(&S)": a new game at one computer.
     void sutato_Click();
@@ -210,8 +210,8 @@ private:
     void RunTimer2();
 
     // Turn display: the marker that turns green, with the other side's clock label zeroed.
-    void PassTurnToLabel2();
-    void PassTurnToLabel4();
+    void PassTurnToBottom();
+    void PassTurnToTop();
     void PassTurnAfterGote();
     void PassTurnToLocal();
 
@@ -246,8 +246,6 @@ private:
     void KeepMove(PendingMove pending);
     void RecordLossOnBoard(Side loser);
     void StartRecord();
-    PlayState SaveState() const;
-    void RestoreState(const PlayState& state);
     PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     int Turn = 0;  // 0: Sente to move, 1: Gote to move
@@ -256,9 +254,7 @@ private:
     int ComputerGame = 0;
     ClockCounters clocks;
 
-    // Settings: 1 means the option is off.
-    int SoundOff = 0, RangeDisplayOff = 0, CheckNoticeOff = 0, CapturedPiecesOff = 0;
-    int TimeLimitOff = 0, TimeLimitWasOff = 0;
+    SettingsChoice settings_;  // as the settings dialog first shows them: captured pieces off
 
     // Range display: what each direction's ghost covered.
     std::array<int, 8> Image3{};

@@ -71,7 +71,7 @@ void Game::LoadRecord(const GameRecord& record, bool playerIsGote, PlayerAcross*
         history_.Add(move, std::move(before));
     }
     if (record.result) history_.SetResult(*record.result);
-    RestoreState(StateOf(position, !position.Decided() && !record.result));
+    Restore(StateOf(position, !position.Decided() && !record.result));
     if (ComputerGame == 0 || !BoardOpen()) return;
     if (Turn != LocalIsGote) {
         HandOverToComputer();

@@ -13,7 +13,7 @@ void Game::BoardPickUp(int cell, MouseButton button) {
     if ((Turn == 0 && piece.Tag == GoteTag) || (Turn != 0 && piece.Tag == SenteTag)) return;
 
     inProgress_.StartBoardPick(cell);
-    if (RangeDisplayOff == 0) ShowMoveRange();
+    if (settings_.rangeDisplay) ShowMoveRange();
     shell_.BeginDrag(DragArea::Board, piece.DragIcon);
 }
 

@@ -15,7 +15,7 @@ void Game::AwaitConnection() {
 void Game::EnterNetworkMode(PlayerAcross& peer) {
     NetworkGame = 1;
     across_ = &peer;
-    CapturedPiecesOff = 1;
+    settings_.capturedPieces = false;
     ui.Picture2 = ui.Picture3 = false;
 }
 

@@ -55,7 +55,7 @@ bool Game::IsPeerStep(int from, int to) const {
 // The local marker turns green, the peer's takes the neutral colour, the peer's clock reads
 // zero and the local clock runs from zero.
 void Game::PassTurnToLocal() {
-    PassTurnToLabel2();
+    PassTurnToBottom();
     RunTimer1();
     LocalIsGote == 1 ? clocks.ZeroBottom() : clocks.ZeroTop();
 }

@@ -2,7 +2,7 @@
 
 namespace torvane {
 
-PlayState Game::SaveState() const {
+PlayState Game::Snapshot() const {
     PlayState s;
     s.board = Image1;
     s.bottomHand = Image4;
@@ -29,7 +29,7 @@ PlayState Game::SaveState() const {
 }
 
 // Nothing of a move in progress survives: no piece is held and no range is shown.
-void Game::RestoreState(const PlayState& s) {
+void Game::Restore(const PlayState& s) {
     Image1 = s.board;
     Image4 = s.bottomHand;
     Image5 = s.topHand;

@@ -36,7 +36,7 @@ Game::PendingMove Game::PrepareRecord(const Move& move) const {
     recorded.capture = Image1[move.to].Tag != EmptyTag;
     bool bottomClock = recorded.mover == (turned ? Side::Gote : Side::Sente);
     recorded.seconds = SecondsOf(clocks.Display(bottomClock));
-    return {recorded, SaveState()};
+    return {recorded, Snapshot()};
 }
 
 void Game::KeepMove(PendingMove pending) {
@@ -62,8 +62,8 @@ void Game::RecordLossOnBoard(Side loser) {
 void Game::StartRecord() {
     RecordHeader header;
     header.started = LocalTimeNow();
-    header.capturedPiecesUsed = CapturedPiecesOff == 0;
-    header.timeLimitOn = TimeLimitOff == 0;
+    header.capturedPiecesUsed = settings_.capturedPieces;
+    header.timeLimitOn = settings_.timeLimit;
     history_.Start(std::move(header));
 }
 

@@ -22,7 +22,7 @@ void Game::TakeBack() {
     bool againstComputer = history_.entries().back().before.computerGame == 1;
     MoveHistory::Entry undone = history_.TakeBackLast();
     while (againstComputer && undone.move.mover != player) undone = history_.TakeBackLast();
-    RestoreState(undone.before);
+    Restore(undone.before);
 }
 
 }  // namespace torvane

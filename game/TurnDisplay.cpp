@@ -4,13 +4,13 @@ namespace torvane {
 
 // Label2 (bottom) and Label4 (top) mark the side to move in green; the marker that loses the
 // green takes the other one's colour, which is the neutral one.
-void Game::PassTurnToLabel4() {
+void Game::PassTurnToTop() {
     ui.Label2Back = ui.Label4Back;
     ui.Label4Back = kGreen;
     ui.Label1 = kZeroClock;
 }
 
-void Game::PassTurnToLabel2() {
+void Game::PassTurnToBottom() {
     ui.Label4Back = ui.Label2Back;
     ui.Label2Back = kGreen;
     ui.Label3 = kZeroClock;
