@@ -2,9 +2,10 @@
 # Builds with ThreadSanitizer in build-tsan and runs the tests of the code that runs threads:
 # the engine's suite (the search runs on a worker thread while the USI loop reads commands) and
 # the network tests of the core (the network session driven by bytes as the socket hands them
-# over). The window's socket tests are not run here yet: they need the whole window built with
-# ThreadSanitizer, and Qt is not, so it cannot see Qt's own locks; tests/sanitizer/tsan.supp is
-# for such reports inside Qt, one entry each. Every report goes to a file in build-tsan/tsan
+# over). The socket's own suite (tests/socket, no window) is not run here yet: Qt is not built
+# with ThreadSanitizer, so the waits inside Qt (a blocking queued call, QWaitCondition) are
+# invisible to it, and it reports races in Qt and in the socket's writes that those waits order;
+# tests/sanitizer/tsan.supp is for reports inside Qt, one entry each. Every report goes to a file in build-tsan/tsan
 # (the engine program's, run by the tests, too); any report fails the run.
 # Usage: tools/tsan.sh
 set -euo pipefail

@@ -7,15 +7,22 @@
 #include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 #include <QThread>
+#include <functional>
 
-#include "NetTestHelpers.h"
 #include "app/socket/GameSocketOptions.h"
 #include "app/socket/Socket.h"
+#include "ui/ReservedPort.h"
 
 using namespace torvane;
 
 namespace {
+
+// The events of a socket come from the event loop, which runs meanwhile.
+bool WaitFor(std::function<bool()> condition) {
+    return QTest::qWaitFor(std::move(condition), 10000);
+}
 
 // A socket with its events recorded.
 struct Recorded {
