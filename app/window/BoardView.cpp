@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/window/Fonts.h"
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
+#include "rules/Side.h"
 
 namespace torvane {
 
@@ -15,6 +17,14 @@ namespace {
 constexpr int kCellTwips = 600;
 constexpr int kPieceTwips = 480;  // 32 pixels at the design size
 
+// The felt round the board, as one colour: its texture's average.
+QColor FrameColour(qreal dpr) {
+    return Texture("felt", dpr)
+        .toImage()
+        .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .pixelColor(0, 0);
+}
+
 }  // namespace
 
 BoardView::BoardView(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
@@ -22,6 +32,9 @@ BoardView::BoardView(const Game& game, QWidget* parent) : QWidget(parent), game_
     // A window of its own, so that the pointer can be confined to it while a piece is held.
     setAttribute(Qt::WA_NativeWindow);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The board has the keyboard until the chat box is clicked, so that the window's keys act
+    // on the game rather than on the text being typed.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardView::SetScale(double scale) {
@@ -80,18 +93,31 @@ const QPixmap& BoardView::Base() {
     else
         p.drawPixmap(0, 0, background_.At(size(), dpr));
     // Lines a whole number of pixels wide, drawn on the pixels right of and below each line's
-    // position, as the one-pixel lines of the design size are.
-    const int width = std::max(1, static_cast<int>(std::lround(scale_)));
-    for (int i = 0; i <= 10; ++i) {
-        p.fillRect(0, GridLine(i), GridLine(10) + width, width, Qt::black);
-        p.fillRect(GridLine(i), 0, width, GridLine(10) + width, Qt::black);
+    // position, as the one-pixel lines of the design size are. Beyond the ninth line the wood
+    // gives way to the frame, as the felt shows above and left of the first; a chosen picture
+    // fills the whole box.
+    const int line = std::max(1, static_cast<int>(std::lround(scale_)));
+    const int end = GridLine(9) + line;
+    for (int i = 0; i <= 9; ++i) {
+        p.fillRect(0, GridLine(i), end, line, Qt::black);
+        p.fillRect(GridLine(i), 0, line, end, Qt::black);
     }
+    if (!background_.isNull()) return base_;
+    const QColor frame = FrameColour(dpr);
+    p.fillRect(end, 0, width() - end, height(), frame);
+    p.fillRect(0, end, width(), height() - end, frame);
     return base_;
 }
 
 void BoardView::ShowReplay(const BoardCells* cells) {
     if (replay_ == cells) return;
     replay_ = cells;
+    update();
+}
+
+void BoardView::ShowCoordinates(bool shown) {
+    if (coordinates_ == shown) return;
+    coordinates_ = shown;
     update();
 }
 
@@ -112,6 +138,7 @@ void BoardView::paintEvent(QPaintEvent*) {
         int picture = cells[i].Picture;
         if (picture) p.drawPixmap(CellPicturePos(i), PiecePixmap(picture, PieceSize(), dpr));
     }
+    if (coordinates_) PaintCoordinates(p);
     if (replay_) PaintReplaySign(p);
 }
 
@@ -124,6 +151,26 @@ void BoardView::PaintLastMove(QPainter& p) const {
     };
     wash(lastFrom_, 70);
     wash(lastTo_, 140);
+}
+
+// As online boards show them: a file's number in the top corner of its top cell, a rank's kanji
+// in the bottom corner of its cell on the right, small enough to leave the round pieces clear.
+// For Sente at the bottom the files run ９…１ from the left and the ranks 一…九 from the top.
+void BoardView::PaintCoordinates(QPainter& p) const {
+    static const QString files[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
+    static const QString ranks[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+    const bool turned = game_.LocalSide() == Side::Gote;
+    QFont font = UiFont(8);
+    font.setPixelSize(std::max(7, Px(125, scale_)));
+    p.setFont(font);
+    p.setPen(QColor(70, 40, 15));
+    const int inset = std::max(1, Px(20, scale_));
+    for (int i = 0; i < 9; ++i) {
+        const QRect file = CellRect(i).adjusted(inset, 0, -inset, 0);
+        p.drawText(file, Qt::AlignTop | Qt::AlignRight, files[turned ? i : 8 - i]);
+        const QRect rank = CellRect(9 * i + 8).adjusted(inset, 0, -inset, -inset / 2);
+        p.drawText(rank, Qt::AlignBottom | Qt::AlignRight, ranks[turned ? 8 - i : i]);
+    }
 }
 
 // A blue frame round the board and a tag in its corner: this is not the game's position.

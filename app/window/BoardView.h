@@ -37,6 +37,10 @@ public:
     // origin).
     void MarkLastMove(int from, int to);
     std::pair<int, int> LastMove() const { return {lastFrom_, lastTo_}; }
+    // The files' numbers and the ranks' kanji in the corners of the edge cells, turned with the
+    // board for a Gote player.
+    void ShowCoordinates(bool shown);
+    bool CoordinatesShown() const { return coordinates_; }
 
     std::function<void(int cell, Qt::MouseButton)> onPress;
     std::function<void(QPoint globalPos)> onRelease;
@@ -48,14 +52,16 @@ protected:
 
 private:
     const QPixmap& Base();
-    // The position of grid line `index` (0..10) from the board's edge.
+    // The position of grid line `index` (0..9) from the board's edge.
     int GridLine(int index) const;
     void PaintLastMove(QPainter& p) const;
     void PaintReplaySign(QPainter& p) const;
+    void PaintCoordinates(QPainter& p) const;
 
     const Game& game_;
     const BoardCells* replay_ = nullptr;
     int lastFrom_ = -1, lastTo_ = -1;
+    bool coordinates_ = true;
     double scale_ = 1.0;
     ScaledPicture background_;
     QPixmap base_;

@@ -46,6 +46,7 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     setWindowIcon(icon);
     BuildControls();
     BuildMenus();
+    Picture1->setFocus();
 
     drag_ = new DragController(this, Picture1);
     connect(drag_, &DragController::lost, this, &Form1::OnDragLost);

@@ -138,6 +138,7 @@ private:
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
     void AddSeparator(QMenu* menu, const QString& name);
     void BuildRecordMenu(QMenu* kifu);
+    void AddShortcuts();
     void RenderRecord();
     bool LeaveReplay();
 

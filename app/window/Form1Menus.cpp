@@ -88,6 +88,20 @@ void Form1::BuildMenus() {
     QMenu* kifu = addMenu(bar, "kifu", "棋譜(&R)");
     bar->addMenu(kifu);
     BuildRecordMenu(kifu);
+    AddShortcuts();
+}
+
+// Keys for the commands a player uses most, shown in the menus beside the captions. A key
+// does what its item does, and nothing while the item is disabled.
+void Form1::AddShortcuts() {
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"sutato", QKeySequence::New},
+        {"matta", QKeySequence::Undo},
+        {"hinto", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"kifuhyouji", QKeySequence(Qt::CTRL | Qt::Key_K)},
+        {"readme", QKeySequence::HelpContents},
+    };
+    for (const auto& [name, key] : keys) actions_.value(name)->setShortcut(key);
 }
 
 }  // namespace torvane

@@ -43,6 +43,11 @@ void Form1::BuildRecordMenu(QMenu* kifu) {
     AddSeparator(kifu, "kifukugiri2");
     connect(AddAction(kifu, "kyokumen", "局面をコピー(&C)"), &QAction::triggered, this,
             &Form1::kyokumen_Click);
+    AddSeparator(kifu, "kifukugiri3");
+    QAction* coordinates = AddAction(kifu, "zahyou", "座標を表示(&Z)");
+    coordinates->setCheckable(true);
+    coordinates->setChecked(Picture1->CoordinatesShown());
+    connect(coordinates, &QAction::toggled, Picture1, &BoardView::ShowCoordinates);
 }
 
 void Form1::kifuhyouji_Click() {
@@ -112,6 +117,7 @@ void Form1::kyokumen_Click() {
 
 // The position after `ply` moves; the last one is the game itself.
 void Form1::ShowPly(int ply) {
+    const int shownBefore = replayPly_;
     const auto& entries = game_.History().entries();
     const bool turned = game_.LocalSide() == Side::Gote;
     if (ply < 0 || ply >= static_cast<int>(entries.size())) {
@@ -126,6 +132,7 @@ void Form1::ShowPly(int ply) {
         Picture2->ShowReplay(&replayed_.topHand);
         Picture3->ShowReplay(&replayed_.bottomHand);
     }
+    if (replayPly_ != shownBefore) ClearHint();
     const int shown = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
     if (shown == 0) return Picture1->MarkLastMove(-1, -1);
     const RecordedMove& last = entries[static_cast<size_t>(shown - 1)].move;
