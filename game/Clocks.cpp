@@ -34,8 +34,12 @@ void Game::RunOutOfTime(bool bottom) {
     } else if (NetworkGame != 1) {
         ui.touryou = false;
         if (bottom && across_) across_->LocalOutOfTime();
+        const bool againstComputer = ComputerGame == 1;
         EndComputerGame();
-        shell_.ShowMessage(bottom != (LocalIsGote == 1) ? "先手の負けです" : "後手の負けです");
+        const Side loser = bottom ? bottomSide : Opponent(bottomSide);
+        shell_.ShowMessage(againstComputer        ? PlayerResult(loser)
+                           : loser == Side::Sente ? "先手の負けです"
+                                                  : "後手の負けです");
     }
 }
 

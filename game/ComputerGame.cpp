@@ -56,7 +56,7 @@ void Game::ComputerResigns() {
     EndComputerGame();
     ui.Timer1 = false;
     StopClockAfterResignation(false);
-    shell_.ShowMessage(LocalIsGote == 1 ? "先手の負けです。" : "後手の負けです。");
+    shell_.ShowMessage(PlayerResult(Opponent(LocalSide())));
 }
 
 void Game::EndComputerGame() {

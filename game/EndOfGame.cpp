@@ -14,9 +14,9 @@ bool Game::BothSidesComplete() const {
     return HasElephantAndRat(Image1, SenteTag) && HasElephantAndRat(Image1, GoteTag);
 }
 
-// The side that lost is told at one computer and against the computer; in a network game the local
-// player made the winning move and may offer the next game. The loser's clock is reset and the
-// board locked.
+// The side that lost is told at one computer, and the player's result against the computer; in
+// a network game the local player made the winning move and may offer the next game. The
+// loser's clock is reset and the board locked.
 void Game::EndOfGame(bool senteLost) {
     RecordLossOnBoard(senteLost ? Side::Sente : Side::Gote);
     if (NetworkGame == 1) {
@@ -26,8 +26,11 @@ void Game::EndOfGame(bool senteLost) {
         NetworkGameRunning = 0;
         shell_.ShowMessage("あなたの勝ちです");
     } else {
+        const bool againstComputer = ComputerGame == 1;
         EndComputerGame();
-        shell_.ShowMessage(senteLost ? "先手の負けです" : "後手の負けです");
+        shell_.ShowMessage(againstComputer ? PlayerResult(senteLost ? Side::Sente : Side::Gote)
+                           : senteLost     ? "先手の負けです"
+                                           : "後手の負けです");
         ui.touryou = false;
     }
     // Off the network the bottom side is Sente's, unless the board is turned for a Gote player
@@ -42,6 +45,11 @@ void Game::EndOfGame(bool senteLost) {
         ui.Timer2 = false;
     }
     SetBoardOpen(false);
+}
+
+// Against the computer the end of a game names the player's result, as a network game does.
+const char* Game::PlayerResult(Side loser) const {
+    return loser == LocalSide() ? "あなたの負けです" : "あなたの勝ちです";
 }
 
 }  // namespace torvane

@@ -226,6 +226,7 @@ private:
     // The piece `mover` is moving to `cell` (its kind and tag are still on its origin).
     bool ThreatensElephant(const Cell& mover, int cell) const;
     void EndOfGame(bool senteLost);
+    const char* PlayerResult(Side loser) const;
     void PeerMoveScan();
     void EndNetworkGameWon(GameEnd end);
     void MakePeerMove(const Move& move);

@@ -25,7 +25,7 @@ void Game::touryou_Click() {
         EndComputerGame();
         ui.Timer2 = false;
         StopClockAfterResignation(true);
-        shell_.ShowMessage(LocalIsGote == 1 ? "後手の負けです。" : "先手の負けです。");
+        shell_.ShowMessage(PlayerResult(LocalSide()));
     } else if (Turn == 0) {
         StopClockAfterResignation(true);
         shell_.ShowMessage("先手の負けです。");

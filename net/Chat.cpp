@@ -3,14 +3,15 @@
 
 namespace torvane {
 
-// A line that cannot be sent (no connection) is neither shown nor kept; the window clears the
-// input box either way. The log shows the line as the peer's log does: a control character,
-// a line break among them, becomes U+FFFD there, so each entry of the log is one line.
-void NetSession::SendChat(const std::string& typed) {
-    if (typed.empty()) return;
+// A line that cannot be sent (no connection) is not shown in the log. The log shows the line
+// as the peer's log does: a control character, a line break among them, becomes U+FFFD there,
+// so each entry of the log is one line.
+bool NetSession::SendChat(const std::string& typed) {
+    if (typed.empty()) return true;
     std::string line = ui.Text2 + ">>" + typed;
-    if (!Send(CodeMsg{MessageCode::ChatLine, line})) return;
+    if (!Send(CodeMsg{MessageCode::ChatLine, line})) return false;
     AppendToChatLog(PeerText(line));
+    return true;
 }
 
 // The message sound plays even with sound effects switched off. The line is shown at once;

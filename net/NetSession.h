@@ -76,8 +76,9 @@ public:
 
     // OK of the side dialog: offers a game in which the local player is Sente or Gote.
     void OfferGame(bool sente);
-    // Enter in the chat input box, with the typed line.
-    void SendChat(const std::string& typed);
+    // Enter in the chat input box, with the typed line; false when there is no connection to
+    // send it on.
+    bool SendChat(const std::string& typed);
     void ReceiveChat(const std::string& line);
 
     // What the game tells the peer: the local player's move, resignation and loss on time.

@@ -8,6 +8,7 @@ namespace torvane {
 // board until the next press.
 void Form1::hinto_Click() {
     if (!game_.BoardOpen() || game_.NetworkMode() || computer_->Advising()) return;
+    LeaveReplay();  // the hint is for the game's position
     ClearHint();
     if (!StartEngine()) return;
     computer_->Advise();
@@ -18,8 +19,8 @@ void Form1::ShowHint(const EngineMove& move) {
     hint_->Mark(move.from, move.to);
 }
 
-// A press, a move or a new game makes the hint out of date; a hint still being thought about
-// is dropped when it comes.
+// A press, a move, a new game or another position shown makes the hint out of date; a hint still
+// being thought about is dropped when it comes.
 void Form1::ClearHint() {
     computer_->Forget();
     if (hint_) hint_->Clear();

@@ -1,3 +1,4 @@
+#include <QToolTip>
 #include <algorithm>
 #include <chrono>
 
@@ -13,6 +14,8 @@ namespace {
 
 // How long past the time limit the peer's loss on time may take to arrive.
 constexpr int kPeerGraceMs = 15000;
+
+constexpr const char* kNotConnected = "接続されていないため送信できません";
 
 }  // namespace
 
@@ -76,10 +79,13 @@ void Form1::OnPeerGraceOver() {
     Render();
 }
 
-// The input box is cleared whether or not the line could be sent.
+// A line that could not be sent stays in the input box, to be sent once connected, and a
+// note beside the box says why.
 void Form1::OnChatEnter() {
-    session_->SendChat(Text1->text().toStdString());
-    Text1->clear();
+    if (session_->SendChat(Text1->text().toStdString()))
+        Text1->clear();
+    else
+        QToolTip::showText(Text1->mapToGlobal(QPoint(0, Text1->height())), kNotConnected, Text1);
     Render();
 }
 

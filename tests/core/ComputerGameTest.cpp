@@ -92,8 +92,9 @@ TEST(ComputerGame, RandomGamesAgreeWithTheEngineMoveByMove) {
         ExpectSamePosition(game, pos, -1);
         if (!pos.IsDecided()) continue;
         ++decided;
-        EXPECT_EQ(shell.messages.back(),
-                  pos.HasLost(eng::Sente) ? "先手の負けです" : "後手の負けです");
+        EXPECT_EQ(shell.messages.back(), pos.HasLost(eng::Sente) != playerIsGote
+                                             ? "あなたの負けです"
+                                             : "あなたの勝ちです");
         EXPECT_FALSE(game.AgainstComputer());
         EXPECT_FALSE(game.ComputerMayMove());
         EXPECT_FALSE(game.BoardOpen());
@@ -150,8 +151,30 @@ TEST(ComputerGame, TheComputersResignationEndsTheGameOnItsTurnOnly) {
     game.Image1_DragDrop(36);
     ASSERT_TRUE(game.ComputerMayMove());
     game.ComputerResigns();
-    EXPECT_EQ(shell.messages, std::vector<std::string>{"後手の負けです。"});
+    EXPECT_EQ(shell.messages, std::vector<std::string>{"あなたの勝ちです"});
     EXPECT_FALSE(game.BoardOpen() || game.View().Timer1 || game.View().Timer2 ||
                  game.View().touryou);
     EXPECT_FALSE(game.ComputerMayMove());
+}
+
+// Against the computer a clock that runs out ends the game with the player's result, and the
+// computer hears of the player's loss.
+TEST(ComputerGame, ALossOnTimeNamesThePlayersResult) {
+    for (bool playerOutOfTime : {true, false}) {
+        ScriptedShell shell;
+        Game game{shell, "127.0.0.1"};
+        RecordedComputer computer;
+        game.StartComputerGame(false, computer);  // the player's clock, at the bottom, runs
+        if (!playerOutOfTime) {
+            game.BoardPickUp(45, MouseButton::Left);
+            game.Image1_DragDrop(36);  // now the computer's
+        }
+        shell.messages.clear();
+        for (int second = 0; second < 181; ++second)
+            playerOutOfTime ? game.Timer1_Timer() : game.Timer2_Timer();
+        EXPECT_EQ(shell.messages, std::vector<std::string>{playerOutOfTime ? "あなたの負けです"
+                                                                           : "あなたの勝ちです"});
+        EXPECT_EQ(computer.timeLosses, playerOutOfTime ? 1 : 0);
+        EXPECT_FALSE(game.AgainstComputer() || game.BoardOpen());
+    }
 }

@@ -12,6 +12,7 @@
 #include "ModalDialog.h"
 #include "UiHelpers.h"
 #include "app/dialogs/ComputerGameDialog.h"
+#include "app/dialogs/RecordWindow.h"
 #include "app/engine/EngineProcess.h"
 #include "app/window/HintMarks.h"
 #include "engine/MoveGen.h"
@@ -106,7 +107,8 @@ TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
     EXPECT_GT(computerMoves, 0);
     const std::string& last = answers.texts.back();
     const bool senteComplete = HasElephantAndRat(game.Squares(), game.SenteTag);
-    EXPECT_EQ(last, senteComplete ? "後手の負けです" : "先手の負けです");
+    const Side loser = senteComplete ? Side::Gote : Side::Sente;
+    EXPECT_EQ(last, loser == game.LocalSide() ? "あなたの負けです" : "あなたの勝ちです");
     EXPECT_FALSE(game.BoardOpen());
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
 }
@@ -242,7 +244,8 @@ TEST_F(Form1Computer, GarbageFromTheEngineIsIgnored) {
 }
 
 // At one computer the hint marks a step of the side to move, which the player's next press
-// takes away.
+// takes away, and so does another position shown from the record. Asked for during a replay,
+// it is for the game's position, which the board shows again.
 TEST_F(Form1Computer, TheHintMarksALegalMoveUntilTheNextPress) {
     ShownForm f;
     ModalAnswerer answers;
@@ -262,6 +265,19 @@ TEST_F(Form1Computer, TheHintMarksALegalMoveUntilTheNextPress) {
     f.DragCell(from, to);
     EXPECT_FALSE(f.form.hintMarks()->isVisible());
     EXPECT_EQ(game.ToMove(), Side::Gote);  // the suggested move is one the game accepts
+
+    auto hinted = [&] {
+        f.Trigger("hinto");
+        return QTest::qWaitFor([&] { return f.form.hintMarks()->isVisible(); }, kMoveWaitMs);
+    };
+    ASSERT_TRUE(hinted());
+    f.Trigger("kifuhyouji");
+    QTest::mouseClick(f.form.recordWindow()->findChild<QPushButton*>("previous"), Qt::LeftButton);
+    ASSERT_TRUE(f.form.board()->Replaying());
+    EXPECT_FALSE(f.form.hintMarks()->isVisible());
+    ASSERT_TRUE(hinted());
+    EXPECT_FALSE(f.form.board()->Replaying());
+    EXPECT_EQ(game.Squares()[f.form.hintMarks()->from()].Tag, game.GoteTag);
 }
 
 // The player may resign while the computer thinks: the game ends at once and the move that then
@@ -278,7 +294,7 @@ TEST_F(Form1Computer, ResigningWhileTheComputerThinksAndNetworkPlayExcludeIt) {
     QSignalSpy answered(f.form.engine(), &EngineProcess::bestMove);
     QSignalSpy moved(&f.form, &Form1::computerMoved);
     f.Trigger("touryou");
-    EXPECT_EQ(answers.texts.back(), "後手の負けです。");
+    EXPECT_EQ(answers.texts.back(), "あなたの負けです");
     ASSERT_TRUE(QTest::qWaitFor([&] { return answered.count() > 0; }, kMoveWaitMs));
     QCoreApplication::processEvents();
     EXPECT_EQ(moved.count(), 0);

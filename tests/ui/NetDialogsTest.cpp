@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QToolTip>
+
 #include "NetTestHelpers.h"
 #include "app/dialogs/Form4.h"
 #include "app/dialogs/Form5.h"
@@ -83,4 +85,17 @@ TEST_F(NetDialogsTest, AFailedConnectionIsShownAndTheMenusComeBack) {
     EXPECT_FALSE(TextOf(f.form, "Label7").isEmpty());
     EXPECT_EQ(TextOf(f.form, "Label16"), "");
     EXPECT_FALSE(f.form.game().NetworkMode());
+}
+
+// A line typed with no connection is not lost: it stays in the box, and a note beside the box
+// says why it was not sent; once the note is read the box still holds it.
+TEST_F(NetDialogsTest, ChatWithoutAConnectionKeepsTheLine) {
+    auto* box = f.form.findChild<QLineEdit*>("Text1");
+    box->setFocus();
+    QTest::keyClicks(box, "hello");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text(), "hello");
+    EXPECT_EQ(QToolTip::text(), "接続されていないため送信できません");
+    EXPECT_EQ(ChatLog(f.form)->toPlainText(), "");
+    EXPECT_TRUE(answers.texts.empty());
 }
