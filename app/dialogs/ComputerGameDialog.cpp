@@ -42,6 +42,11 @@ ComputerGameDialog::ComputerGameDialog(QWidget* parent) : QDialog(parent) {
             this, &QDialog::reject);
 }
 
+void ComputerGameDialog::Preselect(bool playerIsGote, int level) {
+    (playerIsGote ? gote_ : sente_)->setChecked(true);
+    level_->setCurrentIndex(level - 1);
+}
+
 bool ComputerGameDialog::PlayerIsGote() const {
     return gote_->isChecked();
 }

@@ -17,6 +17,8 @@ public:
 
     bool PlayerIsGote() const;
     int Level() const;  // 1..5
+    // The side and level shown when the dialog opens: the last ones chosen.
+    void Preselect(bool playerIsGote, int level);
     // Whether "この局面から続ける" can be chosen, and whether it was.
     void OfferToContinue(bool possible);
     bool ContinueFromHere() const;

@@ -28,4 +28,10 @@ Form4::Form4(QWidget* parent, OnPress onPress) : QDialog(parent) {
             this, &QDialog::reject);
 }
 
+void Form4::Prefill(const QString& handle, const QString& address, const QString& port) {
+    Text1->setText(handle);
+    Text2->setText(address);
+    Text3->setText(port);
+}
+
 }  // namespace torvane

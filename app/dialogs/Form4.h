@@ -18,6 +18,8 @@ public:
     using OnPress = std::function<bool(const std::string& handle, const std::string& address,
                                        const std::string& port)>;
     Form4(QWidget* parent, OnPress onPress);
+    // The fields as the last connection made left them.
+    void Prefill(const QString& handle, const QString& address, const QString& port);
 
 private:
     QLineEdit* Text1;

@@ -21,4 +21,9 @@ Form5::Form5(QWidget* parent, const OnOk& onOk) : QDialog(parent) {
             this, &QDialog::reject);
 }
 
+void Form5::Prefill(const QString& handle, const QString& port) {
+    Text1->setText(handle);
+    Text2->setText(port);
+}
+
 }  // namespace torvane

@@ -16,6 +16,8 @@ class Form5 : public QDialog {
 public:
     using OnOk = std::function<bool(const std::string& handle, const std::string& port)>;
     Form5(QWidget* parent, const OnOk& onOk);
+    // The fields as the last connection made left them.
+    void Prefill(const QString& handle, const QString& port);
 
 private:
     QLineEdit* Text1;

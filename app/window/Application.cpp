@@ -16,6 +16,7 @@ void PrepareEnvironment() {
 }
 
 void SetUpApplication(QApplication& app) {
+    app.setOrganizationName("Torvane");  // the choices kept go to ~/.config/Torvane/Torvane.conf
     app.setApplicationName("Torvane");
     app.setApplicationDisplayName("Torvane");
     app.setApplicationVersion(kVersion);

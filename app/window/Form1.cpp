@@ -45,8 +45,10 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     icon.addFile(":/img/icon@2x.png");
     setWindowIcon(icon);
     BuildControls();
+    Picture1->ShowCoordinates(preferences_.Coordinates());
     BuildMenus();
     Picture1->setFocus();
+    game_.ApplySettings(preferences_.Settings());
 
     drag_ = new DragController(this, Picture1);
     connect(drag_, &DragController::lost, this, &Form1::OnDragLost);
@@ -127,8 +129,10 @@ void Form1::sutato_Click() {
 }
 
 void Form1::opusyonn_Click() {
-    Form3 dialog(this, game_.SettingsOnLoad(),
-                 [this](SettingsChoice c) { game_.ApplySettings(c); });
+    Form3 dialog(this, game_.SettingsOnLoad(), [this](SettingsChoice c) {
+        game_.ApplySettings(c);
+        preferences_.KeepSettings(game_.SettingsOnLoad());
+    });
     ScaleDialog(dialog, scale_);
     dialog.exec();
     Render();

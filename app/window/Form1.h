@@ -19,6 +19,7 @@
 #include "app/window/ContactBox.h"
 #include "app/window/DragController.h"
 #include "app/window/HandView.h"
+#include "app/window/Preferences.h"
 #include "app/window/ScaledLayout.h"
 #include "app/window/TexturePanel.h"
 #include "game/ContactTicker.h"
@@ -175,6 +176,7 @@ private:
     int pendingTicks_ = 1;
     std::uint64_t shownAppended_ = 0, shownCleared_ = 0;  // the chat log `Text100` shows
     QHash<QString, QAction*> actions_;
+    Preferences preferences_;
     MusicPlayer* MMControl1 = nullptr;
     QString helpFile_;
     HelpWindow* help_ = nullptr;

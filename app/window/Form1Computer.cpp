@@ -11,8 +11,10 @@ namespace torvane {
 void Form1::konpyuta_Click() {
     ComputerGameDialog dialog(this);
     dialog.OfferToContinue(game_.MayPlayOn());
+    dialog.Preselect(preferences_.ComputerPlayerIsGote(), preferences_.ComputerLevel());
     ScaleDialog(dialog, scale_);
     if (dialog.exec() != QDialog::Accepted) return;
+    preferences_.KeepComputerGame(dialog.PlayerIsGote(), dialog.Level());
     CancelComputerMove();
     ClearHint();
     if (!StartEngine()) return;

@@ -93,9 +93,14 @@ void Form1::suruu_Click() {
     Form4 dialog(this, [this](const std::string& handle, const std::string& address,
                               const std::string& port) {
         bool connecting = session_->ConnectDialogOk(handle, address, port);
+        if (connecting)
+            preferences_.KeepConnection(QString::fromStdString(handle),
+                                        QString::fromStdString(address),
+                                        QString::fromStdString(port));
         Render();
         return connecting;
     });
+    dialog.Prefill(preferences_.Handle(), preferences_.Address(), preferences_.Port());
     ScaleDialog(dialog, scale_);
     dialog.exec();
 }
@@ -103,9 +108,13 @@ void Form1::suruu_Click() {
 void Form1::matu_Click() {
     Form5 dialog(this, [this](const std::string& handle, const std::string& port) {
         bool listening = session_->ListenDialogOk(handle, port);
+        if (listening)
+            preferences_.KeepListening(QString::fromStdString(handle),
+                                       QString::fromStdString(port));
         Render();
         return listening;
     });
+    dialog.Prefill(preferences_.Handle(), preferences_.Port());
     ScaleDialog(dialog, scale_);
     dialog.exec();
 }

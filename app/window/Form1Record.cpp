@@ -47,7 +47,10 @@ void Form1::BuildRecordMenu(QMenu* kifu) {
     QAction* coordinates = AddAction(kifu, "zahyou", "座標を表示(&Z)");
     coordinates->setCheckable(true);
     coordinates->setChecked(Picture1->CoordinatesShown());
-    connect(coordinates, &QAction::toggled, Picture1, &BoardView::ShowCoordinates);
+    connect(coordinates, &QAction::toggled, this, [this](bool shown) {
+        Picture1->ShowCoordinates(shown);
+        preferences_.KeepCoordinates(shown);
+    });
 }
 
 void Form1::kifuhyouji_Click() {

@@ -13,9 +13,11 @@
 
 namespace torvane {
 
-// Types `text` into `box`: ASCII key by key, Japanese as an input method commits it.
+// Types `text` into `box` over what it held (a field may show the last choice): ASCII key by
+// key, Japanese as an input method commits it.
 inline void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
+    box->selectAll();
     for (QChar c : text) {
         if (c.unicode() < 0x80) {
             QTest::keyClicks(box, QString(c));

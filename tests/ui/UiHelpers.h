@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -38,8 +39,14 @@ private:
     }
 };
 
-// A shown main window, as a player sees it.
+// The program as on its first run: no choice kept from an earlier window.
+struct FirstRun {
+    FirstRun() { QSettings().clear(); }
+};
+
+// A shown main window, as a player sees it, on the first run.
 struct ShownForm {
+    FirstRun firstRun;
     Form1 form;
     ShownForm() {
         form.show();
