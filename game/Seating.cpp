@@ -42,10 +42,8 @@ void Game::StartNetworkGame(Side local, const std::string& localHandle,
     NetworkGameRunning = 1;
 }
 
-// The peer or the computer may move now: its game runs, its turn, and nobody has lost.
 void Game::TellAcrossItsTurn() {
-    bool gameRuns = ComputerGame == 1 || NetworkGameRunning == 1;
-    if (across_ && gameRuns && Turn != LocalIsGote && BothSidesComplete()) across_->YourTurn();
+    if (across_ && (ComputerMayMove() || PeerMayMove())) across_->YourTurn();
 }
 
 }  // namespace torvane

@@ -12,9 +12,8 @@ namespace torvane {
 // The computer across the board, and the engine's advice to the player: one engine process,
 // started with the first request, and the requests whose answers are awaited. It sits across
 // the board of `game` in a game against the computer and thinks when the game says it is to
-// move. An answer to a
-// request that was abandoned (a new game, a take-back, a hint made stale) is dropped here, so
-// the window only ever hears the answers it still wants.
+// move. An answer to a request that was abandoned (a new game, a take-back, a hint made stale)
+// is dropped here, so the window only ever hears the answers it still wants.
 class ComputerPlayer : public QObject, public PlayerAcross {
     Q_OBJECT
 public:

@@ -15,13 +15,14 @@ Preferences::Preferences() {
     readable_ = false;
 }
 
-// A value of the wrong type reads as the default.
+// An unreadable file gives every default; a value of the wrong type reads as the default.
+QVariant Preferences::Value(const char* key, const QVariant& fallback) const {
+    return readable_ ? settings_.value(key, fallback) : fallback;
+}
+
 SettingsChoice Preferences::Settings() const {
     const SettingsChoice defaults;
-    if (!readable_) return defaults;
-    auto flag = [this](const char* key, bool fallback) {
-        return settings_.value(key, fallback).toBool();
-    };
+    auto flag = [this](const char* key, bool fallback) { return Value(key, fallback).toBool(); };
     return {flag("settings/sound", defaults.sound),
             flag("settings/rangeDisplay", defaults.rangeDisplay),
             flag("settings/checkNotice", defaults.checkNotice),
@@ -38,12 +39,11 @@ void Preferences::KeepSettings(const SettingsChoice& choice) {
 }
 
 bool Preferences::ComputerPlayerIsGote() const {
-    return readable_ && settings_.value("computer/playerIsGote", false).toBool();
+    return Value("computer/playerIsGote", false).toBool();
 }
 
 int Preferences::ComputerLevel() const {
-    const int level = readable_ ? settings_.value("computer/level", 1).toInt() : 1;
-    return std::clamp(level, 1, 5);
+    return std::clamp(Value("computer/level", 1).toInt(), 1, 5);
 }
 
 void Preferences::KeepComputerGame(bool playerIsGote, int level) {
@@ -52,15 +52,15 @@ void Preferences::KeepComputerGame(bool playerIsGote, int level) {
 }
 
 QString Preferences::Handle() const {
-    return readable_ ? settings_.value("network/handle").toString() : QString();
+    return Value("network/handle", QString()).toString();
 }
 
 QString Preferences::Address() const {
-    return readable_ ? settings_.value("network/address").toString() : QString();
+    return Value("network/address", QString()).toString();
 }
 
 QString Preferences::Port() const {
-    return readable_ ? settings_.value("network/port").toString() : QString();
+    return Value("network/port", QString()).toString();
 }
 
 void Preferences::KeepConnection(const QString& handle, const QString& address,
@@ -75,7 +75,7 @@ void Preferences::KeepListening(const QString& handle, const QString& port) {
 }
 
 bool Preferences::Coordinates() const {
-    return !readable_ || settings_.value("view/coordinates", true).toBool();
+    return Value("view/coordinates", true).toBool();
 }
 
 void Preferences::KeepCoordinates(bool shown) {

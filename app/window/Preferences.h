@@ -33,6 +33,8 @@ public:
     void KeepCoordinates(bool shown);
 
 private:
+    QVariant Value(const char* key, const QVariant& fallback) const;
+
     QSettings settings_;
     bool readable_ = true;
 };
