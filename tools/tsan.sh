@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Builds with ThreadSanitizer in build-tsan and runs the tests of the code that runs threads:
-# the engine's suite (the search runs on a worker thread while the USI loop reads commands) and
-# the network tests of the core (the network session driven by bytes as the socket hands them
-# over). The socket's own suite (tests/socket, no window) is not run here yet: Qt is not built
-# with ThreadSanitizer, so the waits inside Qt (a blocking queued call, QWaitCondition) are
-# invisible to it, and it reports races in Qt and in the socket's writes that those waits order;
-# tests/sanitizer/tsan.supp is for reports inside Qt, one entry each. Every report goes to a file in build-tsan/tsan
+# the engine's suite (the search runs on a worker thread while the USI loop reads commands), the
+# network tests of the core (the network session driven by bytes as the socket hands them over)
+# and the socket's own suite (the connection's thread, on an event loop without a window). Qt is
+# not built with ThreadSanitizer, so the locks inside Qt are invisible to it: the socket announces
+# its hand-overs between threads itself (app/socket/ThreadTask), and tests/sanitizer/tsan.supp is
+# for reports that lie inside Qt, one entry each. Every report goes to a file in build-tsan/tsan
 # (the engine program's, run by the tests, too); any report fails the run.
 # Usage: tools/tsan.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_TSAN=ON >/dev/null
-cmake --build build-tsan -j2 --target core_tests engine_tests
+cmake --build build-tsan -j2 --target core_tests engine_tests socket_tests
 reports="$PWD/build-tsan/tsan"
 rm -rf "$reports"
 mkdir -p "$reports"

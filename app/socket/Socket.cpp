@@ -6,6 +6,7 @@
 
 #include "app/socket/GameSocketOptions.h"
 #include "app/socket/LocalAddress.h"
+#include "app/socket/ThreadTask.h"
 
 namespace torvane {
 
@@ -33,10 +34,12 @@ int ErrorNumber(QAbstractSocket::SocketError error) {
 
 }  // namespace
 
-Socket::Socket(QObject* parent) : QObject(parent), server_(new QTcpServer(this)) {
+Socket::Socket(QObject* parent)
+    : QObject(parent), server_(new QTcpServer(this)), ioRunner_(new TaskRunner) {
     server_->setMaxPendingConnections(1);
     connect(server_, &QTcpServer::newConnection, this, &Socket::TakeRequest);
     io_.setObjectName("connection");
+    ioRunner_->moveToThread(&io_);
     io_.start();
 }
 
@@ -45,6 +48,11 @@ Socket::~Socket() {
     DropPending();
     io_.quit();
     io_.wait();
+    delete ioRunner_;
+}
+
+void Socket::customEvent(QEvent* event) {
+    RunTask(event);
 }
 
 std::string Socket::LocalIP() {
@@ -62,14 +70,11 @@ void Socket::Close() {
     server_->close();
     QTcpSocket* socket = std::exchange(socket_, nullptr);
     if (!socket) return;
-    QMetaObject::invokeMethod(
-        socket,
-        [socket] {
-            socket->disconnect();
-            socket->abort();
-            socket->deleteLater();
-        },
-        Qt::BlockingQueuedConnection);
+    RunTaskAndWait(ioRunner_, [socket] {
+        socket->disconnect();
+        socket->abort();
+        socket->deleteLater();
+    });
 }
 
 void Socket::Connect(const std::string& host, int port) {
@@ -77,9 +82,11 @@ void Socket::Connect(const std::string& host, int port) {
     DropPending();
     auto* socket = new QTcpSocket;
     Adopt(socket);
-    QMetaObject::invokeMethod(socket, [socket, host = QString::fromStdString(host), port] {
-        socket->connectToHost(host, static_cast<quint16>(port));
-    });
+    PostTask(ioRunner_,
+             [this, socket, generation = generation_, host = QString::fromStdString(host), port] {
+                 Watch(socket, generation);
+                 socket->connectToHost(host, static_cast<quint16>(port));
+             });
 }
 
 std::optional<ConnectionError> Socket::Listen(int port) {
@@ -111,7 +118,8 @@ void Socket::Accept(int requestId) {
     QTcpSocket* socket = pending_;
     pending_ = nullptr;
     Adopt(socket);
-    QMetaObject::invokeMethod(socket, [this, socket, generation = generation_] {
+    PostTask(ioRunner_, [this, socket, generation = generation_] {
+        Watch(socket, generation);
         SetGameSocketOptions(*socket);
         if (socket->bytesAvailable() > 0) ReadAll(*socket, generation);
         if (socket->state() != QAbstractSocket::ConnectedState) PeerClosed(*socket, generation);
@@ -130,7 +138,10 @@ void Socket::Adopt(QTcpSocket* socket) {
     socket->setParent(nullptr);
     socket->moveToThread(&io_);
     socket_ = socket;
-    int generation = generation_;
+}
+
+// On the connection's thread: its signals are handled there, as events of `generation`.
+void Socket::Watch(QTcpSocket* socket, int generation) {
     connect(socket, &QTcpSocket::connected, socket, [this, socket, generation] {
         SetGameSocketOptions(*socket);
         Post(generation, [this] { onConnected(); });
@@ -155,14 +166,11 @@ bool Socket::Send(std::span<const std::uint8_t> bytes) {
     // caller's bytes where they are.
     const auto size = static_cast<qint64>(bytes.size());
     bool sent = false;
-    QMetaObject::invokeMethod(
-        socket_,
-        [socket = socket_, bytes, size, &sent] {
-            if (socket->state() != QAbstractSocket::ConnectedState) return;
-            sent = socket->write(reinterpret_cast<const char*>(bytes.data()), size) == size;
-            socket->flush();
-        },
-        Qt::BlockingQueuedConnection);
+    RunTaskAndWait(ioRunner_, [socket = socket_, bytes, size, &sent] {
+        if (socket->state() != QAbstractSocket::ConnectedState) return;
+        sent = socket->write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+        socket->flush();
+    });
     return sent;
 }
 
@@ -187,12 +195,9 @@ void Socket::PeerClosed(QTcpSocket& socket, int generation) {
 // Handlers of these events may open modal boxes; run from the main thread's event loop they
 // cannot stall the socket's own signals.
 void Socket::Post(int generation, std::function<void()> event) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, event = std::move(event), generation] {
-            if (generation == generation_) event();
-        },
-        Qt::QueuedConnection);
+    PostTask(this, [this, event = std::move(event), generation] {
+        if (generation == generation_) event();
+    });
 }
 
 }  // namespace torvane

@@ -16,6 +16,8 @@ class QTcpSocket;
 
 namespace torvane {
 
+class TaskRunner;
+
 // The program's one TCP connection, IPv4 or IPv6: connecting to a host, or listening on a
 // port and accepting the first request, after which it listens no more. Every message goes out
 // in one write with Nagle's delay off. The five events are delivered on the main thread from
@@ -49,8 +51,12 @@ public:
     std::function<void()> onClose;
     std::function<void(int number, const std::string& description)> onError;
 
+protected:
+    void customEvent(QEvent* event) override;  // the events posted from the connection's thread
+
 private:
     void Adopt(QTcpSocket* socket);
+    void Watch(QTcpSocket* socket, int generation);
     void TakeRequest();
     void DropPending();
     // On the connection's thread.
@@ -61,6 +67,7 @@ private:
 
     QThread io_;  // the connection's thread
     QTcpServer* server_;
+    TaskRunner* ioRunner_;          // runs the work handed to the connection's thread
     QTcpSocket* socket_ = nullptr;  // lives on `io_`
     QPointer<QTcpSocket> pending_;  // the accepted request, until the game takes it
     int pendingId_ = 0;
