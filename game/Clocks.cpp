@@ -10,9 +10,27 @@ void Game::Timer2_Timer() {
     ClockTick(false);
 }
 
+bool Game::TimeLimitOn() const {
+    return ComputerGame == 1 ? computerTimeLimit_ : settings_.timeLimit;
+}
+
+// The limit is three minutes a move: the warning starts at 2:30 on the running clock.
+constexpr int kWarningDisplay = 230;
+
+bool Game::ClockWarning(bool bottom) const {
+    return TimeLimitOn() && (bottom ? ui.Timer1 : ui.Timer2) &&
+           clocks.Display(bottom) >= kWarningDisplay;
+}
+
 void Game::ClockTick(bool bottom) {
-    if (!clocks.Tick(bottom, settings_.timeLimit)) return RunOutOfTime(bottom);
+    if (!clocks.Tick(bottom, TimeLimitOn())) return RunOutOfTime(bottom);
     (bottom ? ui.Label1 : ui.Label3) = FormatClock(clocks.Display(bottom));
+    // The sound warns a player sitting at this computer, once a move: at one computer either
+    // clock is a player's, in a network game or against the computer only the bottom one.
+    const bool playersClock = bottom || (NetworkGame != 1 && ComputerGame != 1);
+    if (TimeLimitOn() && playersClock && settings_.sound &&
+        clocks.Display(bottom) == kWarningDisplay)
+        shell_.PlaySound(TimeWarningSoundId);
 }
 
 // The clock is stopped and the board locked before the message is shown, so the ticking

@@ -4,9 +4,10 @@ namespace torvane {
 
 // A new game as "スタート(&S)" starts one; a Gote player sees the board turned, as in a network
 // game, and the computer (Sente) is to move first. Connecting waits until the game is over.
-void Game::StartComputerGame(bool playerIsGote, PlayerAcross& computer) {
+void Game::StartComputerGame(bool playerIsGote, PlayerAcross& computer, bool timeLimit) {
     sutato_Click();
     ComputerGame = 1;
+    computerTimeLimit_ = timeLimit;
     across_ = &computer;
     ui.suruu = ui.matu = false;
     SeatPlayers(playerIsGote ? Side::Gote : Side::Sente);

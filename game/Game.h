@@ -44,8 +44,8 @@ public:
     const BoardCells& Squares() const { return Image1; }
     const HandCells& HandSlots(Hand hand) const { return Cells(hand); }
     // Owner tags, and the sound effects of a move and of a chat line.
-    const std::string EmptyTag{"0"}, SenteTag{"1"}, GoteTag{"2"};
-    const int MoveSoundId = 101, MessageSoundId = 102;
+    static inline const std::string EmptyTag{"0"}, SenteTag{"1"}, GoteTag{"2"};
+    static constexpr int MoveSoundId = 101, MessageSoundId = 102, TimeWarningSoundId = 103;
 
     // --- Where the game stands ---------------------------------------------------------------
     Side ToMove() const { return Turn == 0 ? Side::Sente : Side::Gote; }
@@ -63,6 +63,12 @@ public:
     bool AgainstComputer() const { return ComputerGame == 1; }
     bool DropsAllowed() const { return settings_.capturedPieces; }
     const ClockCounters& Clocks() const { return clocks; }
+    // The time limit of the running game: the settings' at one computer and over the network,
+    // the computer game's own against the computer.
+    bool TimeLimitOn() const;
+    // The clock (bottom or top) is in the last 30 seconds of the time limit: the window shows
+    // it in the warning colour.
+    bool ClockWarning(bool bottom) const;
 
     // Everything a move changes, and its return: take-back, the replay of a record and a
     // position set up by hand show a position this way. A piece held or a range shown is
@@ -142,8 +148,8 @@ public:
 
     // --- A game against the computer --------------------------------------------------------
     // Starts it as "スタート(&S)" would, with the player's pieces at the bottom and `computer`
-    // across the board, told when it is to move.
-    void StartComputerGame(bool playerIsGote, PlayerAcross& computer);
+    // across the board, told when it is to move. The game has its own time limit, on or off.
+    void StartComputerGame(bool playerIsGote, PlayerAcross& computer, bool timeLimit = false);
     // The computer may move now: its game runs, its turn, nobody has lost.
     bool ComputerMayMove() const;
     // The computer's move in the local view; false (and nothing changed) when it is not legal.
@@ -163,10 +169,11 @@ public:
     // and the computer's answer. Everything the moves changed returns as it was.
     void TakeBack();
     // Shows a record's last position as a game at one computer (no `computer`) or against
-    // `computer`, with the player's pieces at the bottom (Gote's when `playerIsGote`). The
-    // record's moves must be legal, as `ReadRecord` checks them.
+    // `computer`, with the player's pieces at the bottom (Gote's when `playerIsGote`) and the
+    // computer game's own time limit. The record's moves must be legal, as `ReadRecord` checks
+    // them.
     void LoadRecord(const GameRecord& record, bool playerIsGote = false,
-                    PlayerAcross* computer = nullptr);
+                    PlayerAcross* computer = nullptr, bool timeLimit = false);
     // The game on the board has moves and no end yet, so it can be played on from here.
     bool MayPlayOn() const;
 
@@ -253,6 +260,7 @@ private:
     int NetworkGame = 0, LocalIsGote = 0;
     int NetworkGameRunning = 0;
     int ComputerGame = 0;
+    bool computerTimeLimit_ = false;  // the time limit of a game against the computer
     ClockCounters clocks;
 
     SettingsChoice settings_;  // as the settings dialog first shows them: captured pieces off

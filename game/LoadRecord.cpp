@@ -56,10 +56,12 @@ bool Game::MayPlayOn() const {
            BothSidesComplete();
 }
 
-void Game::LoadRecord(const GameRecord& record, bool playerIsGote, PlayerAcross* computer) {
+void Game::LoadRecord(const GameRecord& record, bool playerIsGote, PlayerAcross* computer,
+                      bool timeLimit) {
     EndComputerGame();
     LocalIsGote = playerIsGote ? 1 : 0;
     ComputerGame = computer ? 1 : 0;
+    computerTimeLimit_ = timeLimit;
     if (computer) across_ = computer;
     ui.Label2 = playerIsGote ? "後手" : "先手";
     ui.Label4 = playerIsGote ? "先手" : "後手";

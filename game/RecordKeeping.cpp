@@ -63,7 +63,7 @@ void Game::StartRecord() {
     RecordHeader header;
     header.started = LocalTimeNow();
     header.capturedPiecesUsed = settings_.capturedPieces;
-    header.timeLimitOn = settings_.timeLimit;
+    header.timeLimitOn = TimeLimitOn();
     history_.Start(std::move(header));
 }
 

@@ -18,7 +18,8 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // A modal Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
-    // Plays a built-in sound effect (101 move, 102 chat) asynchronously.
+    // Plays a built-in sound effect (101 move, 102 chat, 103 the clock's warning)
+    // asynchronously.
     virtual void PlaySound(int resourceId) = 0;
     // Starts a drag: the pointer shows `dragIcon` and cannot leave `area`.
     virtual void BeginDrag(DragArea area, int dragIcon) = 0;

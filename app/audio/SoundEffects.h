@@ -9,7 +9,8 @@
 
 namespace torvane {
 
-// The two short sounds built into the program, the move sound (101) and the chat sound (102),
+// The short sounds built into the program, the move sound (101), the chat sound (102) and the
+// clock's warning (103),
 // loaded once and played asynchronously through one output stream that stays open from the
 // start, so that every sound is heard from its first sample on, the first of a game too.
 // Without an audio device they load all the same and play nothing; a device that appears or
@@ -17,7 +18,7 @@ namespace torvane {
 class SoundEffects : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kSoundIds[] = {101, 102};
+    static constexpr int kSoundIds[] = {101, 102, 103};
 
     // `location` is the path of each sound, with %1 standing for its resource id.
     explicit SoundEffects(QObject* parent = nullptr,

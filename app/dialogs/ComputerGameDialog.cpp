@@ -11,7 +11,7 @@ namespace torvane {
 ComputerGameDialog::ComputerGameDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("ComputerGameDialog");
     setWindowTitle("コンピュータ対局");
-    setFixedSize(Px(4320), Px(2440));
+    setFixedSize(Px(4320), Px(2860));
 
     auto* side = new QLabel("あなたの手番", this);
     side->setGeometry(TwipRect(240, 280, 1320, 300));
@@ -30,25 +30,30 @@ ComputerGameDialog::ComputerGameDialog(QWidget* parent) : QDialog(parent) {
     level_->setGeometry(TwipRect(1620, 720, 2400, 360));
     level_->addItems({"入門", "初級", "中級", "上級", "最強"});
 
+    timeLimit_ = new QCheckBox("時間制限をする", this);
+    timeLimit_->setObjectName("timeLimit");
+    timeLimit_->setGeometry(TwipRect(240, 1220, 3800, 360));
+
     fromHere_ = new QCheckBox("この局面から続ける", this);
     fromHere_->setObjectName("fromHere");
-    fromHere_->setGeometry(TwipRect(240, 1220, 3800, 360));
+    fromHere_->setGeometry(TwipRect(240, 1640, 3800, 360));
     fromHere_->setEnabled(false);
 
-    QPushButton* ok = AddDialogButton(this, "Command1", "OK", 960, 1780);
+    QPushButton* ok = AddDialogButton(this, "Command1", "OK", 960, 2200);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(AddDialogButton(this, "Command2", "キャンセル", 2400, 1780), &QPushButton::clicked,
+    connect(AddDialogButton(this, "Command2", "キャンセル", 2400, 2200), &QPushButton::clicked,
             this, &QDialog::reject);
 }
 
-void ComputerGameDialog::Preselect(bool playerIsGote, int level) {
-    (playerIsGote ? gote_ : sente_)->setChecked(true);
-    level_->setCurrentIndex(level - 1);
+void ComputerGameDialog::Preselect(const ComputerGameChoice& choice) {
+    (choice.playerIsGote ? gote_ : sente_)->setChecked(true);
+    level_->setCurrentIndex(choice.level - 1);
+    timeLimit_->setChecked(choice.timeLimit);
 }
 
-bool ComputerGameDialog::PlayerIsGote() const {
-    return gote_->isChecked();
+ComputerGameChoice ComputerGameDialog::Choice() const {
+    return {gote_->isChecked(), level_->currentIndex() + 1, timeLimit_->isChecked()};
 }
 
 void ComputerGameDialog::OfferToContinue(bool possible) {
@@ -58,10 +63,6 @@ void ComputerGameDialog::OfferToContinue(bool possible) {
 
 bool ComputerGameDialog::ContinueFromHere() const {
     return fromHere_->isEnabled() && fromHere_->isChecked();
-}
-
-int ComputerGameDialog::Level() const {
-    return level_->currentIndex() + 1;
 }
 
 }  // namespace torvane

@@ -10,8 +10,8 @@ namespace torvane {
 namespace {
 
 QString AskFileName(QWidget* parent, const QString& title, const QString& filter, double scale,
-                    QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, title, QString(), filter);
+                    const QString& folder, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, folder, filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -24,14 +24,14 @@ QString AskFileName(QWidget* parent, const QString& title, const QString& filter
 
 }  // namespace
 
-QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter,
-                        double scale) {
-    return AskFileName(parent, title, filter, scale, QFileDialog::AcceptOpen);
+QString AskOpenFileName(QWidget* parent, const QString& title, const QString& filter, double scale,
+                        const QString& folder) {
+    return AskFileName(parent, title, filter, scale, folder, QFileDialog::AcceptOpen);
 }
 
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                        const QString& suffix, double scale) {
-    QString file = AskFileName(parent, title, filter, scale, QFileDialog::AcceptSave);
+                        const QString& suffix, double scale, const QString& folder) {
+    QString file = AskFileName(parent, title, filter, scale, folder, QFileDialog::AcceptSave);
     // Qt's own dialog leaves a typed name as it is, so the suffix is added here.
     if (file.isEmpty() || !QFileInfo(file).suffix().isEmpty()) return file;
     return file + '.' + suffix;

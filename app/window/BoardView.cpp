@@ -173,7 +173,8 @@ void BoardView::PaintCoordinates(QPainter& p) const {
     }
 }
 
-// A blue frame round the board and a tag in its corner: this is not the game's position.
+// A blue frame round the board: this is not the game's position (the window's tag beside the
+// turn line says so in words).
 void BoardView::PaintReplaySign(QPainter& p) const {
     const QColor blue(30, 80, 190);
     const int frame = std::max(3, Px(45, scale_));
@@ -181,16 +182,6 @@ void BoardView::PaintReplaySign(QPainter& p) const {
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
     p.drawRect(QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0));
-    QFont font = p.font();
-    font.setPixelSize(std::max(10, Px(195, scale_)));
-    font.setBold(true);
-    p.setFont(font);
-    const QString text = "再生中";
-    QRect tag = p.fontMetrics().boundingRect(text).adjusted(-6, -2, 6, 2);
-    tag.moveTopRight(QPoint(width() - frame, frame));
-    p.fillRect(tag, QColor(blue.red(), blue.green(), blue.blue(), 200));  // the piece shows through
-    p.setPen(Qt::white);
-    p.drawText(tag, Qt::AlignCenter, text);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

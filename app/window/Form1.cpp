@@ -89,10 +89,19 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     connect(&PictureDrawer::instance(), &PictureDrawer::drawn, this, &Form1::ShowDrawnPictures);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // The size and place the player last left the window at, where the screen still has them.
+    restoreGeometry(preferences_.WindowGeometry());
 }
 
+// The window's size and place are kept for the next run, once the player has seen it.
 Form1::~Form1() {
     drag_->End();
+    if (shown_) preferences_.KeepWindowGeometry(saveGeometry());
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    shown_ = true;
+    QMainWindow::showEvent(event);
 }
 
 // The design size, or larger where the screen has room: about three quarters of its height,

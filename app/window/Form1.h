@@ -121,6 +121,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The close box asks "終了しますか?" like "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)".
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool ConfirmExit();
@@ -187,6 +188,7 @@ private:
     RecordWindow* record_ = nullptr;
     std::uint64_t shownHistory_ = 0;  // the version of the record last shown
     int replayPly_ = -1;              // the replayed position, -1 for the game's own
+    bool shown_ = false;              // the window has been on the screen
     PlayState replayed_;
 
     ScaledLayout layout_;
@@ -201,6 +203,7 @@ private:
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
     QLabel *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
+    QLabel* replayTag_ = nullptr;  // "再生中" beside the turn line while a position is replayed
     QLineEdit* Text1 = nullptr;
     QPlainTextEdit* Text100 = nullptr;
     QTimer Timer1, Timer2;

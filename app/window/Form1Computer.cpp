@@ -11,20 +11,22 @@ namespace torvane {
 void Form1::konpyuta_Click() {
     ComputerGameDialog dialog(this);
     dialog.OfferToContinue(game_.MayPlayOn());
-    dialog.Preselect(preferences_.ComputerPlayerIsGote(), preferences_.ComputerLevel());
+    dialog.Preselect(preferences_.ComputerGame());
     ScaleDialog(dialog, scale_);
     if (dialog.exec() != QDialog::Accepted) return;
-    preferences_.KeepComputerGame(dialog.PlayerIsGote(), dialog.Level());
+    const ComputerGameChoice choice = dialog.Choice();
+    preferences_.KeepComputerGame(choice);
     CancelComputerMove();
     ClearHint();
     if (!StartEngine()) return;
-    computer_->NewGame(dialog.Level());
+    computer_->NewGame(choice.level);
     if (dialog.ContinueFromHere())
-        game_.LoadRecord(game_.History().ToRecord(), dialog.PlayerIsGote(), computer_);
+        game_.LoadRecord(game_.History().ToRecord(), choice.playerIsGote, computer_,
+                         choice.timeLimit);
     else
-        game_.StartComputerGame(dialog.PlayerIsGote(), *computer_);
-    const std::string computer = "コンピュータ（レベル" + std::to_string(dialog.Level()) + "）";
-    if (dialog.PlayerIsGote())
+        game_.StartComputerGame(choice.playerIsGote, *computer_, choice.timeLimit);
+    const std::string computer = "コンピュータ（レベル" + std::to_string(choice.level) + "）";
+    if (choice.playerIsGote)
         game_.NamePlayers(computer, "後手");
     else
         game_.NamePlayers("先手", computer);

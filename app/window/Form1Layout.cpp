@@ -51,6 +51,13 @@ void Form1::BuildControls() {
     auto* picture12 = AddPanel("Picture12", "wood", stage, QRect(1920, 80, 5470, 615));
     Label8 = AddLabel("Label8", "", picture12, QRect(1260, 120, 2820, 420), 14.25, true);
     Label8->setAlignment(Qt::AlignCenter);
+    // Clear of the board's cells, at the right end of the turn line's panel.
+    replayTag_ =
+        AddLabel("replayTag", "再生中", picture12, QRect(4380, 150, 960, 360), 11.25, true);
+    replayTag_->setAlignment(Qt::AlignCenter);
+    replayTag_->setAutoFillBackground(true);
+    replayTag_->setPalette(QPalette(Qt::white, QColor(30, 80, 190)));
+    replayTag_->hide();
 
     Picture1 = new BoardView(game_, stage);
     layout_.Place(Picture1, QRect(1920, 720, 5470, 5470));

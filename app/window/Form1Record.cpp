@@ -73,8 +73,10 @@ void Form1::matta_Click() {
 }
 
 void Form1::kifuhozon_Click() {
-    const QString path = AskSaveFileName(this, "棋譜の保存", kRecordFilter, "kifu", scale_);
+    const QString path = AskSaveFileName(this, "棋譜の保存", kRecordFilter, "kifu", scale_,
+                                         preferences_.Folder("record"));
     if (path.isEmpty()) return;
+    preferences_.KeepFolderOf("record", path);
     QSaveFile file(path);
     const std::string text = WriteRecord(game_.History().ToRecord());
     if (!file.open(QIODevice::WriteOnly) ||
@@ -87,8 +89,10 @@ void Form1::kifuhozon_Click() {
 // A file is read whole only when it is small enough to be a record; a refused file leaves the
 // game as it was, and a game still in progress is given up only when the player agrees.
 void Form1::kifuhiraku_Click() {
-    const QString path = AskOpenFileName(this, "棋譜を開く", kRecordFilter, scale_);
+    const QString path =
+        AskOpenFileName(this, "棋譜を開く", kRecordFilter, scale_, preferences_.Folder("record"));
     if (path.isEmpty()) return;
+    preferences_.KeepFolderOf("record", path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ShowMessage("棋譜を開けません。\n" + file.errorString().toStdString());
@@ -135,6 +139,7 @@ void Form1::ShowPly(int ply) {
         Picture2->ShowReplay(&replayed_.topHand);
         Picture3->ShowReplay(&replayed_.bottomHand);
     }
+    replayTag_->setVisible(replayPly_ >= 0);
     if (replayPly_ != shownBefore) ClearHint();
     const int shown = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
     if (shown == 0) return Picture1->MarkLastMove(-1, -1);

@@ -25,6 +25,11 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     widget->setPalette(palette);
 }
 
+// A clock in the last 30 seconds of the time limit turns red.
+QColor ClockColour(bool warning) {
+    return warning ? QColor(210, 0, 0) : QApplication::palette().color(QPalette::WindowText);
+}
+
 void SyncTimer(QTimer& timer, bool enabled) {
     if (enabled && !timer.isActive()) timer.start();
     if (!enabled) timer.stop();
@@ -42,6 +47,8 @@ void Form1::Render() {
     const ConnectionControls& link = session_->View();
     Label1->setText(Q(ui.Label1));
     Label3->setText(Q(ui.Label3));
+    SetColour(Label1, QPalette::WindowText, ClockColour(game_.ClockWarning(true)));
+    SetColour(Label3, QPalette::WindowText, ClockColour(game_.ClockWarning(false)));
     RenderMarker(Label2, ui.Label2, ui.Label2Back);
     RenderMarker(Label4, ui.Label4, ui.Label4Back);
     Label7->setText(Q(link.Label7));

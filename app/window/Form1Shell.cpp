@@ -54,8 +54,11 @@ void Form1::teisi_Click() {
 
 // Cancelling the dialog leaves the music as it was.
 void Form1::sonotaa_Click() {
-    const QString path = AskOpenFileName(this, kMusicDialogTitle, kMusicDialogFilter, scale_);
-    if (!path.isEmpty()) MMControl1->ChooseFile(path);
+    const QString path = AskOpenFileName(this, kMusicDialogTitle, kMusicDialogFilter, scale_,
+                                         preferences_.Folder("music"));
+    if (path.isEmpty()) return;
+    preferences_.KeepFolderOf("music", path);
+    MMControl1->ChooseFile(path);
 }
 
 // --- Background pictures ---------------------------------------------------------------------

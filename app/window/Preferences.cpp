@@ -38,17 +38,17 @@ void Preferences::KeepSettings(const SettingsChoice& choice) {
     settings_.setValue("settings/timeLimit", choice.timeLimit);
 }
 
-bool Preferences::ComputerPlayerIsGote() const {
-    return Value("computer/playerIsGote", false).toBool();
+ComputerGameChoice Preferences::ComputerGame() const {
+    const ComputerGameChoice defaults;
+    return {Value("computer/playerIsGote", defaults.playerIsGote).toBool(),
+            std::clamp(Value("computer/level", defaults.level).toInt(), 1, 5),
+            Value("computer/timeLimit", defaults.timeLimit).toBool()};
 }
 
-int Preferences::ComputerLevel() const {
-    return std::clamp(Value("computer/level", 1).toInt(), 1, 5);
-}
-
-void Preferences::KeepComputerGame(bool playerIsGote, int level) {
-    settings_.setValue("computer/playerIsGote", playerIsGote);
-    settings_.setValue("computer/level", level);
+void Preferences::KeepComputerGame(const ComputerGameChoice& choice) {
+    settings_.setValue("computer/playerIsGote", choice.playerIsGote);
+    settings_.setValue("computer/level", choice.level);
+    settings_.setValue("computer/timeLimit", choice.timeLimit);
 }
 
 QString Preferences::Handle() const {
@@ -80,6 +80,22 @@ bool Preferences::Coordinates() const {
 
 void Preferences::KeepCoordinates(bool shown) {
     settings_.setValue("view/coordinates", shown);
+}
+
+QByteArray Preferences::WindowGeometry() const {
+    return Value("view/geometry", QByteArray()).toByteArray();
+}
+
+void Preferences::KeepWindowGeometry(const QByteArray& geometry) {
+    settings_.setValue("view/geometry", geometry);
+}
+
+QString Preferences::Folder(const QString& kind) const {
+    return Value(qPrintable("folders/" + kind), QString()).toString();
+}
+
+void Preferences::KeepFolderOf(const QString& kind, const QString& file) {
+    settings_.setValue("folders/" + kind, QFileInfo(file).absolutePath());
 }
 
 }  // namespace torvane

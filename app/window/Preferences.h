@@ -3,13 +3,15 @@
 #include <QSettings>
 #include <QString>
 
+#include "app/dialogs/ComputerGameChoice.h"
 #include "game/Settings.h"
 
 namespace torvane {
 
 // The player's choices kept between runs, in the XDG config folder (Torvane/Torvane.conf): the
-// settings dialog's boxes, the computer game's side and level, the handle, address and port of
-// the last connection, and whether the board shows its coordinates. Nothing is kept before the
+// settings dialog's boxes, the computer game's side, level and time limit, the handle, address and
+// port of the last connection, whether the board shows its coordinates, the window's size and
+// place, and the folders the record and music dialogs last chose from. Nothing is kept before the
 // player chooses, so the first run starts from the defaults; a file that cannot be read is
 // ignored with a warning on the console, and the defaults are used.
 class Preferences {
@@ -19,9 +21,8 @@ public:
     SettingsChoice Settings() const;
     void KeepSettings(const SettingsChoice& choice);
 
-    bool ComputerPlayerIsGote() const;
-    int ComputerLevel() const;  // 1..5
-    void KeepComputerGame(bool playerIsGote, int level);
+    ComputerGameChoice ComputerGame() const;
+    void KeepComputerGame(const ComputerGameChoice& choice);
 
     QString Handle() const;
     QString Address() const;
@@ -31,6 +32,15 @@ public:
 
     bool Coordinates() const;
     void KeepCoordinates(bool shown);
+
+    // As QWidget::saveGeometry gives it; empty before the first run ends.
+    QByteArray WindowGeometry() const;
+    void KeepWindowGeometry(const QByteArray& geometry);
+
+    // The folder of the file last chosen in the dialogs of `kind` ("record", "music"); empty
+    // before the first.
+    QString Folder(const QString& kind) const;
+    void KeepFolderOf(const QString& kind, const QString& file);
 
 private:
     QVariant Value(const char* key, const QVariant& fallback) const;

@@ -101,6 +101,53 @@ TEST(Clock, AMoveResetsTheMoversClockAndANewGameGivesFullTime) {
     EXPECT_EQ(g.shell.messages.size(), 1u);
 }
 
+// The last 30 seconds of the limit: the running clock turns to the warning colour at 2:30 and the
+// player hears one warning, at one computer for either clock. Without the limit, or with the
+// sound off, neither colour nor sound (the colour stays with the sound off).
+TEST(Clock, TheLastThirtySecondsOfTheLimitWarnOnce) {
+    for (bool bottom : {true, false}) {
+        LocalGame g;
+        if (!bottom) g.Drag(45, 36);  // Gote's clock, at the top, runs now
+        g.shell.sounds.clear();
+        Tick(g.game, 149, bottom);
+        EXPECT_FALSE(g.game.ClockWarning(bottom));
+        Tick(g.game, 1, bottom);
+        EXPECT_TRUE(g.game.ClockWarning(bottom));
+        EXPECT_FALSE(g.game.ClockWarning(!bottom)) << "only the running clock";
+        Tick(g.game, 30, bottom);
+        EXPECT_EQ(g.shell.sounds, std::vector<int>{Game::TimeWarningSoundId});
+        Tick(g.game, 1, bottom);  // out of time: the clock stops
+        EXPECT_FALSE(g.game.ClockWarning(bottom));
+    }
+    LocalGame quiet;
+    SettingsChoice noSound;
+    noSound.sound = false;
+    quiet.game.ApplySettings(noSound);
+    Tick(quiet.game, 150);
+    EXPECT_TRUE(quiet.game.ClockWarning(true));
+    EXPECT_TRUE(quiet.shell.sounds.empty());
+}
+
+// A game against the computer has its own limit, off unless chosen: the player's clock runs
+// past three minutes without a warning; with it on, the warning and the loss come as at one
+// computer. The settings' limit is left as it was.
+TEST(Clock, AComputerGameHasItsOwnLimit) {
+    for (bool limit : {false, true}) {
+        ScriptedShell shell;
+        Game game{shell, "127.0.0.1"};
+        RecordedComputer computer;
+        game.StartComputerGame(false, computer, limit);
+        EXPECT_EQ(game.TimeLimitOn(), limit);
+        Tick(game, 150);
+        EXPECT_EQ(game.ClockWarning(true), limit);
+        Tick(game, 31);
+        EXPECT_EQ(game.AgainstComputer(), !limit) << "lost on time only with the limit";
+        EXPECT_EQ(shell.sounds.size(), limit ? 1U : 0U);
+        game.sutato_Click();
+        EXPECT_TRUE(game.TimeLimitOn()) << "the settings' limit at one computer";
+    }
+}
+
 TEST(Settings, DefaultsShowEveryBoxTickedButCapturedPieces) {
     LocalGame g;
     EXPECT_EQ(g.game.SettingsOnLoad(), SettingsChoice{});

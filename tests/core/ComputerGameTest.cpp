@@ -164,7 +164,7 @@ TEST(ComputerGame, ALossOnTimeNamesThePlayersResult) {
         ScriptedShell shell;
         Game game{shell, "127.0.0.1"};
         RecordedComputer computer;
-        game.StartComputerGame(false, computer);  // the player's clock, at the bottom, runs
+        game.StartComputerGame(false, computer, true);  // with a limit; the player's clock runs
         if (!playerOutOfTime) {
             game.BoardPickUp(45, MouseButton::Left);
             game.Image1_DragDrop(36);  // now the computer's

@@ -92,6 +92,18 @@ TEST(AssetSounds, MessageSoundIsStereoSilenceThenALoudBurst) {
     EXPECT_GT(Peak(w, 0.030, 0.060), 0.7);
 }
 
+TEST(AssetSounds, TimeWarningIsTwoPipsWithSilenceBetween) {
+    const Wave w = Load(":/sound/103.wav");
+    EXPECT_EQ(w.format, 1);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.bits, 16);
+    EXPECT_NEAR(Seconds(w), 0.3, 0.002);
+    EXPECT_GT(Peak(w, 0.01, 0.08), 0.5);
+    EXPECT_LT(Peak(w, 0.095, 0.145), 0.01);
+    EXPECT_GT(Peak(w, 0.16, 0.23), 0.5);
+    EXPECT_LT(Peak(w, 0.245, 0.3), 0.01);
+}
+
 TEST(AssetSounds, ParserRejectsWhatIsNoWave) {
     EXPECT_EQ(ParseWave(QByteArray()).format, 0);
     EXPECT_EQ(ParseWave(QByteArray("RIFF\x04\0\0\0WAVE", 12)).format, 0);

@@ -16,6 +16,7 @@ namespace torvane {
 struct SeenFileDialog {
     QString title;
     QStringList filters;
+    QString folder;  // the folder it opened in
 };
 
 // Whether `name` matches one of the patterns in the last parentheses of `filter`.
@@ -78,12 +79,12 @@ inline void CancelFile(QFileDialog& dialog) {
 }
 
 // Answers the file dialogs that come up: opens or saves `path`, or cancels while it is empty.
-// Records each dialog's title and filters.
+// Records each dialog's title, filters and folder.
 class FileDialogAnswerer : public ModalWatcher<QFileDialog> {
 public:
     FileDialogAnswerer()
         : ModalWatcher<QFileDialog>([this](QFileDialog& d) {
-              seen.push_back({d.windowTitle(), d.nameFilters()});
+              seen.push_back({d.windowTitle(), d.nameFilters(), d.directory().absolutePath()});
               if (path.isEmpty())
                   CancelFile(d);
               else if (d.acceptMode() == QFileDialog::AcceptSave)

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QRadioButton>
 
+#include <QTemporaryDir>
+
+#include "FileDialogAnswerer.h"
 #include "NetTestHelpers.h"
 #include "app/dialogs/ComputerGameDialog.h"
 #include "app/dialogs/Form3.h"
@@ -29,14 +32,22 @@ struct NextRun {
 }  // namespace
 
 // What the player chose is there again in the next window: the settings dialog's boxes, the
-// coordinates, the computer game's side and level, the handle and port of the last connection.
-// Until then every window starts from the defaults.
+// coordinates, the computer game's side, level and time limit, the handle and port of the last
+// connection, the record dialogs' folder, the window's size. Until then every window starts
+// from the defaults.
 TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
     qputenv("TORVANE_ENGINE", TORVANE_ENGINE_BINARY);
     ReservedPort port;
+    QTemporaryDir records;
+    QSize size;
     {
         ShownForm f;
         ModalAnswerer answers;
+        FileDialogAnswerer files;
+        files.path = records.filePath("kept.kifu");
+        f.Trigger("kifuhozon");
+        ASSERT_EQ(files.seen.size(), 1u);
+        EXPECT_NE(files.seen[0].folder, records.path());
         EXPECT_TRUE(f.form.board()->CoordinatesShown());
         EXPECT_EQ(f.form.game().SettingsOnLoad(), SettingsChoice{});
         f.Trigger("zahyou");
@@ -49,6 +60,7 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
         WhenModal<ComputerGameDialog>([](ComputerGameDialog& dialog) {
             dialog.findChild<QRadioButton*>("gote")->setChecked(true);
             dialog.findChild<QComboBox*>("level")->setCurrentIndex(2);
+            dialog.findChild<QCheckBox*>("timeLimit")->setChecked(true);
             Click(dialog, "Command1");
         });
         f.Trigger("konpyuta");
@@ -60,6 +72,8 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
         });
         f.Trigger("matu");
         ASSERT_TRUE(f.form.game().NetworkMode());
+        f.form.resize(f.form.size() + QSize(130, 90));
+        size = f.form.size();
     }
 
     NextRun next;
@@ -73,8 +87,7 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
     bool asked = false;
     WhenModal<ComputerGameDialog>([&](ComputerGameDialog& dialog) {
         asked = true;
-        EXPECT_TRUE(dialog.PlayerIsGote());
-        EXPECT_EQ(dialog.Level(), 3);
+        EXPECT_EQ(dialog.Choice(), (ComputerGameChoice{true, 3, true}));
         Click(dialog, "Command2");
     });
     next.form.action("konpyuta")->trigger();
@@ -85,6 +98,11 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
     });
     next.form.action("matu")->trigger();
     EXPECT_TRUE(asked);
+    EXPECT_EQ(next.form.size(), size);
+    FileDialogAnswerer files;  // cancelled
+    next.form.action("kifuhiraku")->trigger();
+    ASSERT_EQ(files.seen.size(), 1u);
+    EXPECT_EQ(files.seen[0].folder, records.path());
     qunsetenv("TORVANE_ENGINE");
 }
 

@@ -64,12 +64,18 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     EXPECT_TRUE(form.board()->Replaying());
     EXPECT_EQ(form.board()->LastMove(), std::make_pair(27, 36));
     Snapshot(f.form, "record-replay");
+    const auto* tag = form.findChild<QLabel*>("replayTag");
+    ASSERT_TRUE(tag && tag->isVisible());
+    const QRect board(form.board()->mapTo(&form, QPoint()), form.board()->size());
+    EXPECT_FALSE(QRect(tag->mapTo(&form, QPoint()), tag->size()).intersects(board))
+        << "the tag stands clear of every cell";
     Click(form, "first");
     EXPECT_EQ(form.replayPly(), 0);
     EXPECT_EQ(form.board()->LastMove(), std::make_pair(-1, -1));
     EXPECT_EQ(game.Squares(), live);
     QTest::mouseClick(f.window(), Qt::LeftButton, {}, f.CellCentre(57));  // back to the game
     EXPECT_FALSE(form.board()->Replaying());
+    EXPECT_FALSE(tag->isVisible());
     EXPECT_EQ(game.Squares(), live);
     EXPECT_EQ(game.BoardOpen(), true);
 
@@ -96,6 +102,7 @@ TEST(Form1Record, AGameIsListedReplayedTakenBackSavedAndOpenedAgain) {
     EXPECT_EQ(answers.texts[1], "対局中のゲームをやめて、棋譜を開きますか?");
     EXPECT_EQ(game.Squares(), before);
     EXPECT_EQ(game.History().entries().size(), 3u);
+    EXPECT_EQ(files.seen.back().folder, dir.path()) << "the folder of the last record";
 
     ShownForm other;
     other.Trigger("kifuhiraku");

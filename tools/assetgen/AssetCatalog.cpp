@@ -44,6 +44,7 @@ std::vector<Asset> BuildAssets() {
     assets.push_back({QStringLiteral("img/wood.png"), PngBytes(WoodTexture())});
     assets.push_back({QStringLiteral("sound/101.wav"), MoveSoundWave()});
     assets.push_back({QStringLiteral("sound/102.wav"), MessageSoundWave()});
+    assets.push_back({QStringLiteral("sound/103.wav"), TimeWarningSoundWave()});
     return assets;
 }
 

@@ -103,4 +103,20 @@ QByteArray MessageSoundWave() {
     return PcmWave(2, 16, kRate, Normalised(samples, 0.9));
 }
 
+QByteArray TimeWarningSoundWave() {
+    constexpr int kRate = 44100;
+    constexpr double kPip = 0.09, kGap = 0.06, kPitch = 1046.5;  // C6
+    std::vector<double> samples;
+    for (int i = 0; i < static_cast<int>(0.3 * kRate); ++i) {
+        const double t = double(i) / kRate;
+        const double local = t < kPip + kGap ? t : t - kPip - kGap;
+        // Each pip rises and falls within a few milliseconds, so it does not click.
+        const double envelope =
+            local >= kPip ? 0.0 : std::min({1.0, local / 0.004, (kPip - local) / 0.012});
+        samples.push_back(envelope *
+                          (std::sin(kTau * kPitch * t) + 0.25 * std::sin(kTau * 2 * kPitch * t)));
+    }
+    return PcmWave(1, 16, kRate, Normalised(samples, 0.7));
+}
+
 }  // namespace torvane

@@ -12,6 +12,10 @@ QByteArray MoveSoundWave();
 // PCM, stereo, 16 bit, 44100 Hz, 0.12 s.
 QByteArray MessageSoundWave();
 
+// Sound 103, played when a player's clock enters the last 30 seconds of the time limit: two
+// short soft pips. PCM, mono, 16 bit, 44100 Hz, 0.3 s.
+QByteArray TimeWarningSoundWave();
+
 // A RIFF WAVE file holding `samples` (-1..1, channels interleaved) as integer PCM of `bits`
 // bits (8 or 16).
 QByteArray PcmWave(int channels, int bits, int rate, const std::vector<double>& samples);
