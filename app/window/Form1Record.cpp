@@ -110,7 +110,7 @@ void Form1::kifuhiraku_Click() {
 void Form1::kyokumen_Click() {
     const auto& entries = game_.History().entries();
     const int ply = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
-    RecordPosition position;
+    RecordPosition position(game_.History().header().start);
     for (int i = 0; i < ply; ++i) {
         RecordedMove move = entries[static_cast<size_t>(i)].move;
         position.Play(move, true);
