@@ -41,6 +41,15 @@ PositionEditor::PositionEditor(QWidget* parent, UseHandler use)
     setFixedSize(kDesignSize);
     auto* felt = new TexturePanel("editorFelt", "felt", this);
     felt->setGeometry(QRect(QPoint(0, 0), kDesignSize));
+    BuildSurfaces(felt);
+    BuildTurnPanel(felt);
+    BuildButtons(felt);
+    Refresh();
+}
+
+// The hands at the left, Gote's at the top as on the main board, the board, and the box at the
+// right with a word on the right button.
+void PositionEditor::BuildSurfaces(QWidget* felt) {
     goteHand_ = new PieceTray(board_, {SetUpPlace::Area::Hand, -1, Side::Gote}, "goteHand",
                               "後手の持ち駒", felt);
     goteHand_->setGeometry(8, 8, 128, 146);
@@ -65,9 +74,6 @@ PositionEditor::PositionEditor(QWidget* parent, UseHandler use)
         };
         surface->onRelease = [this](QPoint globalPos) { OnRelease(globalPos); };
     }
-    BuildTurnPanel(felt);
-    BuildButtons(felt);
-    Refresh();
 }
 
 // 手番: which side moves first from the position.

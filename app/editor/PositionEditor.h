@@ -46,6 +46,7 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
+    void BuildSurfaces(QWidget* felt);
     void BuildTurnPanel(QWidget* felt);
     void BuildButtons(QWidget* felt);
     // The board, the hands and the box.
