@@ -96,11 +96,13 @@ void PositionEditor::BuildTurnPanel(QWidget* felt) {
 void PositionEditor::BuildButtons(QWidget* felt) {
     connect(AddButton(felt, "startPosition", "初期局面(&I)", {528, 210, 128, 28}),
             &QPushButton::clicked, this, [this] {
+                EndHold();
                 board_.Reset();
                 Refresh();
             });
     connect(AddButton(felt, "clearBoard", "全部駒箱へ(&L)", {528, 244, 128, 28}),
             &QPushButton::clicked, this, [this] {
+                EndHold();
                 board_.Clear();
                 Refresh();
             });

@@ -196,7 +196,10 @@ TEST_F(PositionEditorTest, BadPastesAndIllegalPositionsAreRefusedWithNothingChan
     EXPECT_EQ(game.Squares(), squares);
     EXPECT_EQ(game.History().version(), version);
 
+    m.Click(m.Slot(m.editor.box(), Elephant));  // a piece held by a click is let go by a button
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
     m.Button("startPosition");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     answers.answers = {false};
     m.Button("playHere");
     EXPECT_EQ(answers.texts.back(), "対局中のゲームをやめて、この局面にしますか?");
