@@ -28,6 +28,7 @@ bool Form1::UseSetUpPosition(PositionEditor::Use use, const BoardPosition& start
     GameRecord record;
     record.header.start = start;
     record.header.capturedPiecesUsed = game_.DropsAllowed();
+    record.header.timeLimitOn = game_.SettingsOnLoad().timeLimit;
     if (use == PositionEditor::Use::Save) return SaveRecordAs(record);
     if (game_.MayPlayOn() && !AskYesNo("対局中のゲームをやめて、この局面にしますか?")) return false;
     if (use == PositionEditor::Use::PlayComputer) return PlayAgainstComputer(&start);
