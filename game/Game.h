@@ -176,6 +176,12 @@ public:
                     PlayerAcross* computer = nullptr, bool timeLimit = false);
     // The game on the board has moves and no end yet, so it can be played on from here.
     bool MayPlayOn() const;
+    // A new game from `start`, a position set up by hand that CheckSetUp accepts, under the
+    // current settings and with a record that starts from it: at one computer (no `computer`)
+    // the side to move is told to begin, as "スタート(&S)" tells Sente; against `computer` as
+    // `LoadRecord` goes on, with the computer game's own time limit.
+    void StartFromPosition(const BoardPosition& start, bool playerIsGote = false,
+                           PlayerAcross* computer = nullptr, bool timeLimit = false);
 
     Shell& shell() { return shell_; }
 
@@ -254,6 +260,7 @@ private:
     void KeepMove(PendingMove pending);
     void RecordLossOnBoard(Side loser);
     void StartRecord();
+    RecordHeader NewRecordHeader() const;
     PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     int Turn = 0;  // 0: Sente to move, 1: Gote to move

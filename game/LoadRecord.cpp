@@ -66,7 +66,7 @@ void Game::LoadRecord(const GameRecord& record, bool playerIsGote, PlayerAcross*
     ui.Label2 = playerIsGote ? "後手" : "先手";
     ui.Label4 = playerIsGote ? "先手" : "後手";
     history_.Start(record.header);
-    RecordPosition position;
+    RecordPosition position(record.header.start);
     for (RecordedMove move : record.moves) {
         PlayState before = StateOf(position, true);
         if (position.Play(move, true)) break;  // a move the rules refuse ends the record

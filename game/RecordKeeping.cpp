@@ -60,11 +60,15 @@ void Game::RecordLossOnBoard(Side loser) {
 
 // Every new game starts a new record, with the settings it starts under.
 void Game::StartRecord() {
+    history_.Start(NewRecordHeader());
+}
+
+RecordHeader Game::NewRecordHeader() const {
     RecordHeader header;
     header.started = LocalTimeNow();
     header.capturedPiecesUsed = settings_.capturedPieces;
     header.timeLimitOn = TimeLimitOn();
-    history_.Start(std::move(header));
+    return header;
 }
 
 }  // namespace torvane

@@ -9,6 +9,8 @@
 
 #include "record/GameResult.h"
 #include "record/RecordedMove.h"
+#include "rules/BoardPosition.h"
+#include "rules/StartBoard.h"
 
 namespace torvane {
 
@@ -19,6 +21,8 @@ struct RecordHeader {
     std::string gote = "後手";
     bool capturedPiecesUsed = false;
     bool timeLimitOn = true;
+    // The position the game starts from: the start position, or one set up by hand.
+    BoardPosition start{StartBoard()};
 
     bool operator==(const RecordHeader&) const = default;
 };
@@ -39,8 +43,9 @@ inline constexpr int kMaxRecordMoves = 10000;
 // `.kifu` is UTF-8 text; `.kif` is Shift_JIS (code page 932).
 enum class RecordEncoding { Utf8, ShiftJis };
 
-// The text of a `.kifu` file: the header lines (`key：value`, with the final position as the
-// engine's position string), one line per move and the result. The moves must be legal.
+// The text of a `.kifu` file: the header lines (`key：value`, with a position set up by hand
+// that the game starts from and the final position as the engine's position strings), one line
+// per move and the result. The moves must be legal.
 std::string WriteRecord(const GameRecord& record);
 
 // Why a file was refused: its 1-based line (0 for the file as a whole) and the reason in
@@ -50,8 +55,10 @@ struct RecordError {
     std::string message;
 };
 
-// Reads a record and checks every move with the game's rules from the start position, and the
-// final position when the header gives one. Fails on the first bad line.
+// Reads a record and checks every move with the game's rules from the start position, or from
+// the position of its 開始局面 header, which must be one a game can start from (CheckSetUp; its
+// move number is taken as 1), and the final position when the header gives one. Fails on the
+// first bad line.
 //
 // Accepted besides what `WriteRecord` writes: a UTF-8 byte order mark, CRLF line ends, blank
 // lines, comments ('#' or '*' first), the column titles (手数…) and the closing line (まで…),

@@ -25,6 +25,10 @@ std::string KindName(int kind) {
 
 RecordPosition::RecordPosition() : position_{StartBoard()} {}
 
+RecordPosition::RecordPosition(const BoardPosition& start) : position_(start) {
+    position_.moveNumber = 1;
+}
+
 int RecordPosition::InHand(Side side, int kind) const {
     if (kind < 0 || kind >= static_cast<int>(position_.hands[0].size())) return 0;
     return position_.InHand(side, kind);

@@ -15,7 +15,11 @@ class RecordPosition {
 public:
     // The start position: Sente to move, both hands empty.
     RecordPosition();
+    // The position `start`, with its move number taken as 1: a record counts its moves from 1.
+    explicit RecordPosition(const BoardPosition& start);
 
+    // The whole position, move number 1.
+    const BoardPosition& Position() const { return position_; }
     // Owner tag ("0", "1" Sente, "2" Gote) and kind of every cell; pictures are not kept.
     const BoardCells& Board() const { return position_.board; }
     // How many pieces of `kind` `side` holds in hand.

@@ -3,6 +3,8 @@
 #include "record/RecordFile.h"
 #include "record/RecordLines.h"
 #include "record/RecordPosition.h"
+#include "rules/SetUpPosition.h"
+#include "rules/Sfen.h"
 
 namespace torvane {
 
@@ -13,7 +15,7 @@ using Refusal = std::optional<std::string>;
 // The header keys the reader knows; they come before the first move.
 constexpr std::string_view kStartedKey = "開始日時", kSenteKey = "先手", kGoteKey = "後手",
                            kCapturedKey = "持ち駒", kTimeLimitKey = "時間制限",
-                           kFinalKey = "最終局面";
+                           kStartKey = "開始局面", kFinalKey = "最終局面";
 
 std::string_view Trimmed(std::string_view text) {
     while (text.starts_with(' ') || text.starts_with('\t')) text.remove_prefix(1);
@@ -49,6 +51,7 @@ public:
 
 private:
     Refusal ReadHeader(int number, std::string_view key, std::string_view value);
+    Refusal ReadStart(std::string_view value);
     Refusal ReadNumbered(std::string_view line);
     Refusal ReadMove(const NumberedLine& line);
     Refusal ReadResult(const NumberedLine& line);
@@ -72,7 +75,7 @@ Refusal RecordReader::ReadLine(int number, std::string_view line) {
 Refusal RecordReader::ReadHeader(int number, std::string_view key, std::string_view value) {
     RecordHeader& header = record_.header;
     bool known = key == kStartedKey || key == kSenteKey || key == kGoteKey || key == kCapturedKey ||
-                 key == kTimeLimitKey || key == kFinalKey;
+                 key == kTimeLimitKey || key == kStartKey || key == kFinalKey;
     if (!known) return std::nullopt;
     if (!record_.moves.empty() || record_.result)
         return std::string(key) + "は指し手より前に書きます";
@@ -83,10 +86,22 @@ Refusal RecordReader::ReadHeader(int number, std::string_view key, std::string_v
     if (key == kCapturedKey)
         return ReadSwitch(value, "使う", "使わない", header.capturedPiecesUsed);
     if (key == kTimeLimitKey) return ReadSwitch(value, "あり", "なし", header.timeLimitOn);
+    if (key == kStartKey) return ReadStart(value);
     if (key == kFinalKey) {
         final_ = value;
         finalLine_ = number;
     }
+    return std::nullopt;
+}
+
+// The moves that follow are played from the position set up by hand.
+Refusal RecordReader::ReadStart(std::string_view value) {
+    BoardPosition start;
+    if (auto why = ReadSfen(value, start)) return "開始局面が読めません（" + *why + "）";
+    if (auto why = CheckSetUp(start)) return "開始局面が正しくありません（" + *why + "）";
+    position_ = RecordPosition(start);
+    record_.header.start = start;
+    record_.header.start.moveNumber = 1;
     return std::nullopt;
 }
 

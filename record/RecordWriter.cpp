@@ -3,6 +3,7 @@
 #include "record/Notation.h"
 #include "record/RecordFile.h"
 #include "record/RecordPosition.h"
+#include "rules/StartBoard.h"
 
 namespace torvane {
 
@@ -13,6 +14,13 @@ std::string OneLine(std::string value) {
     std::replace_if(
         value.begin(), value.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return value;
+}
+
+// The line of a position set up by hand that the game starts from; a game from the start
+// position has none, so its file reads as it always did.
+std::string StartLine(const BoardPosition& start) {
+    if (start == BoardPosition{StartBoard()}) return "";
+    return "開始局面：" + RecordPosition(start).Sfen() + "\n";
 }
 
 std::string HeaderLines(const RecordHeader& header, const std::string& finalPosition) {
@@ -30,9 +38,7 @@ std::string HeaderLines(const RecordHeader& header, const std::string& finalPosi
            (header.capturedPiecesUsed ? "使う" : "使わない") +
            "\n"
            "時間制限：" +
-           (header.timeLimitOn ? "あり" : "なし") +
-           "\n"
-           "最終局面：" +
+           (header.timeLimitOn ? "あり" : "なし") + "\n" + StartLine(header.start) + "最終局面：" +
            finalPosition + "\n";
 }
 
@@ -41,7 +47,7 @@ std::string HeaderLines(const RecordHeader& header, const std::string& finalPosi
 // The moves are replayed for the final position. A move the rules refuse leaves the position
 // as it was; reading the file back refuses that move.
 std::string WriteRecord(const GameRecord& record) {
-    RecordPosition position;
+    RecordPosition position(record.header.start);
     std::string moves = "手数----指手---------消費時間--\n";
     int totals[2] = {0, 0};
     int number = 0;

@@ -52,7 +52,13 @@ std::vector<std::string_view> Fields(std::string_view text) {
 }
 
 std::string RowText(int row) {
-    return "row " + std::to_string(row + 1) + " of the board";
+    return "盤の" + std::to_string(row + 1) + "段目";
+}
+
+// A letter quoted for the player, when it can be shown alone: a byte of a wider character is not.
+std::string Quoted(char letter) {
+    if (letter < '!' || letter > '~') return "";
+    return std::string("「") + letter + "」";
 }
 
 std::optional<std::string> ReadBoard(std::string_view text, BoardCells& board) {
@@ -60,8 +66,9 @@ std::optional<std::string> ReadBoard(std::string_view text, BoardCells& board) {
     for (char ch : text) {
         if (ch == '/') {
             if (column != 9)
-                return RowText(row) + " has " + std::to_string(column) + " cells, not 9";
-            if (++row > 8) return std::string("the board has more than 9 rows");
+                return RowText(row) + "のマスが" + std::to_string(column) +
+                       "個です（9個のはずです）";
+            if (++row > 8) return std::string("盤の段が9段より多くあります");
             column = 0;
             continue;
         }
@@ -71,12 +78,13 @@ std::optional<std::string> ReadBoard(std::string_view text, BoardCells& board) {
             if (column < 9) board[row * 9 + column] = Cell{0, TagOf(SideOfLetter(ch)), kind, 0};
             ++column;
         } else {
-            return std::string("unknown letter '") + ch + "' on the board";
+            return "盤に使えない文字" + Quoted(ch) + "があります";
         }
-        if (column > 9) return RowText(row) + " is longer than 9 cells";
+        if (column > 9) return RowText(row) + "が9マスより長くなっています";
     }
-    if (column != 9) return RowText(row) + " has " + std::to_string(column) + " cells, not 9";
-    if (row != 8) return "the board has " + std::to_string(row + 1) + " rows, not 9";
+    if (column != 9)
+        return RowText(row) + "のマスが" + std::to_string(column) + "個です（9個のはずです）";
+    if (row != 8) return "盤の段が" + std::to_string(row + 1) + "段です（9段のはずです）";
     return std::nullopt;
 }
 
@@ -86,26 +94,27 @@ std::optional<std::string> ReadHands(std::string_view text, BoardPosition& posit
     for (char ch : text) {
         if (ch >= '0' && ch <= '9') {
             count = count.value_or(0) * 10 + (ch - '0');
-            if (*count > kHandSlots) return "a hand count is over " + std::to_string(kHandSlots);
+            if (*count > kHandSlots)
+                return "持ち駒の数が" + std::to_string(kHandSlots) + "を超えています";
             continue;
         }
         PieceKind kind = KindOfLetter(ch);
-        if (kind == NoPiece) return std::string("unknown letter '") + ch + "' in the hands";
-        if (count == 0) return std::string("a hand count of 0");
+        if (kind == NoPiece) return "持ち駒に使えない文字" + Quoted(ch) + "があります";
+        if (count == 0) return std::string("持ち駒の数が0です");
         Side side = SideOfLetter(ch);
         position.InHand(side, kind) += count.value_or(1);
         if (position.HandTotal(side) > kHandSlots)
-            return "a hand holds more than " + std::to_string(kHandSlots) + " pieces";
+            return "持ち駒が" + std::to_string(kHandSlots) + "枚を超えています";
         count.reset();
     }
-    if (count) return std::string("a hand count without a piece");
+    if (count) return std::string("持ち駒の数の後に駒がありません");
     return std::nullopt;
 }
 
 std::optional<std::string> ReadMoveNumber(std::string_view text, int& number) {
     if (text.size() > 6 || text.front() == '0' ||
         text.find_first_not_of("0123456789") != std::string_view::npos)
-        return "the move number \"" + std::string(text) + "\" is not a number from 1";
+        return std::string("手数が1からの数ではありません");
     number = 0;
     for (char digit : text) number = number * 10 + (digit - '0');
     return std::nullopt;
@@ -121,11 +130,11 @@ std::string WriteSfen(const BoardPosition& position) {
 std::optional<std::string> ReadSfen(std::string_view text, BoardPosition& out) {
     std::vector<std::string_view> fields = Fields(text);
     if (fields.size() != 4)
-        return "a position needs four fields (board, side to move, hands, move number), not " +
-               std::to_string(fields.size());
+        return "局面は盤・手番・持ち駒・手数の四つの欄で書きます（欄が" +
+               std::to_string(fields.size()) + "個あります）";
     BoardPosition position;
     if (auto why = ReadBoard(fields[0], position.board)) return why;
-    if (fields[1] != "b" && fields[1] != "w") return std::string("the side to move must be b or w");
+    if (fields[1] != "b" && fields[1] != "w") return std::string("手番は b か w で書きます");
     position.toMove = fields[1] == "b" ? Side::Sente : Side::Gote;
     if (auto why = ReadHands(fields[2], position)) return why;
     if (auto why = ReadMoveNumber(fields[3], position.moveNumber)) return why;

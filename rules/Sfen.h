@@ -17,9 +17,9 @@ namespace torvane {
 std::string WriteSfen(const BoardPosition& position);
 
 // Reads what WriteSfen writes (a count of 1 may be written too). Returns what is wrong with
-// `text`, and leaves `out` alone then: a row that is not 9 cells, not 9 rows, an unknown
-// letter, a side that is not b or w, a hand count of 0 or a hand over 18 pieces, a count
-// without a piece, a move number that is not a number from 1, or not four fields.
+// `text`, in Japanese for the player, and leaves `out` alone then: a row that is not 9 cells, not 9
+// rows, an unknown letter, a side that is not b or w, a hand count of 0 or a hand over 18 pieces, a
+// count without a piece, a move number that is not a number from 1, or not four fields.
 std::optional<std::string> ReadSfen(std::string_view text, BoardPosition& out);
 
 }  // namespace torvane

@@ -9,11 +9,11 @@ namespace {
 // A sound move, found in well under a second.
 constexpr int kAdviceLevel = 3;
 
-// The game as the engine is to see it: the start position and every move since, so that it
-// knows which positions were already reached. When the record does not lead to the board as
-// it stands (a position set up otherwise), the board alone.
+// The game as the engine is to see it: the position the record starts from and every move
+// since, so that it knows which positions were already reached. When the record does not lead
+// to the board as it stands, the board alone.
 EngineLine GameLine(const Game& game) {
-    RecordPosition replay;
+    RecordPosition replay(game.History().header().start);
     EngineLine line{replay.Sfen(), {}};
     for (const MoveHistory::Entry& entry : game.History().entries()) {
         RecordedMove move = entry.move;

@@ -14,6 +14,7 @@
 #include "app/audio/MusicPlayer.h"
 #include "app/audio/SoundEffects.h"
 #include "app/dialogs/HelpWindow.h"
+#include "app/editor/PositionEditor.h"
 #include "app/socket/Socket.h"
 #include "app/window/BoardView.h"
 #include "app/window/ContactBox.h"
@@ -98,6 +99,7 @@ public:
     void kifuhozon_Click();
     void kifuhiraku_Click();
     void kyokumen_Click();
+    void kyokumenhenshuu_Click();
 
     // The move list window, once "棋譜を表示(&K)" has opened it.
     RecordWindow* recordWindow() const { return record_; }
@@ -105,6 +107,8 @@ public:
     // the game.
     void ShowPly(int ply);
     int replayPly() const { return replayPly_; }
+    // The position editor, once "局面編集(&E)…" has opened it.
+    PositionEditor* positionEditor() const { return editor_; }
 
 signals:
     // The computer's move has been made on the board.
@@ -143,6 +147,10 @@ private:
     void AddShortcuts();
     void RenderRecord();
     bool LeaveReplay();
+    RecordPosition ShownPosition() const;
+    bool SaveRecordAs(const GameRecord& record);
+    bool UseSetUpPosition(PositionEditor::Use use, const BoardPosition& start);
+    bool RefuseWhileEditing();
 
     void OnBoardPress(int cell, Qt::MouseButton button);
     void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
@@ -156,6 +164,7 @@ private:
     void DropOldestChatLines(int keptLines);
 
     bool StartEngine();
+    bool PlayAgainstComputer(const BoardPosition* setUp);
     void OnComputerMove(const EngineMove& move);
     void OnComputerResigns();
     void CancelComputerMove();
@@ -190,6 +199,8 @@ private:
     int replayPly_ = -1;              // the replayed position, -1 for the game's own
     bool shown_ = false;              // the window has been on the screen
     PlayState replayed_;
+    PositionEditor* editor_ = nullptr;
+    double editorScale_ = 0;  // the scale editor_ was made at
 
     ScaledLayout layout_;
     double scale_ = 0;  // until the constructor lays the controls out

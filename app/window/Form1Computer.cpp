@@ -9,18 +9,26 @@ namespace torvane {
 // abandons the running one at once. When the engine cannot be started the game stays as it
 // was.
 void Form1::konpyuta_Click() {
+    PlayAgainstComputer(nullptr);
+}
+
+// The game starts from the start position, from the game on the board when the player
+// continues it, or from `setUp`, a position set up by hand; true once it has started.
+bool Form1::PlayAgainstComputer(const BoardPosition* setUp) {
     ComputerGameDialog dialog(this);
-    dialog.OfferToContinue(game_.MayPlayOn());
+    dialog.OfferToContinue(!setUp && game_.MayPlayOn());
     dialog.Preselect(preferences_.ComputerGame());
     ScaleDialog(dialog, scale_);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() != QDialog::Accepted) return false;
     const ComputerGameChoice choice = dialog.Choice();
     preferences_.KeepComputerGame(choice);
     CancelComputerMove();
     ClearHint();
-    if (!StartEngine()) return;
+    if (!StartEngine()) return false;
     computer_->NewGame(choice.level);
-    if (dialog.ContinueFromHere())
+    if (setUp)
+        game_.StartFromPosition(*setUp, choice.playerIsGote, computer_, choice.timeLimit);
+    else if (dialog.ContinueFromHere())
         game_.LoadRecord(game_.History().ToRecord(), choice.playerIsGote, computer_,
                          choice.timeLimit);
     else
@@ -31,6 +39,7 @@ void Form1::konpyuta_Click() {
     else
         game_.NamePlayers("先手", computer);
     Render();
+    return true;
 }
 
 EngineProcess* Form1::engine() const {

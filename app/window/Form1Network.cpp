@@ -90,6 +90,7 @@ void Form1::OnChatEnter() {
 }
 
 void Form1::suruu_Click() {
+    if (RefuseWhileEditing()) return;
     Form4 dialog(this, [this](const std::string& handle, const std::string& address,
                               const std::string& port) {
         bool connecting = session_->ConnectDialogOk(handle, address, port);
@@ -106,6 +107,7 @@ void Form1::suruu_Click() {
 }
 
 void Form1::matu_Click() {
+    if (RefuseWhileEditing()) return;
     Form5 dialog(this, [this](const std::string& handle, const std::string& port) {
         bool listening = session_->ListenDialogOk(handle, port);
         if (listening)

@@ -51,6 +51,9 @@ void Form1::BuildRecordMenu(QMenu* kifu) {
         Picture1->ShowCoordinates(shown);
         preferences_.KeepCoordinates(shown);
     });
+    AddSeparator(kifu, "kifukugiri4");
+    connect(AddAction(kifu, "kyokumenhenshuu", "局面編集(&E)…"), &QAction::triggered, this,
+            &Form1::kyokumenhenshuu_Click);
 }
 
 void Form1::kifuhyouji_Click() {
@@ -73,17 +76,24 @@ void Form1::matta_Click() {
 }
 
 void Form1::kifuhozon_Click() {
+    SaveRecordAs(game_.History().ToRecord());
+}
+
+// True once `record` is written to the file the player chose.
+bool Form1::SaveRecordAs(const GameRecord& record) {
     const QString path = AskSaveFileName(this, "棋譜の保存", kRecordFilter, "kifu", scale_,
                                          preferences_.Folder("record"));
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     preferences_.KeepFolderOf("record", path);
     QSaveFile file(path);
-    const std::string text = WriteRecord(game_.History().ToRecord());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit())
-        ShowMessage("棋譜を保存できません。\n" + file.errorString().toStdString());
+    const std::string text = WriteRecord(record);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(text.data(), static_cast<qint64>(text.size())) ==
+            static_cast<qint64>(text.size()) &&
+        file.commit())
+        return true;
+    ShowMessage("棋譜を保存できません。\n" + file.errorString().toStdString());
+    return false;
 }
 
 // A file is read whole only when it is small enough to be a record; a refused file leaves the
@@ -110,16 +120,20 @@ void Form1::kifuhiraku_Click() {
     kifuhyouji_Click();
 }
 
-// The position on the board, the one replayed included.
 void Form1::kyokumen_Click() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(ShownPosition().Sfen()));
+}
+
+// The position on the board, the one replayed included.
+RecordPosition Form1::ShownPosition() const {
     const auto& entries = game_.History().entries();
     const int ply = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
-    RecordPosition position;
+    RecordPosition position(game_.History().header().start);
     for (int i = 0; i < ply; ++i) {
         RecordedMove move = entries[static_cast<size_t>(i)].move;
         position.Play(move, true);
     }
-    QGuiApplication::clipboard()->setText(QString::fromStdString(position.Sfen()));
+    return position;
 }
 
 // The position after `ply` moves; the last one is the game itself.
@@ -157,6 +171,7 @@ void Form1::RenderRecord() {
     }
     actions_.value("matta")->setEnabled(game_.MayTakeBack() && !computer_->Thinking());
     actions_.value("kifuhiraku")->setEnabled(!game_.NetworkMode());
+    actions_.value("kyokumenhenshuu")->setEnabled(!game_.NetworkMode());
 }
 
 // A press on the board or a hand while a past position is shown only returns to the game.

@@ -4,6 +4,7 @@
 
 #include "rules/MovementRules.h"
 #include "rules/PieceKind.h"
+#include "rules/SetUpPosition.h"
 
 namespace torvane {
 
@@ -52,6 +53,31 @@ GameRecord RandomRecord(std::mt19937& random, bool drops, int maxMoves, RecordPo
     else if (random() % 3 != 0)
         record.result = GameResult{quit, position.ToMove()};
     return record;
+}
+
+BoardPosition RandomSetUp(std::mt19937& random) {
+    BoardPosition position;
+    auto putOnBoard = [&](int kind, Side side) {
+        int cell = 0;
+        do cell = static_cast<int>(random() % kCellCount);
+        while (HoldsPiece(position.board[cell]));
+        position.board[cell] = Cell{0, TagOf(side), kind, 0};
+    };
+    for (Side side : {Side::Sente, Side::Gote}) {
+        putOnBoard(Elephant, side);
+        putOnBoard(Rat, side);
+    }
+    for (int kind : kAllKinds) {
+        while (SparePieces(position, kind) > 0) {
+            const Side side = random() % 2 == 0 ? Side::Sente : Side::Gote;
+            const unsigned where = random() % 4;  // the board, a hand, the box
+            if (where < 2) putOnBoard(kind, side);
+            if (where == 3) break;
+            if (where == 2 && position.HandTotal(side) < kHandSlots) ++position.InHand(side, kind);
+        }
+    }
+    position.toMove = random() % 2 == 0 ? Side::Sente : Side::Gote;
+    return position;
 }
 
 }  // namespace torvane

@@ -20,4 +20,9 @@ RecordedMove RandomMove(std::mt19937& random, const RecordPosition& position, bo
 // sometimes a resignation or a loss on time. `position` is left at the final position.
 GameRecord RandomRecord(std::mt19937& random, bool drops, int maxMoves, RecordPosition& position);
 
+// A position set up by hand, at random: each side's Elephant and a Rat on random cells, every
+// other piece of the game on a random cell of either side, in either hand or left in the box,
+// and either side to move. Many are positions no game reaches.
+BoardPosition RandomSetUp(std::mt19937& random);
+
 }  // namespace torvane

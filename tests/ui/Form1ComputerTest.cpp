@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "ComputerGameAnswer.h"
 #include "ModalDialog.h"
 #include "UiHelpers.h"
 #include "app/dialogs/ComputerGameDialog.h"
@@ -34,17 +35,8 @@ protected:
     void TearDown() override { qunsetenv("TORVANE_ENGINE"); }
 };
 
-// The player chooses side and level in the dialog, and whether to play on from the position on
-// the board, and presses OK, through its widgets.
 void StartComputerGame(ShownForm& f, bool gote, int level, bool fromHere = false) {
-    WhenModal<ComputerGameDialog>([gote, level, fromHere](ComputerGameDialog& dialog) {
-        auto* side = dialog.findChild<QRadioButton*>(gote ? "gote" : "sente");
-        QTest::mouseClick(side, Qt::LeftButton, {}, QPoint(6, side->height() / 2));
-        dialog.findChild<QComboBox*>("level")->setCurrentIndex(level - 1);
-        auto* box = dialog.findChild<QCheckBox*>("fromHere");
-        if (fromHere && box->isEnabled()) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, 6));
-        QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    });
+    AnswerComputerGameDialog(gote, level, fromHere);
     f.Trigger("konpyuta");
 }
 

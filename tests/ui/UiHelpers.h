@@ -19,16 +19,17 @@
 namespace torvane {
 
 // Answers the modal boxes that come up, as the player would: clicks OK, or Yes/No from the
-// queue of answers (Yes when it runs dry). Records every text it saw.
+// queue of answers (Yes when it runs dry). Records every text it saw, and every title.
 class ModalAnswerer : public ModalWatcher<QMessageBox> {
 public:
     ModalAnswerer() : ModalWatcher<QMessageBox>([this](QMessageBox& box) { Answer(box); }) {}
-    std::vector<std::string> texts;
+    std::vector<std::string> texts, titles;
     std::deque<bool> answers;
 
 private:
     void Answer(QMessageBox& box) {
         texts.push_back(box.text().toStdString());
+        titles.push_back(box.windowTitle().toStdString());
         QAbstractButton* button = box.button(QMessageBox::Ok);
         if (!button) {
             bool yes = answers.empty() ? true : answers.front();
