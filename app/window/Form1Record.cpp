@@ -135,6 +135,7 @@ void Form1::ShowPly(int ply) {
         Picture2->ShowReplay(&replayed_.topHand);
         Picture3->ShowReplay(&replayed_.bottomHand);
     }
+    RenderPlaces();
     if (replayPly_ != shownBefore) ClearHint();
     const int shown = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
     if (shown == 0) return Picture1->MarkLastMove(-1, -1);
