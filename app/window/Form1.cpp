@@ -94,7 +94,11 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// Keyboard play and what assistive tools are told go first: closing the window takes the focus
+// from the board, which would otherwise put a held piece back in a game already gone.
 Form1::~Form1() {
+    delete a11y_;
+    delete keys_;
     drag_->End();
 }
 

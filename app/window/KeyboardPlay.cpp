@@ -17,6 +17,15 @@ KeyboardPlay::KeyboardPlay(const Game& game, BoardView* board, HandView* bottom,
     top->onActivate = [this](int slot) { Activate({Hand::Image5, slot}); };
 }
 
+KeyboardPlay::~KeyboardPlay() {
+    board_->SetKeyboardCursor(nullptr);
+    board_->onActivate = nullptr;
+    for (HandView* hand : {bottom_, top_}) {
+        hand->SetKeyboardCursor(nullptr);
+        hand->onActivate = nullptr;
+    }
+}
+
 void KeyboardPlay::TakeHold() {
     cursor_.Hold();
     if (!cursor_.Place().OnBoard()) cursor_.ReturnToBoard();  // on to the cell to drop it on

@@ -19,6 +19,8 @@ class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
     KeyboardPlay(const Game& game, BoardView* board, HandView* bottom, HandView* top);
+    // The views no longer show the cursor or act on an assistive tool's request.
+    ~KeyboardPlay() override;
 
     const KeyboardCursor& cursor() const { return cursor_; }
     // Within `onPick`: the game's drag that begins now is the keyboard's hold.

@@ -213,7 +213,8 @@ TEST(Form1Keyboard, AWholeGameIsPlayedByKeysAlone) {
 }
 
 // The cursor is framed on its cell, and nowhere else, only while the keyboard is in use, at each
-// scale the window takes; the hands' counts, next to them, say what they hold.
+// scale the window takes; the hands' counts, next to them, say what they hold. The window closes
+// cleanly with a piece still held by keyboard.
 TEST(Form1Keyboard, CursorAndHandCountsShowAtEveryScale) {
     ShownForm f;
     ModalAnswerer answers;
@@ -251,6 +252,17 @@ TEST(Form1Keyboard, CursorAndHandCountsShowAtEveryScale) {
     }
     QTest::mouseClick(f.window(), Qt::LeftButton, {}, f.CellCentre(40));
     EXPECT_EQ(VioletPixels(Snapshot(f.form, "keyboard-mouse"), f.form.rect()), 0);
+
+    player.Key(Qt::Key_Up);  // shows the cursor again
+    const auto move =
+        ParseEngineMove(eng::MoveName(CaptureFirst(EnginePositionOf(game), random, false)), false);
+    ASSERT_TRUE(move);
+    player.MoveTo(move->from);
+    player.Key(Qt::Key_Return);
+    EXPECT_TRUE(player.cursor().Holding());
+    f.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    EXPECT_TRUE(f.form.board()->hasFocus()) << "and so the window closes";
 }
 
 // Against the computer as Gote the board is turned: every cell's accessible name still names the
