@@ -11,7 +11,8 @@ board's cells are found by their names ("５五 先手 犬"), the keyboard curso
 arrow keys until the focused cell is the one wanted, and Enter picks up and drops. Every move,
 the player's and the computer's, must be announced in the record's notation; the player's must
 be the move made, and the computer's must be what the cells then say. Boxes are read and closed
-by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです".
+by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです"; then the program is
+quit from its menu and must end by itself.
 
 Prints what it hears (and every event it gets, with TORVANE_A11Y_TRACE=1). Exits 0 when the game
 was played to its end, 1 on a failure.
@@ -152,13 +153,13 @@ class Player:
 
     # --- the game's dialogs and boxes ---------------------------------------------------------
 
-    def window(self, role):
-        """A window of `role` the program shows. Asked of the program itself, not of what was
+    def window(self, wanted):
+        """A window of role `wanted` the program shows. Asked of the program itself, not of what was
         read before: a box opens right after the announcement that comes before it."""
         self.app.clearCache()
         for i in range(self.app.childCount):
             w = self.app.getChildAtIndex(i)
-            if w is not None and w.getRole() == role and w.getState().contains(
+            if w is not None and w.getRole() == wanted and w.getState().contains(
                     pyatspi.STATE_SHOWING):
                 return w
         return None
@@ -200,6 +201,30 @@ class Player:
             raise Failure("the dialog does not offer Sente first")
         self.press_button(dialog, "OK")
         self.listener.pump(lambda: self.window(pyatspi.ROLE_DIALOG) is None, "the dialog to close")
+
+    def quit(self):
+        """ゲーム → ｱﾌﾟﾘｹｰｼｮﾝの終了 by its key (X), answered はい: the program must end by itself,
+        with every accessible object it made gone cleanly."""
+        menu = find(self.frame, lambda a: role(a) == pyatspi.ROLE_MENU_ITEM and
+                    a.name == "ゲーム(G)")
+        do_action(menu, "ShowMenu")
+        self.listener.pump(lambda: any(role(s) == pyatspi.ROLE_POPUP_MENU
+                                       for s in self.listener.take("showing")), "the game menu")
+        key(ord("x"))
+        self.listener.pump(lambda: self.window(pyatspi.ROLE_ALERT) is not None or
+                           self.window(pyatspi.ROLE_DIALOG) is not None, "終了しますか?")
+        box = self.window(pyatspi.ROLE_ALERT) or self.window(pyatspi.ROLE_DIALOG)
+        yes = find(box, lambda a: role(a) == pyatspi.ROLE_PUSH_BUTTON and
+                   a.name.startswith("はい"))
+        if yes is None:
+            raise Failure("no はい in the box that asks before quitting")
+        do_action(yes, "Press")
+        try:
+            code = self.process.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after はい")
+        if code != 0:
+            raise Failure("the program ended with %d" % code)
 
     # --- the board ------------------------------------------------------------------------------
 
@@ -364,13 +389,15 @@ def main():
         result = player.play()
         print("the game ended:", result, "after", len(player.heard), "announced moves",
               flush=True)
+        player.quit()
         return 0
     except Failure as failure:
         print("FAILED:", failure, flush=True)
         return 1
     finally:
-        player.process.kill()
-        player.process.wait()
+        if player.process.poll() is None:
+            player.process.kill()
+            player.process.wait()
 
 
 if __name__ == "__main__":
