@@ -12,7 +12,8 @@ arrow keys until the focused cell is the one wanted, and Enter picks up and drop
 the player's and the computer's, must be announced in the record's notation; the player's must
 be the move made, and the computer's must be what the cells then say. Boxes are read and closed
 by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです"; then the program is
-quit from its menu and must end by itself.
+quit from its menu and must end by itself. Before that, each hand's slots, read one by one, must
+agree with the hand's count.
 
 Prints what it hears (and every event it gets, with TORVANE_A11Y_TRACE=1). Exits 0 when the game
 was played to its end, 1 on a failure.
@@ -202,6 +203,31 @@ class Player:
         self.press_button(dialog, "OK")
         self.listener.pump(lambda: self.window(pyatspi.ROLE_DIALOG) is None, "the dialog to close")
 
+    def check_hands(self):
+        """Each hand's slots, read one by one ("先手の持ち駒 3 犬"), agree with its count read in
+        words ("先手の持ち駒 虎2枚 犬3枚", strongest first, or "… なし")."""
+        for side in ("先手", "後手"):
+            name = side + "の持ち駒"
+            hand = find(self.frame, lambda a: role(a) == pyatspi.ROLE_LIST and a.name == name)
+            if hand is None or hand.childCount != 18:
+                raise Failure("no hand of 18 slots named " + name)
+            held = {}
+            for i in range(18):
+                slot = hand.getChildAtIndex(i)
+                words = slot.name.split(" ")
+                if role(slot) != pyatspi.ROLE_LIST_ITEM or words[:2] != [name, str(i + 1)]:
+                    raise Failure("a slot of %s is %s" % (name, slot.name))
+                if words[2] != "空き":
+                    held[words[2]] = held.get(words[2], 0) + 1
+            kinds = sorted(held, key=KINDS.index, reverse=True)
+            expected = " ".join("%s%d枚" % (k, held[k]) for k in kinds) or "なし"
+            count = find(self.frame, lambda a: role(a) == pyatspi.ROLE_LABEL and
+                         a.name.startswith(name + " "))
+            if count is None or count.name != name + " " + expected:
+                raise Failure("the count of %s says %s, its slots %s" % (
+                    name, count.name if count else None, expected))
+            print("count:", count.name, flush=True)
+
     def quit(self):
         """ゲーム → ｱﾌﾟﾘｹｰｼｮﾝの終了 by its key (X), answered はい: the program must end by itself,
         with every accessible object it made gone cleanly."""
@@ -389,6 +415,7 @@ def main():
         result = player.play()
         print("the game ended:", result, "after", len(player.heard), "announced moves",
               flush=True)
+        player.check_hands()
         player.quit()
         return 0
     except Failure as failure:
