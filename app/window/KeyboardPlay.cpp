@@ -4,17 +4,39 @@
 
 namespace torvane {
 
+namespace {
+
+struct Arrow {
+    int key, columns, rows;
+};
+constexpr Arrow kArrows[] = {
+    {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+
+bool IsSelectKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+// The keys of keyboard play, pressed without Shift, Ctrl or Alt.
+bool IsPlayKey(const QKeyEvent& e) {
+    if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const int key = e.key();
+    for (const Arrow& arrow : kArrows)
+        if (arrow.key == key) return true;
+    return IsSelectKey(key) || key == Qt::Key_H || key == Qt::Key_Escape;
+}
+
+}  // namespace
+
 KeyboardPlay::KeyboardPlay(const Game& game, BoardView* board, HandView* bottom, HandView* top)
     : QObject(board), game_(game), board_(board), bottom_(bottom), top_(top) {
-    for (QWidget* view : {static_cast<QWidget*>(board), static_cast<QWidget*>(bottom),
-                          static_cast<QWidget*>(top)}) {
-        view->installEventFilter(this);
-        if (auto* b = qobject_cast<BoardView*>(view)) b->SetKeyboardCursor(&cursor_);
-        if (auto* h = qobject_cast<HandView*>(view)) h->SetKeyboardCursor(&cursor_);
-    }
+    board->installEventFilter(this);
+    board->SetKeyboardCursor(&cursor_);
     board->onActivate = [this](int cell) { Activate({std::nullopt, cell}); };
-    bottom->onActivate = [this](int slot) { Activate({Hand::Image4, slot}); };
-    top->onActivate = [this](int slot) { Activate({Hand::Image5, slot}); };
+    for (auto [hand, view] : {std::pair{Hand::Image4, bottom}, std::pair{Hand::Image5, top}}) {
+        view->installEventFilter(this);
+        view->SetKeyboardCursor(&cursor_);
+        view->onActivate = [this, hand = hand](int slot) { Activate({hand, slot}); };
+    }
 }
 
 KeyboardPlay::~KeyboardPlay() {
@@ -44,29 +66,6 @@ void KeyboardPlay::Activate(const CursorPlace& place) {
     Changed();
     Select();
 }
-
-namespace {
-
-struct Arrow {
-    int key, columns, rows;
-};
-constexpr Arrow kArrows[] = {
-    {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
-
-bool IsSelectKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-}
-
-// The keys of keyboard play, pressed without Shift, Ctrl or Alt.
-bool IsPlayKey(const QKeyEvent& e) {
-    if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    const int key = e.key();
-    for (const Arrow& arrow : kArrows)
-        if (arrow.key == key) return true;
-    return IsSelectKey(key) || key == Qt::Key_H || key == Qt::Key_Escape;
-}
-
-}  // namespace
 
 // Keys reach the board only while it has the focus. A held piece is put back before anything
 // else takes the keyboard or runs a command (a menu, a shortcut, a box), so no command finds a
@@ -139,8 +138,11 @@ void KeyboardPlay::ToggleHand() {
 void KeyboardPlay::Select() {
     const CursorPlace place = cursor_.Place();
     if (cursor_.Holding()) {
-        if (place.OnBoard() && onDrop) return onDrop(place.index);
-        return Cancel();
+        if (!place.OnBoard())
+            Cancel();
+        else if (onDrop)
+            onDrop(place.index);
+        return;
     }
     picking_ = true;
     if (onPick) onPick(place);
