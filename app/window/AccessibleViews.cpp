@@ -22,13 +22,14 @@ QString ContentName(const Cell& cell) {
            QString::fromUtf8(KanjiOf(static_cast<PieceKind>(cell.Kind)));
 }
 
-// Runs `action` once the assistive tool's call has been answered: a move may open a box, whose
-// event loop would hold the answer back until the box is closed.
-void Later(QWidget* view, const std::function<void(int)>& action, int index) {
+// Asks `view` to act on place `index` once the assistive tool's call has been answered: a move
+// may open a box, whose event loop would hold the answer back until the box is closed.
+template <typename View>
+void ActivateLater(View* view, int index) {
     QMetaObject::invokeMethod(
         view,
-        [action, index] {
-            if (action) action(index);
+        [view, index] {
+            if (view->onActivate) view->onActivate(index);
         },
         Qt::QueuedConnection);
 }
@@ -49,7 +50,7 @@ public:
                ContentName(board_->ShownCells()[static_cast<std::size_t>(cell)]);
     }
     QRect PlaceRect(int cell) const override { return board_->CellRect(cell); }
-    void Activate(int cell) const override { Later(board_, board_->onActivate, cell); }
+    void Activate(int cell) const override { ActivateLater(board_, cell); }
 
 protected:
     const KeyboardCursor* Cursor() const override { return board_->keyboardCursor(); }
@@ -78,7 +79,7 @@ public:
                                  : QString("空き"));
     }
     QRect PlaceRect(int slot) const override { return hand_->SlotRect(slot); }
-    void Activate(int slot) const override { Later(hand_, hand_->onActivate, slot); }
+    void Activate(int slot) const override { ActivateLater(hand_, slot); }
 
 protected:
     const KeyboardCursor* Cursor() const override { return hand_->keyboardCursor(); }

@@ -6,14 +6,14 @@ alone, never looking at pixels.
 
 Starts PROGRAM (the game) and finds its window on the accessibility bus. Opens the ゲーム menu by
 its action, chooses 対局（コンピュータ） by its key (P) and presses the dialog's OK by its
-action, keeping Sente and the weakest level, then plays Sente: the
-board's cells are found by their names ("５五 先手 犬"), the keyboard cursor is moved with the
-arrow keys until the focused cell is the one wanted, and Enter picks up and drops. Every move,
-the player's and the computer's, must be announced in the record's notation; the player's must
-be the move made, and the computer's must be what the cells then say. Boxes are read and closed
-by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです"; then the program is
-quit from its menu and must end by itself. Before that, each hand's slots, read one by one, must
-agree with the hand's count.
+action, keeping Sente and the weakest level, then plays Sente: the board's cells are found by
+their names ("５五 先手 犬"), the keyboard cursor is moved with the arrow keys until the focused
+cell is the one wanted, and Enter picks up and drops (every third move by the cells' press
+actions instead). Every move, the player's and the computer's, must be announced in the record's
+notation; the player's must be the move made, and the computer's must be what the cells then
+say. Boxes are read and closed by their OK button. The game ends with "あなたの勝ちです" or
+"あなたの負けです"; each hand's slots, read one by one, must then agree with the hand's count,
+and the program, quit from its menu, must end by itself.
 
 Prints what it hears (and every event it gets, with TORVANE_A11Y_TRACE=1). Exits 0 when the game
 was played to its end, 1 on a failure.
@@ -327,18 +327,24 @@ class Player:
             return max(captures, key=lambda m: KINDS.index(m[3]))
         return random.choice(steps)
 
-    def play_move(self):
+    def play_move(self, by_action):
+        """A move by the arrow keys and Enter, or by the cells' press actions; returns it in the
+        record's notation."""
         origin, target, kind, _ = self.choose_move()
-        self.go_to(origin)
-        key(0xff0d)  # Return
+        self.select(origin, by_action)
         self.listener.pump(lambda: any(
             role(s) == pyatspi.ROLE_TABLE_CELL for s in self.listener.take("selected")),
             "the picked-up cell to be selected")
-        self.go_to(target)
-        key(0xff0d)
-        expected = "▲%s%s%s(%d%d)" % (FILES[target[0] - 1], RANKS[target[1] - 1], kind,
-                                     origin[0], origin[1])
-        return expected
+        self.select(target, by_action)
+        return "▲%s%s%s(%d%d)" % (FILES[target[0] - 1], RANKS[target[1] - 1], kind, origin[0],
+                                  origin[1])
+
+    def select(self, square, by_action):
+        if by_action:
+            do_action(self.cells()[square][0], "Press")
+        else:
+            self.go_to(square)
+            key(0xff0d)  # Return
 
     def wait_for_move(self, mark):
         """The next announcement of a move by `mark` (▲ or △), closing boxes on the way; the
@@ -374,7 +380,7 @@ class Player:
         for ply in range(200):
             while self.read_box() is not None:  # "先手の番です", "象手です"
                 pass
-            expected = self.play_move()
+            expected = self.play_move(by_action=ply % 3 == 2)
             news = self.wait_for_move("▲")
             if news in ends:
                 return news
