@@ -206,6 +206,8 @@ TEST(Form1Keyboard, AWholeGameIsPlayedByKeysAlone) {
         EXPECT_FALSE(player.cursor().Holding());
     }
     ASSERT_TRUE(game.History().result()) << "no end within 400 plies";
+    RecordProperty("plies", static_cast<int>(game.History().entries().size()));
+    RecordProperty("drops", drops);
     EXPECT_FALSE(game.BoardOpen());
     EXPECT_GT(putBack, 0);
     EXPECT_GT(drops, 0) << "no drop was chosen: pick another seed";
