@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang-format clang-tidy appstream desktop-file-utils iproute2
     pulseaudio pulseaudio-utils lintian
+    at-spi2-core python3-pyatspi dbus-daemon dbus-bin openbox x11-utils
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "app/Version.h"
+#include "app/window/AccessibleViews.h"
 #include "app/window/Fonts.h"
 
 namespace torvane {
@@ -25,6 +26,7 @@ void SetUpApplication(QApplication& app) {
     icon.addFile(":/img/icon.png");
     icon.addFile(":/img/icon@2x.png");
     app.setWindowIcon(icon);
+    InstallAccessibleViews();
     // Message boxes say はい/いいえ and the file dialog speaks Japanese.
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/window/CursorFrame.h"
 #include "app/window/Fonts.h"
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
@@ -133,13 +134,26 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, Base());
     PaintLastMove(p);
     qreal dpr = devicePixelRatioF();
-    const BoardCells& cells = replay_ ? *replay_ : game_.Squares();
+    const BoardCells& cells = ShownCells();
     for (int i = 0; i < kCellCount; ++i) {
         int picture = cells[i].Picture;
         if (picture) p.drawPixmap(CellPicturePos(i), PiecePixmap(picture, PieceSize(), dpr));
     }
     if (coordinates_) PaintCoordinates(p);
+    PaintKeyboardCursor(p);
     if (replay_) PaintReplaySign(p);
+}
+
+// Inside the grid lines, over the pieces and the coordinates.
+void BoardView::PaintKeyboardCursor(QPainter& p) const {
+    if (!cursor_ || !cursor_->Shown()) return;
+    const int line = std::max(1, static_cast<int>(std::lround(scale_)));
+    auto frame = [&](int cell, bool dashed) {
+        if (cell >= 0)
+            PaintCursorFrame(p, CellRect(cell).adjusted(line, line, 0, 0), scale_, dashed);
+    };
+    frame(cursor_->HeldIn(std::nullopt), true);
+    frame(cursor_->IndexIn(std::nullopt), false);
 }
 
 // A warm wash over the target and a fainter one over the origin, inside the grid lines.

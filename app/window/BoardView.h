@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/window/KeyboardCursor.h"
 #include "app/window/ScaledPicture.h"
 #include "game/Game.h"
 
@@ -41,9 +42,17 @@ public:
     // board for a Gote player.
     void ShowCoordinates(bool shown);
     bool CoordinatesShown() const { return coordinates_; }
+    // The cells shown: the game's, or a replayed position's.
+    const BoardCells& ShownCells() const { return replay_ ? *replay_ : game_.Squares(); }
+    // The keyboard cursor, framed on its cell while it is shown.
+    void SetKeyboardCursor(const KeyboardCursor* cursor) { cursor_ = cursor; }
+    const KeyboardCursor* keyboardCursor() const { return cursor_; }
+    const Game& game() const { return game_; }
 
     std::function<void(int cell, Qt::MouseButton)> onPress;
     std::function<void(QPoint globalPos)> onRelease;
+    // An assistive tool asked to act on cell `cell`, as Enter with the cursor there would.
+    std::function<void(int cell)> onActivate;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -57,9 +66,11 @@ private:
     void PaintLastMove(QPainter& p) const;
     void PaintReplaySign(QPainter& p) const;
     void PaintCoordinates(QPainter& p) const;
+    void PaintKeyboardCursor(QPainter& p) const;
 
     const Game& game_;
     const BoardCells* replay_ = nullptr;
+    const KeyboardCursor* cursor_ = nullptr;
     int lastFrom_ = -1, lastTo_ = -1;
     bool coordinates_ = true;
     double scale_ = 1.0;

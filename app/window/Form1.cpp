@@ -10,7 +10,9 @@
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/HelpFile.h"
 #include "app/engine/ComputerPlayer.h"
+#include "app/window/AccessibleEvents.h"
 #include "app/window/ImageStore.h"
+#include "app/window/KeyboardPlay.h"
 #include "app/window/PictureDrawer.h"
 #include "app/window/Twips.h"
 
@@ -58,6 +60,7 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
         h->onPress = [this](Hand hand, int slot, Qt::MouseButton b) { OnHandPress(hand, slot, b); };
         h->onRelease = [this](QPoint p) { OnRelease(p); };
     }
+    WireKeyboard();
 
     sounds_ = new SoundEffects(this);
     MMControl1 = new MusicPlayer(this);
@@ -93,8 +96,12 @@ Form1::Form1() : game_(*this, Socket::LocalIP()) {
     restoreGeometry(preferences_.WindowGeometry());
 }
 
-// The window's size and place are kept for the next run, once the player has seen it.
+// Keyboard play and what assistive tools are told go first: closing the window takes the focus
+// from the board, which would otherwise put a held piece back in a game already gone. The
+// window's size and place are kept for the next run, once the player has seen it.
 Form1::~Form1() {
+    delete a11y_;
+    delete keys_;
     drag_->End();
     if (shown_) preferences_.KeepWindowGeometry(saveGeometry());
 }
@@ -210,6 +217,26 @@ void Form1::OnRelease(QPoint globalPos) {
     Render();
 }
 
+// The keyboard picks up and drops as the mouse presses and releases.
+void Form1::WireKeyboard() {
+    keys_ = new KeyboardPlay(game_, Picture1, Picture3, Picture2);
+    keys_->onPick = [this](const CursorPlace& at) {
+        if (at.hand)
+            OnHandPress(*at.hand, at.index, Qt::LeftButton);
+        else
+            OnBoardPress(at.index, Qt::LeftButton);
+    };
+    keys_->onDrop = [this](int cell) {
+        game_.Image1_DragDrop(cell);
+        Render();
+    };
+    keys_->onCancel = [this] {
+        game_.DropElsewhere();
+        Render();
+    };
+    a11y_ = new AccessibleEvents(game_, *keys_, Picture1, Picture3, Picture2);
+}
+
 void Form1::OnDragLost() {
     if (!drag_->active()) return;
     game_.DropElsewhere();
@@ -236,11 +263,16 @@ void Form1::PlaySound(int resourceId) {
     sounds_->Play(resourceId);
 }
 
+// A piece picked up by keyboard leaves the pointer as it is.
 void Form1::BeginDrag(DragArea area, int dragIcon) {
-    drag_->Begin(area, dragIcon, Picture1->PieceSize());
+    if (keys_->Picking())
+        keys_->TakeHold();
+    else
+        drag_->Begin(area, dragIcon, Picture1->PieceSize());
 }
 
 void Form1::EndDrag() {
+    keys_->LetGo();
     drag_->End();
 }
 

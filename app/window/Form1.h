@@ -29,9 +29,11 @@
 
 namespace torvane {
 
+class AccessibleEvents;
 class ComputerPlayer;
 class EngineProcess;
 class HintMarks;
+class KeyboardPlay;
 class RecordWindow;
 
 // The main window: board, hands, clocks, network panel, chat and menus. It owns the game,
@@ -51,6 +53,8 @@ public:
     const DragController& drag() const { return *drag_; }
     EngineProcess* engine() const;
     const HintMarks* hintMarks() const { return hint_; }
+    const KeyboardPlay* keyboard() const { return keys_; }
+    const AccessibleEvents* accessibleEvents() const { return a11y_; }
 
     // The client area's size at the design's 15 twips to a pixel.
     static constexpr QSize kDesignSize{733, 477};
@@ -139,6 +143,7 @@ private:
     void BuildMenus();
     QLabel* AddLabel(const QString& name, const QString& text, QWidget* parent, QRect rect,
                      qreal points, bool bold = false);
+    HandCount* AddHandCount(const QString& name, QWidget* parent, QRect twips);
     TexturePanel* AddPanel(const QString& name, const QString& texture, QWidget* parent,
                            QRect twips);
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption);
@@ -146,6 +151,7 @@ private:
     void BuildRecordMenu(QMenu* kifu);
     void AddShortcuts();
     void RenderRecord();
+    void RenderPlaces();
     bool LeaveReplay();
     RecordPosition ShownPosition() const;
     bool SaveRecordAs(const GameRecord& record);
@@ -156,6 +162,7 @@ private:
     void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
     void OnRelease(QPoint globalPos);
     void OnDragLost();
+    void WireKeyboard();
     void RenderMarker(QLabel* label, const std::string& text, Colour back);
 
     void ScheduleTicker();
@@ -181,6 +188,8 @@ private:
 
     Game game_;
     DragController* drag_ = nullptr;
+    KeyboardPlay* keys_ = nullptr;
+    AccessibleEvents* a11y_ = nullptr;
     SoundEffects* sounds_ = nullptr;
     ContactTicker ticker_;
     int pendingTicks_ = 1;

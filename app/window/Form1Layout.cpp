@@ -15,6 +15,13 @@ QLabel* Form1::AddLabel(const QString& name, const QString& text, QWidget* paren
     return label;
 }
 
+// A hand's count of pieces by kind, in the wood beside it.
+HandCount* Form1::AddHandCount(const QString& name, QWidget* parent, QRect twips) {
+    auto* count = new HandCount(name, parent);
+    layout_.Place(count, twips, 9, true);
+    return count;
+}
+
 TexturePanel* Form1::AddPanel(const QString& name, const QString& texture, QWidget* parent,
                               QRect twips) {
     auto* panel = new TexturePanel(name, texture, parent);
@@ -51,6 +58,7 @@ void Form1::BuildControls() {
     auto* picture12 = AddPanel("Picture12", "wood", stage, QRect(1920, 80, 5470, 615));
     Label8 = AddLabel("Label8", "", picture12, QRect(1260, 120, 2820, 420), 14.25, true);
     Label8->setAlignment(Qt::AlignCenter);
+    Picture2->SetCount(AddHandCount("HandCount2", picture12, QRect(60, 45, 1170, 525)));
     // Clear of the board's cells, at the right end of the turn line's panel.
     replayTag_ =
         AddLabel("replayTag", "再生中", picture12, QRect(4380, 150, 960, 360), 11.25, true);
@@ -68,6 +76,7 @@ void Form1::BuildControls() {
     Text1 = new QLineEdit(picture11);
     Text1->setObjectName("Text1");
     layout_.Place(Text1, QRect(0, 460, 5470, 390), 9);
+    Picture3->SetCount(AddHandCount("HandCount3", picture11, QRect(30, 5, 3200, 245)));
 
     auto* picture10 = AddPanel("Picture10", "wood", stage, QRect(7440, 80, 1575, 2655));
     AddLabel("Label13", "連絡先", picture10, QRect(60, -20, 1400, 170), 7);

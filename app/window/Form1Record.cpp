@@ -154,6 +154,7 @@ void Form1::ShowPly(int ply) {
         Picture3->ShowReplay(&replayed_.bottomHand);
     }
     replayTag_->setVisible(replayPly_ >= 0);
+    RenderPlaces();
     if (replayPly_ != shownBefore) ClearHint();
     const int shown = replayPly_ < 0 ? static_cast<int>(entries.size()) : replayPly_;
     if (shown == 0) return Picture1->MarkLastMove(-1, -1);

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 
+#include "app/window/AccessibleEvents.h"
 #include "app/window/Form1.h"
 
 namespace torvane {
@@ -81,8 +82,14 @@ void Form1::Render() {
     Picture2->setEnabled(ui.Picture2);
     Picture3->setEnabled(ui.Picture3);
     Picture1->update();
-    Picture2->update();
-    Picture3->update();
+    RenderPlaces();
+}
+
+// The hands with their counts, and what assistive tools are told of the board and the hands.
+void Form1::RenderPlaces() {
+    Picture2->Refresh();
+    Picture3->Refresh();
+    a11y_->Update();
 }
 
 // The log only grows at its end, loses lines at its start, or empties: only the lines appended

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/window/CursorFrame.h"
 #include "app/window/ImageStore.h"
 #include "app/window/Twips.h"
 
@@ -28,7 +29,7 @@ HandView::HandView(const Game& game, Hand hand, QWidget* parent)
     setObjectName(hand == Hand::Image4 ? "Picture3" : "Picture2");
 }
 
-const HandCells& HandView::cells() const {
+const HandCells& HandView::ShownSlots() const {
     if (replay_) return *replay_;
     return hand_ == Hand::Image4 ? game_.HandSlots(Hand::Image4) : game_.HandSlots(Hand::Image5);
 }
@@ -36,7 +37,14 @@ const HandCells& HandView::cells() const {
 void HandView::ShowReplay(const HandCells* cells) {
     if (replay_ == cells) return;
     replay_ = cells;
+    Refresh();
+}
+
+// The bottom hand is the player's at the bottom.
+void HandView::Refresh() {
     update();
+    const Side bottom = game_.LocalSide();
+    if (count_) count_->Show(ShownSlots(), hand_ == Hand::Image4 ? bottom : Opponent(bottom));
 }
 
 void HandView::SetScale(double scale) {
@@ -65,9 +73,13 @@ void HandView::paintEvent(QPaintEvent*) {
     for (int k = 0; k < kHandSlots; ++k) {
         QPoint at = SlotRect(k).topLeft() + inset;
         p.drawEllipse(QRect(at, QSize(ring, ring)));
-        int picture = cells()[k].Picture;
+        int picture = ShownSlots()[k].Picture;
         if (picture) p.drawPixmap(at, PiecePixmap(picture, piece, dpr));
     }
+    if (!cursor_ || !cursor_->Shown()) return;
+    if (int held = cursor_->HeldIn(hand_); held >= 0)
+        PaintCursorFrame(p, SlotRect(held), scale_, true);
+    if (int slot = cursor_->IndexIn(hand_); slot >= 0) PaintCursorFrame(p, SlotRect(slot), scale_);
 }
 
 void HandView::mousePressEvent(QMouseEvent* e) {
