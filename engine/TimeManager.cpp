@@ -24,10 +24,10 @@ std::int64_t Budget(const GoLimits& limits, int side) {
 
 }  // namespace
 
-void TimeManager::Start(const GoLimits& limits, int side, std::int64_t capMs) {
+void TimeManager::Start(const GoLimits& limits, int side, std::int64_t levelMs, bool capped) {
     start_ = Clock::now();
     std::int64_t budget = Budget(limits, side);
-    budgetMs_ = budget >= 0 ? std::min(budget, capMs) : capMs;
+    budgetMs_ = budget < 0 ? levelMs : capped ? std::min(budget, levelMs) : budget;
     // A search told its depth or nodes and no clock runs until it has searched them.
     bool counted = limits.depth > 0 || limits.nodes > 0;
     if (limits.infinite || (budget < 0 && counted)) budgetMs_ = INT64_MAX;

@@ -16,15 +16,16 @@ struct GoLimits {
     bool infinite = false;
 };
 
-// The time one move may take: well under what the clock allows, never over `capMs`, and
+// The time one move may take: well under what the clock allows, within the level's time, and
 // answered before the limit even when the machine is slow to wake the search thread.
 class TimeManager {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // `side` is 0 for Sente, 1 for Gote. `capMs` is the level's own ceiling, for every search
-    // with a clock or with no limit at all; `go depth` and `go nodes` alone are not timed.
-    void Start(const GoLimits& limits, int side, std::int64_t capMs);
+    // `side` is 0 for Sente, 1 for Gote. `levelMs` is the level's own time: what a search
+    // without a clock may take and, when `capped`, the most any search may take. `go depth`
+    // and `go nodes` alone are not timed.
+    void Start(const GoLimits& limits, int side, std::int64_t levelMs, bool capped);
 
     std::int64_t ElapsedMs() const;
     // Past the budget: the search must stop now.

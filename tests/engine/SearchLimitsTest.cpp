@@ -19,13 +19,13 @@ namespace {
 // updates them: run `echo bench | build/engine/torvane-engine` and copy the two node counts
 // here, in the same commit as the change and the match that judged it.
 TEST(Bench, NodeCountsArePinned) {
-    EXPECT_EQ(BenchNodes(false), 1117077u);
-    EXPECT_EQ(BenchNodes(true), 1174752u);
+    EXPECT_EQ(BenchNodes(false), 743965u);
+    EXPECT_EQ(BenchNodes(true), 1042796u);
 }
 
-std::int64_t Budget(const GoLimits& limits, int side, std::int64_t cap) {
+std::int64_t Budget(const GoLimits& limits, int side, std::int64_t levelMs, bool capped = true) {
     TimeManager tm;
-    tm.Start(limits, side, cap);
+    tm.Start(limits, side, levelMs, capped);
     return tm.BudgetMs();
 }
 
@@ -33,7 +33,11 @@ TEST(TimeManager, BudgetsStayInsideTheClockAndTheLevelsCap) {
     EXPECT_EQ(Budget(GoLimits{.movetime = 1000}, 0, 9000), 970);
     EXPECT_EQ(Budget(GoLimits{.byoyomi = 10000}, 0, 1000), 1000);  // the level's cap
     EXPECT_EQ(Budget(GoLimits{.byoyomi = 10000}, 1, 9000), 8000);
-    EXPECT_EQ(Budget(GoLimits{}, 0, 4000), 4000);  // no clock: the cap
+    EXPECT_EQ(Budget(GoLimits{}, 0, 4000), 4000);  // no clock: the level's time
+    // The top level is not capped: it uses every byoyomi the player may choose for it.
+    for (std::int64_t byoyomi : {1000, 3000, 10000})
+        EXPECT_EQ(Budget(GoLimits{.byoyomi = byoyomi}, 0, 3000, false), byoyomi * 8 / 10);
+    EXPECT_EQ(Budget(GoLimits{}, 1, 3000, false), 3000);
     EXPECT_GT(Budget(GoLimits{.depth = 5}, 0, 4000), std::int64_t{1} << 40);
     // Each side reads its own clock: Gote has little time left, Sente plenty.
     GoLimits clocks{.time = {600000, 3000}};

@@ -54,10 +54,10 @@ TEST(UsiSession, HandshakeOptionsAndALegalMove) {
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[0], "id name Torvane Engine");
     EXPECT_EQ(lines[1], "id author Torvane developers");
-    EXPECT_EQ(Starting(lines, "option name").size(), 3u);
-    EXPECT_EQ(lines[5], "usiok");
-    EXPECT_EQ(lines[6], "readyok");
-    EXPECT_FALSE(Starting(lines, "info depth 1 ").empty());
+    EXPECT_EQ(Starting(lines, "option name").size(), 5u);
+    EXPECT_EQ(lines[7], "usiok");
+    EXPECT_EQ(lines[8], "readyok");
+    EXPECT_FALSE(Starting(lines, "info multipv 1 depth 1 ").empty());
     ExpectLegalBestMove(lines.back(), "startpos moves 5f5e 5d5c", false);
 }
 
