@@ -39,24 +39,19 @@ constexpr const char* kTermNames[kTermCount] = {
     "VitalAttacked",
 };
 
-// Where a side's Elephant and Rats stand, and its free neighbouring cells.
+// Where a side's Elephant and Rats stand.
 struct Side {
     int elephant = -1;  // -1 also when a typed position holds several
     int ratCount = 0;
     std::array<std::uint8_t, kSquares> rats{};
-    int mobility = 0;
 };
 
 Side Scan(const Position& pos, Color c) {
     Side s;
     s.elephant = pos.OnlyCell(c, Elephant);
     const std::uint8_t* pieces = pos.PieceCells(c);
-    for (int n = 0; n < pos.PieceCount(c); ++n) {
-        int sq = pieces[n];
-        if (KindOf(pos.At(sq)) == Rat) s.rats[s.ratCount++] = static_cast<std::uint8_t>(sq);
-        for (int i = 0; i < kNeighbours.count[sq]; ++i)
-            s.mobility += pos.At(kNeighbours.cells[sq][i]) == kEmpty;
-    }
+    for (int n = 0; n < pos.PieceCount(c) && s.ratCount < pos.OnBoard(c, Rat); ++n)
+        if (KindOf(pos.At(pieces[n])) == Rat) s.rats[s.ratCount++] = pieces[n];
     return s;
 }
 
@@ -91,8 +86,8 @@ int Attackers(const Position& pos, int sq, Color c, int kind) {
     return n;
 }
 
-// Free cells next to `sq` where no enemy piece that may take a `kind` stands next.
-int Escapes(const Position& pos, int sq, Color c, int kind) {
+// Free cells next to the last Rat on `sq` where no enemy piece that may take it stands next.
+int RatEscapes(const Position& pos, int sq, Color c) {
     int n = 0;
     for (int i = 0; i < kNeighbours.count[sq]; ++i) {
         int to = kNeighbours.cells[sq][i];
@@ -100,19 +95,35 @@ int Escapes(const Position& pos, int sq, Color c, int kind) {
         bool guarded = false;
         for (int j = 0; j < kNeighbours.count[to] && !guarded; ++j) {
             Piece p = pos.At(kNeighbours.cells[to][j]);
-            guarded = p != kEmpty && ColorOf(p) != c && CanCapture(KindOf(p), kind);
+            guarded = p != kEmpty && ColorOf(p) != c && KindOf(p) != Elephant;
         }
         n += !guarded;
     }
     return n;
 }
 
-void CountElephant(const Position& pos, const Side& own, Color c, std::array<int, kTermCount>& t) {
+// Free cells next to the Elephant on `sq` that no enemy Rat or Elephant stands next to (only
+// those take an Elephant).
+int ElephantEscapes(const Position& pos, int sq, const Side& enemy) {
+    int n = 0;
+    for (int i = 0; i < kNeighbours.count[sq]; ++i) {
+        int to = kNeighbours.cells[sq][i];
+        if (pos.At(to) != kEmpty) continue;
+        bool guarded = enemy.elephant >= 0 && Distance(to, enemy.elephant) == 1;
+        for (int r = 0; r < enemy.ratCount && !guarded; ++r)
+            guarded = Distance(to, enemy.rats[r]) == 1;
+        n += !guarded;
+    }
+    return n;
+}
+
+void CountElephant(const Position& pos, const Side& own, const Side& enemy, Color c,
+                   std::array<int, kTermCount>& t) {
     if (own.elephant < 0) return;
     Neighbourhood n = Around(pos, own.elephant, c, Elephant);
     t[kElephantAttackers] += Attackers(pos, own.elephant, c, Elephant);
     t[kElephantDefenders] += n.own;
-    t[kElephantEscapes] += Escapes(pos, own.elephant, c, Elephant);
+    t[kElephantEscapes] += ElephantEscapes(pos, own.elephant, enemy);
     t[kVitalAttacked] += n.attackers;
 }
 
@@ -127,7 +138,7 @@ void CountRats(const Position& pos, const Side& own, const Side& enemy, Color c,
         if (own.ratCount > 1) continue;
         t[kLastRatAttackers] += attackers;
         t[kLastRatDefenders] += n.own;
-        t[kLastRatEscapes] += Escapes(pos, sq, c, Rat);
+        t[kLastRatEscapes] += RatEscapes(pos, sq, c);
         t[kVitalAttacked] += n.attackers;
     }
     if (enemy.elephant < 0 || own.ratCount == 0) return;
@@ -161,8 +172,8 @@ void CountSide(const Position& pos, const Side& own, const Side& enemy, Color c,
     t[kRats] += pos.OnBoard(c, Rat);
     t[kLastRat] += pos.OnBoard(c, Rat) == 1;
     for (int kind = Dog; kind < Elephant; ++kind) t[kRats + kind + 1] += pos.OnBoard(c, kind);
-    t[kMobility] += own.mobility;
-    CountElephant(pos, own, c, t);
+    t[kMobility] += pos.Mobility(c);
+    CountElephant(pos, own, enemy, c, t);
     CountRats(pos, own, enemy, c, t);
     if (drops) CountHand(pos, enemy, c, t);
 }

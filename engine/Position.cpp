@@ -10,9 +10,22 @@ void Position::Clear() {
     *this = Position{};
 }
 
+void Position::ShiftMobility(int sq, Color c, int sign) {
+    int free = 0;
+    for (int i = 0; i < kNeighbours.count[sq]; ++i) {
+        Piece n = board_[kNeighbours.cells[sq][i]];
+        if (n == kEmpty)
+            ++free;
+        else
+            mobility_[ColorOf(n)] = static_cast<std::int16_t>(mobility_[ColorOf(n)] - sign);
+    }
+    mobility_[c] = static_cast<std::int16_t>(mobility_[c] + sign * free);
+}
+
 void Position::Put(int sq, Piece p) {
-    board_[sq] = p;
     Color c = ColorOf(p);
+    ShiftMobility(sq, c, 1);
+    board_[sq] = p;
     slot_[sq] = pieceCount_[c];
     pieceCells_[c][pieceCount_[c]++] = static_cast<std::uint8_t>(sq);
     ++onBoard_[c][KindOf(p)];
@@ -28,6 +41,7 @@ void Position::Remove(int sq) {
     pieceCells_[c][slot_[sq]] = last;
     slot_[last] = slot_[sq];
     --onBoard_[c][KindOf(p)];
+    ShiftMobility(sq, c, -1);
     cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] - sq);
     hash_ ^= Zobrist().piece[p][sq];
 }
@@ -46,6 +60,8 @@ void Position::PutBack(int sq, Piece p, int slot) {
 void Position::Relocate(int from, int to) {
     Piece p = board_[from];
     board_[from] = kEmpty;
+    ShiftMobility(from, ColorOf(p), -1);
+    ShiftMobility(to, ColorOf(p), 1);
     board_[to] = p;
     slot_[to] = slot_[from];
     pieceCells_[ColorOf(p)][slot_[to]] = static_cast<std::uint8_t>(to);

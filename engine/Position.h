@@ -33,6 +33,8 @@ public:
         return onBoard_[c][kind] == 1 ? cellSum_[MakePiece(c, kind)] : -1;
     }
     int MoveNumber() const { return moveNumber_; }
+    // The free cells next to each of `c`'s pieces, added up (kept as pieces come and go).
+    int Mobility(Color c) const { return mobility_[c]; }
     // The cells of `c`'s pieces on the board, in no particular order.
     int PieceCount(Color c) const { return pieceCount_[c]; }
     const std::uint8_t* PieceCells(Color c) const { return pieceCells_[c].data(); }
@@ -67,6 +69,8 @@ private:
     // Moves the piece on `from` to the empty cell `to`, keeping its place in the piece list.
     void Relocate(int from, int to);
     void PutBack(int sq, Piece p, int slot);
+    // A piece of `c` arrives on the empty cell `sq` (+1) or has just left it (-1).
+    void ShiftMobility(int sq, Color c, int sign);
     void AddToHand(Color c, int kind, int delta);
     void FlipSide();
 
@@ -80,6 +84,7 @@ private:
     std::array<std::array<std::uint8_t, kSquares>, 2> pieceCells_{};
     std::array<std::uint8_t, 2> pieceCount_{};
     std::array<std::uint8_t, kSquares> slot_{};  // the index of each cell's piece in its list
+    std::array<std::int16_t, 2> mobility_{};
     Color side_ = Sente;
     int moveNumber_ = 1;
     std::uint64_t hash_ = 0;
