@@ -73,10 +73,10 @@ bool IsQuiet(const Position& pos) {
     return captures.size == 0 && !attacks.on[Sente] && !attacks.on[Gote];
 }
 
-std::vector<LabelledPosition> PlaySelfGames(const SelfPlayConfig& config,
-                                            const std::function<void(int)>& progress) {
-    std::vector<LabelledPosition> all;
+void PlaySelfGames(const SelfPlayConfig& config,
+                   const std::function<void(const std::vector<LabelledPosition>&, int)>& done) {
     std::mutex mutex;
+    int finished = 0;
     std::atomic<int> next{0};
     auto worker = [&](unsigned seed) {
         TranspositionTable tt(8);
@@ -86,20 +86,16 @@ std::vector<LabelledPosition> PlaySelfGames(const SelfPlayConfig& config,
             std::vector<LabelledPosition> positions;
             PlayOne(search, random, config, positions);
             std::lock_guard lock(mutex);
-            all.insert(all.end(), positions.begin(), positions.end());
-            progress(g + 1);
+            done(positions, ++finished);
         }
     };
     std::vector<std::thread> threads;
     for (int j = 0; j < std::max(1, config.jobs); ++j)
         threads.emplace_back(worker, config.seed * 1000 + static_cast<unsigned>(j));
     for (std::thread& t : threads) t.join();
-    return all;
 }
 
-void WritePositions(const std::string& path, const std::vector<LabelledPosition>& positions) {
-    std::ofstream out(path);
-    if (!out) throw std::runtime_error("cannot write " + path);
+void WritePositions(std::ostream& out, const std::vector<LabelledPosition>& positions) {
     for (const LabelledPosition& p : positions)
         out << FormatSfen(p.position) << '\t' << p.result << '\n';
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -29,13 +30,13 @@ struct SelfPlayConfig {
 bool IsQuiet(const engine::Position& pos);
 
 // Plays the games (the engine's top level against itself, each move limited by nodes) and
-// returns the quiet positions of each after the opening, labelled with its result. `progress`
-// is called after each game with the games done.
-std::vector<LabelledPosition> PlaySelfGames(const SelfPlayConfig& config,
-                                            const std::function<void(int)>& progress);
+// hands the quiet positions of each after the opening, labelled with its result, to `done`,
+// one game at a time, with the number of games finished.
+void PlaySelfGames(const SelfPlayConfig& config,
+                   const std::function<void(const std::vector<LabelledPosition>&, int)>& done);
 
 // One position a line: the position string, a tab, the result.
-void WritePositions(const std::string& path, const std::vector<LabelledPosition>& positions);
+void WritePositions(std::ostream& out, const std::vector<LabelledPosition>& positions);
 std::vector<LabelledPosition> ReadPositions(const std::string& path);
 
 }  // namespace torvane::tune

@@ -3,7 +3,9 @@
 // results (`fit`): the scale k first, then the weights, checked on positions held out.
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "Fit.h"
@@ -55,11 +57,17 @@ int Play(const Options& o) {
     c.seed = static_cast<unsigned>(Number(o, "--seed", static_cast<int>(c.seed)));
     c.openingPlies = Number(o, "--opening-plies", c.openingPlies);
     c.maxPlies = Number(o, "--max-plies", c.maxPlies);
-    auto positions = tune::PlaySelfGames(c, [&c](int done) {
-        if (done % 50 == 0 || done == c.games) std::fprintf(stderr, "%d games\n", done);
+    // Each game's positions are written as it ends, so that a run cut short keeps them.
+    std::ofstream out(o.at("--out"));
+    if (!out) throw std::runtime_error("cannot write " + o.at("--out"));
+    std::size_t count = 0;
+    tune::PlaySelfGames(c, [&](const std::vector<tune::LabelledPosition>& positions, int games) {
+        tune::WritePositions(out, positions);
+        out.flush();
+        count += positions.size();
+        if (games % 50 == 0) std::fprintf(stderr, "%d games, %zu positions\n", games, count);
     });
-    tune::WritePositions(o.at("--out"), positions);
-    std::printf("%zu quiet positions from %d games written to %s\n", positions.size(), c.games,
+    std::printf("%zu quiet positions from %d games written to %s\n", count, c.games,
                 o.at("--out").c_str());
     return 0;
 }
