@@ -114,13 +114,17 @@ int Search::Eval() const {
     return score + static_cast<int>((h >> 32) % span) - level_.noise;
 }
 
+std::uint64_t Search::AllNodes() const {
+    return nodes_ + (helperNodes_ ? helperNodes_->load(std::memory_order_relaxed) : 0);
+}
+
 // Counts a node, one for every move made; on a countdown, so that no node is skipped, looks
 // at the node limit, `stop` and the clock. The main search always completes depth 1.
 void Search::CountNode() {
     if (aborted_) return;
     ++nodes_;
     if (rootDepth_ <= 1 && helperIndex_ == 0) return;
-    if (nodeLimit_ > 0 && nodes_ >= nodeLimit_) aborted_ = true;
+    if (nodeLimit_ > 0 && AllNodes() >= nodeLimit_) aborted_ = true;
     if (--clockCountdown_ > 0) return;
     clockCountdown_ = kClockCheckNodes;
     nodesAtLastLook_ = nodes_;
@@ -440,7 +444,7 @@ bool Search::Iterate(int depth, SearchResult& result) {
 
 void Search::Report(int depth, const InfoSink& info) const {
     std::int64_t ms = time_.ElapsedMs();
-    std::uint64_t nodes = nodes_ + (helperNodes_ ? helperNodes_->load() : 0);
+    std::uint64_t nodes = AllNodes();
     for (int k = 0; k < std::min(multiPv_, rootMoves_.size); ++k) {
         std::ostringstream line;
         line << "info multipv " << k + 1 << " depth " << depth << " seldepth " << selDepth_
@@ -503,7 +507,7 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
         if (helperIndex_ > 0) continue;
         Report(depth, info);
         if (IsDecisive(result.score) && depth > 2) break;
-        if (stop.load() || (nodeLimit_ > 0 && nodes_ >= nodeLimit_)) break;
+        if (stop.load() || (nodeLimit_ > 0 && AllNodes() >= nodeLimit_)) break;
         if (!limits_.infinite && nodeLimit_ == 0 && time_.SoftLimitReached()) break;
     }
     // `go infinite` answers only once told to stop.

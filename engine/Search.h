@@ -7,6 +7,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Level.h"
@@ -62,10 +63,12 @@ public:
     // Makes this search helper number `index` (1, 2, ...): it reports nothing, starts every
     // other iteration a ply deeper, and adds its nodes to `nodes` as it goes.
     void BecomeHelper(int index, std::atomic<std::uint64_t>* nodes);
-    // Nodes searched by the helpers, added to this search's own in its reports.
+    // Nodes searched by the helpers, added to this search's own in its reports and node limit.
     void CountHelpersIn(const std::atomic<std::uint64_t>* helperNodes) {
         helperNodes_ = helperNodes;
     }
+    // The clock the search's time is measured by (a test's own, say).
+    void UseClock(TimeManager::ClockMs clock) { time_.UseClock(std::move(clock)); }
     // The nodes searched when the search last looked at `stop`; may be read by any thread.
     std::uint64_t NodesAtLastLook() const { return nodesAtLastLook_.load(); }
 
@@ -90,6 +93,8 @@ private:
     int ZeroWindowFirst(Move m, int depth, int reduction, int alpha, int beta, int ply);
     int Eval() const;
     void CountNode();
+    // This search's nodes and its helpers' (as far as they have told).
+    std::uint64_t AllNodes() const;
     bool IsRepetition() const;
     void ScoreMoves(const MoveList& list, Move hashMove, int ply, std::array<int, 1024>& scores);
     void NoteCutoff(Move m, int depth, int ply);

@@ -1,6 +1,7 @@
 // Tunes the evaluation: plays self-play games and keeps their quiet positions with the results
 // (`play`), or fits the evaluation's weights to such positions by logistic regression on the
-// results (`fit`): the scale k first, then the weights, checked on positions held out.
+// results (`fit`): the scale k first, then the weights, checked on positions held out. Also
+// writes the balanced openings the match runner plays from (`openings`).
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "BalancedOpenings.h"
 #include "Fit.h"
 #include "SelfPlay.h"
 #include "engine/EvalTerms.h"
@@ -20,12 +22,17 @@ constexpr const char* kUsage =
     R"(usage: torvane-tune play --out FILE [--games N] [--nodes N] [--drops]
                         [--jobs N] [--seed N] [--opening-plies N] [--max-plies N]
        torvane-tune fit --data FILE [--drops] [--iterations N] [--held-out PERCENT]
+       torvane-tune openings --out FILE [--count N] [--plies N] [--drops] [--max-score CP]
+                        [--nodes N] [--seed N]
 play: the engine plays itself (each move searched to N nodes, default 2000) after random
       openings, and writes the quiet positions with each game's result for Sente.
 fit:  fits k of sigmoid(k * eval) to the results with the engine's weights, then the weights
       (Adam, default 3000 iterations), and prints the mean squared error before and after on
       the positions fitted and on those held out (the file's last PERCENT, default 10), and
       the weights as a C++ table for engine/EvalWeights.cpp.
+openings: N different openings of random moves (default 200 of 8 plies; with --drops each
+      has a capture and a drop) that a search of N nodes (default 20000) scores within CP
+      (default 80) of even, one a line, for torvane-match --openings.
 )";
 
 using Options = std::map<std::string, std::string>;
@@ -79,6 +86,23 @@ void PrintWeights(const tune::RealWeights& w) {
     std::printf("};\n");
 }
 
+int Openings(const Options& o) {
+    tune::OpeningsConfig c;
+    c.count = Number(o, "--count", c.count);
+    c.plies = Number(o, "--plies", c.plies);
+    c.drops = o.count("--drops") > 0;
+    c.maxScore = Number(o, "--max-score", c.maxScore);
+    c.nodes = static_cast<std::uint64_t>(Number(o, "--nodes", static_cast<int>(c.nodes)));
+    c.seed = static_cast<unsigned>(Number(o, "--seed", static_cast<int>(c.seed)));
+    std::ofstream out(o.at("--out"));
+    out << "# " << c.count << " openings of " << c.plies << " plies"
+        << (c.drops ? " with drops" : "") << ", each scored within " << c.maxScore
+        << " cp of even by a search of " << c.nodes << " nodes (torvane-tune openings)\n";
+    for (const std::string& line : tune::BalancedOpenings(c)) out << line << '\n';
+    if (!out) throw std::runtime_error("cannot write " + o.at("--out"));
+    return 0;
+}
+
 int Fit(const Options& o) {
     bool drops = o.count("--drops") > 0;
     auto samples = tune::ToSamples(tune::ReadPositions(o.at("--data")), drops);
@@ -109,13 +133,14 @@ int Fit(const Options& o) {
 int main(int argc, char** argv) {
     Options o;
     std::string mode = argc > 1 ? argv[1] : "";
-    if ((mode != "play" && mode != "fit") || !Parse(argc, argv, o)) {
+    if ((mode != "play" && mode != "fit" && mode != "openings") || !Parse(argc, argv, o)) {
         std::fputs(kUsage, mode == "--help" ? stdout : stderr);
         return mode == "--help" ? 0 : 2;
     }
     try {
         if (mode == "play" && o.count("--out")) return Play(o);
         if (mode == "fit" && o.count("--data")) return Fit(o);
+        if (mode == "openings" && o.count("--out")) return Openings(o);
         std::fputs(kUsage, stderr);
         return 2;
     } catch (const std::exception& e) {
