@@ -475,13 +475,12 @@ void Search::Prepare(const SearchRequest& request, const std::atomic<bool>& stop
     killers_ = {};
     lines_ = {};
     for (auto& row : history_) row.fill(0);
+    // A helper runs until the main search tells it to stop.
+    if (helperIndex_ > 0) limits_ = GoLimits{.infinite = true};
     nodeLimit_ = limits_.nodes;
-    if (level_.nodes > 0 && (nodeLimit_ == 0 || level_.nodes < nodeLimit_))
+    if (helperIndex_ == 0 && level_.nodes > 0 && (nodeLimit_ == 0 || level_.nodes < nodeLimit_))
         nodeLimit_ = level_.nodes;
     time_.Start(limits_, pos_.SideToMove(), level_.timeMs, request.level < kMaxLevel);
-    // A helper runs until the main search tells it to stop.
-    if (helperIndex_ > 0) nodeLimit_ = 0, limits_ = GoLimits{.infinite = true};
-    if (helperIndex_ > 0) time_.Start(limits_, pos_.SideToMove(), level_.timeMs, false);
     noiseSeed_ = random_();
     blind_ = std::uniform_int_distribution<int>(0, 99)(random_) < level_.blindPercent;
 }

@@ -100,13 +100,14 @@ TEST(Search, NoMoveWhenTheGameIsOverOrNothingCanMove) {
 
 // A position typed by hand may hold more Rats than a game has; the evaluation once kept the
 // squares of four only and wrote past them (found by the USI fuzzer). A position that is the same
-// with the colours swapped and the board turned scores 0, and the search still finds a legal move.
+// with the colours swapped and the board turned scores only the side to move's tempo, and the
+// search still finds a legal move.
 TEST(Evaluation, MoreRatsThanAGameHasAreScoredLikeAnyOtherPosition) {
     const char* sfen = "rrrrerrrr/rrr3rrr/9/9/9/9/9/RRR3RRR/RRRRERRRR b - 1";
     Position pos;
     std::string error;
     ASSERT_TRUE(ParseSfen(sfen, pos, error)) << error;
-    EXPECT_EQ(Evaluate(pos, false), 0);
+    EXPECT_EQ(Evaluate(pos, false), WeightsFor(false)[kTempo]);
     SearchResult result = Think(sfen, 2);
     EXPECT_TRUE(FindLegalMove(pos, false, MoveName(result.best)));
 }
