@@ -10,10 +10,17 @@ LevelSettings SettingsOfLevel(int level) {
     // piece it can. The window's time is ample for every limit; the top level's is the default
     // of the three times a player may choose for it (1, 3 or 10 s).
     static constexpr LevelSettings kLevels[] = {
-        {1000, 0, 1, 200, 100},   {1000, 0, 1, 100, 50},   {1000, 0, 2, 60, 25},
-        {1000, 300, 64, 40, 10},  {1000, 1000, 64, 25, 5}, {1000, 3000, 64, 15, 0},
-        {2000, 10000, 64, 10, 0}, {2000, 40000, 64, 5, 0}, {3000, 150000, 64, 0, 0},
-        {3000, 0, 64, 0, 0},
+        // time    nodes  depth noise blind
+        {1000, 0, 1, 300, 100},    // 1
+        {1000, 0, 1, 200, 70},     // 2
+        {1000, 0, 1, 120, 35},     // 3
+        {1000, 0, 1, 60, 10},      // 4
+        {1000, 0, 2, 50, 15},      // 5
+        {1000, 5000, 64, 25, 0},   // 6
+        {2000, 15000, 64, 15, 0},  // 7
+        {2000, 45000, 64, 8, 0},   // 8
+        {3000, 135000, 64, 0, 0},  // 9
+        {3000, 0, 64, 0, 0},       // 10
     };
     return kLevels[std::clamp(level, kMinLevel, kMaxLevel) - 1];
 }

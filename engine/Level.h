@@ -12,7 +12,8 @@ namespace torvane::engine {
 // window reads this table to give each level its time.
 struct LevelSettings {
     std::int64_t timeMs;  // the time per move the window gives this level (go byoyomi)
-    std::uint64_t nodes;  // a move's search stops after this many nodes; 0: no limit
+    std::uint64_t nodes;  // a move's search stops after this many nodes (three times as many
+                          // with drops, whose many moves make each ply dearer); 0: no limit
     int maxDepth;         // iterative deepening stops here
     int noise;            // centipawns added to or taken from each evaluation, up to this
     int blindPercent;     // chance that a move is chosen without looking past the last ply

@@ -15,6 +15,9 @@ namespace torvane::engine {
 namespace {
 
 constexpr int kMaxQuiescence = 8;
+// A level's node limit is this many times larger with drops: hundreds of drops make each ply
+// dearer, and the same nodes would see much less far.
+constexpr std::uint64_t kDropsNodeFactor = 3;
 constexpr int kAspirationDelta = 40;
 constexpr int kHashMoveScore = 1 << 30;
 constexpr int kDecisiveCaptureScore = 1 << 29;
@@ -478,8 +481,9 @@ void Search::Prepare(const SearchRequest& request, const std::atomic<bool>& stop
     // A helper runs until the main search tells it to stop.
     if (helperIndex_ > 0) limits_ = GoLimits{.infinite = true};
     nodeLimit_ = limits_.nodes;
-    if (helperIndex_ == 0 && level_.nodes > 0 && (nodeLimit_ == 0 || level_.nodes < nodeLimit_))
-        nodeLimit_ = level_.nodes;
+    std::uint64_t levelNodes = level_.nodes * (drops_ ? kDropsNodeFactor : 1);
+    if (helperIndex_ == 0 && levelNodes > 0 && (nodeLimit_ == 0 || levelNodes < nodeLimit_))
+        nodeLimit_ = levelNodes;
     time_.Start(limits_, pos_.SideToMove(), level_.timeMs, request.level < kMaxLevel);
     noiseSeed_ = random_();
     blind_ = std::uniform_int_distribution<int>(0, 99)(random_) < level_.blindPercent;

@@ -42,7 +42,7 @@ TEST(Search, TakesTheElephantOrTheLastRatWhenItCan) {
 }
 
 // Gote threatens Sente's Elephant or last Rat: every level except the deliberately erring ones
-// must answer so that Gote cannot win at once.
+// (those that choose some moves blind) must answer so that Gote cannot win at once.
 TEST(Search, DefendsTheElephantAndTheLastRat) {
     const char* threats[] = {
         "4e4/9/9/4rl3/4E4/9/9/9/R8 b - 1",
@@ -50,7 +50,8 @@ TEST(Search, DefendsTheElephantAndTheLastRat) {
         "e8/9/9/9/9/5r3/4E4/9/r3R4 b 2L 1",
     };
     for (const char* sfen : threats) {
-        for (int level = 3; level <= kMaxLevel; ++level) {
+        for (int level = kMinLevel; level <= kMaxLevel; ++level) {
+            if (SettingsOfLevel(level).blindPercent > 0) continue;
             SearchResult r = Think(sfen, 4, level);
             Position pos;
             std::string error;
