@@ -113,7 +113,7 @@ int Search::Eval() const {
     int score = Evaluate(pos_, drops_);
     if (level_.noise == 0) return score;
     std::uint64_t h = (pos_.Hash() ^ noiseSeed_) * 0x9e3779b97f4a7c15ULL;
-    auto span = static_cast<std::uint64_t>(2 * level_.noise + 1);
+    std::uint64_t span = 2 * static_cast<std::uint64_t>(level_.noise) + 1;
     return score + static_cast<int>((h >> 32) % span) - level_.noise;
 }
 
