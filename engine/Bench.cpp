@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/ParallelSearch.h"
 #include "engine/Perft.h"
 #include "engine/Search.h"
 #include "engine/Sfen.h"
@@ -59,11 +60,11 @@ std::vector<Position> BenchPositions() {
     return positions;
 }
 
-}  // namespace
-
-std::uint64_t BenchNodes(bool drops) {
+// The bench's searches on `threads` threads: all their nodes.
+std::uint64_t SearchBench(bool drops, int threads) {
     TranspositionTable tt(16);
-    Search search(tt, 1);
+    ParallelSearch search(tt, 1);
+    search.SetThreads(threads);
     std::atomic<bool> stop{false};
     std::uint64_t nodes = 0;
     for (const Position& pos : BenchPositions()) {
@@ -75,12 +76,21 @@ std::uint64_t BenchNodes(bool drops) {
     return nodes;
 }
 
+}  // namespace
+
+std::uint64_t BenchNodes(bool drops) {
+    return SearchBench(drops, 1);
+}
+
 void RunBench(const std::function<void(const std::string&)>& print) {
     for (bool drops : {false, true}) {
-        Stopwatch searchClock;
-        std::uint64_t nodes = BenchNodes(drops);
-        print("info string bench search depth " + std::to_string(kSearchDepth) +
-              (drops ? " with drops: " : ": ") + searchClock.Rate(nodes, "nodes"));
+        for (int threads : {1, 2}) {
+            Stopwatch searchClock;
+            std::uint64_t nodes = SearchBench(drops, threads);
+            print("info string bench search depth " + std::to_string(kSearchDepth) +
+                  (drops ? " with drops" : "") + ", threads " + std::to_string(threads) + ": " +
+                  searchClock.Rate(nodes, "nodes"));
+        }
     }
 
     Position pos = StartPosition();

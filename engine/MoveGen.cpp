@@ -28,23 +28,18 @@ constexpr StepTable BuildStepTable() {
 
 constexpr StepTable kSteps = BuildStepTable();
 
-bool IsOwn(Piece p, Color side) {
-    return p != kEmpty && ColorOf(p) == side;
-}
-
 int EmptyCount(const Position& pos) {
-    int n = 0;
-    for (int sq = 0; sq < kSquares; ++sq) n += pos.At(sq) == kEmpty;
-    return n;
+    return kSquares - pos.PieceCount(Sente) - pos.PieceCount(Gote);
 }
 
 }  // namespace
 
 void GenerateMoves(const Position& pos, bool drops, MoveList& list) {
     Color side = pos.SideToMove();
-    for (int from = 0; from < kSquares; ++from) {
+    const std::uint8_t* cells = pos.PieceCells(side);
+    for (int n = 0; n < pos.PieceCount(side); ++n) {
+        int from = cells[n];
         Piece p = pos.At(from);
-        if (!IsOwn(p, side)) continue;
         const auto& ok = kSteps.ok[p];
         for (int i = 0; i < kNeighbours.count[from]; ++i) {
             int to = kNeighbours.cells[from][i];
@@ -61,9 +56,10 @@ void GenerateMoves(const Position& pos, bool drops, MoveList& list) {
 
 void GenerateCaptures(const Position& pos, MoveList& list) {
     Color side = pos.SideToMove();
-    for (int from = 0; from < kSquares; ++from) {
+    const std::uint8_t* cells = pos.PieceCells(side);
+    for (int n = 0; n < pos.PieceCount(side); ++n) {
+        int from = cells[n];
         Piece p = pos.At(from);
-        if (!IsOwn(p, side)) continue;
         const auto& capture = kSteps.capture[p];
         for (int i = 0; i < kNeighbours.count[from]; ++i) {
             int to = kNeighbours.cells[from][i];
@@ -75,10 +71,10 @@ void GenerateCaptures(const Position& pos, MoveList& list) {
 int CountMoves(const Position& pos, bool drops) {
     Color side = pos.SideToMove();
     int n = 0;
-    for (int from = 0; from < kSquares; ++from) {
-        Piece p = pos.At(from);
-        if (!IsOwn(p, side)) continue;
-        const auto& ok = kSteps.ok[p];
+    const std::uint8_t* cells = pos.PieceCells(side);
+    for (int k = 0; k < pos.PieceCount(side); ++k) {
+        int from = cells[k];
+        const auto& ok = kSteps.ok[pos.At(from)];
         for (int i = 0; i < kNeighbours.count[from]; ++i)
             n += ok[pos.At(kNeighbours.cells[from][i])];
     }

@@ -1,5 +1,7 @@
 #include "engine/Position.h"
 
+#include <utility>
+
 #include "engine/Zobrist.h"
 
 namespace torvane::engine {
@@ -8,9 +10,25 @@ void Position::Clear() {
     *this = Position{};
 }
 
+void Position::ShiftMobility(int sq, Color c, int sign) {
+    int free = 0;
+    for (int i = 0; i < kNeighbours.count[sq]; ++i) {
+        Piece n = board_[kNeighbours.cells[sq][i]];
+        if (n == kEmpty)
+            ++free;
+        else
+            mobility_[ColorOf(n)] = static_cast<std::int16_t>(mobility_[ColorOf(n)] - sign);
+    }
+    mobility_[c] = static_cast<std::int16_t>(mobility_[c] + sign * free);
+}
+
 void Position::Put(int sq, Piece p) {
+    Color c = ColorOf(p);
+    ShiftMobility(sq, c, 1);
     board_[sq] = p;
-    ++onBoard_[ColorOf(p)][KindOf(p)];
+    slot_[sq] = pieceCount_[c];
+    pieceCells_[c][pieceCount_[c]++] = static_cast<std::uint8_t>(sq);
+    ++onBoard_[c][KindOf(p)];
     cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] + sq);
     hash_ ^= Zobrist().piece[p][sq];
 }
@@ -18,9 +36,37 @@ void Position::Put(int sq, Piece p) {
 void Position::Remove(int sq) {
     Piece p = board_[sq];
     board_[sq] = kEmpty;
-    --onBoard_[ColorOf(p)][KindOf(p)];
+    Color c = ColorOf(p);
+    std::uint8_t last = pieceCells_[c][--pieceCount_[c]];
+    pieceCells_[c][slot_[sq]] = last;
+    slot_[last] = slot_[sq];
+    --onBoard_[c][KindOf(p)];
+    ShiftMobility(sq, c, -1);
     cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] - sq);
     hash_ ^= Zobrist().piece[p][sq];
+}
+
+// Undoes Remove(sq) exactly: the piece takes its old place in the list again, and the piece
+// that filled that place goes back to the end.
+void Position::PutBack(int sq, Piece p, int slot) {
+    Put(sq, p);
+    Color c = ColorOf(p);
+    std::uint8_t moved = pieceCells_[c][slot];
+    std::swap(pieceCells_[c][slot], pieceCells_[c][slot_[sq]]);
+    slot_[moved] = slot_[sq];
+    slot_[sq] = static_cast<std::uint8_t>(slot);
+}
+
+void Position::Relocate(int from, int to) {
+    Piece p = board_[from];
+    board_[from] = kEmpty;
+    ShiftMobility(from, ColorOf(p), -1);
+    ShiftMobility(to, ColorOf(p), 1);
+    board_[to] = p;
+    slot_[to] = slot_[from];
+    pieceCells_[ColorOf(p)][slot_[to]] = static_cast<std::uint8_t>(to);
+    cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] + to - from);
+    hash_ ^= Zobrist().piece[p][from] ^ Zobrist().piece[p][to];
 }
 
 void Position::AddToHand(Color c, int kind, int delta) {
@@ -53,18 +99,16 @@ void Position::Make(Move m, Undo& undo) {
         AddToHand(side_, DropKindOf(m), -1);
         Put(to, MakePiece(side_, DropKindOf(m)));
     } else {
-        int from = FromOf(m);
-        Piece mover = board_[from];
         if (board_[to] != kEmpty) {
             undo.captured = board_[to];
+            undo.capturedSlot = slot_[to];
             Remove(to);
             if (handTotal_[side_] < kHandCapacity) {
                 undo.capturedToHand = true;
                 AddToHand(side_, KindOf(undo.captured), 1);
             }
         }
-        Remove(from);
-        Put(to, mover);
+        Relocate(FromOf(m), to);
     }
     if (side_ == Gote) ++moveNumber_;
     FlipSide();
@@ -78,11 +122,9 @@ void Position::Unmake(Move m, const Undo& undo) {
         Remove(to);
         AddToHand(side_, DropKindOf(m), 1);
     } else {
-        Piece mover = board_[to];
-        Remove(to);
-        Put(FromOf(m), mover);
+        Relocate(to, FromOf(m));
         if (undo.captured != kEmpty) {
-            Put(to, undo.captured);
+            PutBack(to, undo.captured, undo.capturedSlot);
             if (undo.capturedToHand) AddToHand(side_, KindOf(undo.captured), -1);
         }
     }

@@ -13,11 +13,13 @@ namespace torvane::engine {
 struct Undo {
     Piece captured = kEmpty;
     bool capturedToHand = false;
+    std::uint8_t capturedSlot = 0;  // its place in its side's piece list
     std::uint64_t hash = 0;
 };
 
 // The board, both hands, the side to move and a Zobrist hash of all three. Counts of each kind
-// on the board per side are kept so that the end of the game is known at once.
+// on the board per side are kept so that the end of the game is known at once, and a list of
+// each side's cells so that move generation and evaluation visit pieces, not 81 cells.
 class Position {
 public:
     Piece At(int sq) const { return board_[sq]; }
@@ -31,6 +33,11 @@ public:
         return onBoard_[c][kind] == 1 ? cellSum_[MakePiece(c, kind)] : -1;
     }
     int MoveNumber() const { return moveNumber_; }
+    // The free cells next to each of `c`'s pieces, added up (kept as pieces come and go).
+    int Mobility(Color c) const { return mobility_[c]; }
+    // The cells of `c`'s pieces on the board, in no particular order.
+    int PieceCount(Color c) const { return pieceCount_[c]; }
+    const std::uint8_t* PieceCells(Color c) const { return pieceCells_[c].data(); }
 
     // A side without an Elephant or without a Rat on the board has lost.
     bool HasLost(Color c) const { return onBoard_[c][Rat] == 0 || onBoard_[c][Elephant] == 0; }
@@ -50,10 +57,20 @@ public:
     void SetSideToMove(Color c);
     void SetMoveNumber(int n) { moveNumber_ = n; }
 
-    bool operator==(const Position&) const = default;
+    // The same game state: board, hands, side and move number (the rest follows from them; the
+    // order of the piece lists does not matter).
+    bool operator==(const Position& o) const {
+        return board_ == o.board_ && hand_ == o.hand_ && side_ == o.side_ &&
+               moveNumber_ == o.moveNumber_;
+    }
 
 private:
     void Remove(int sq);
+    // Moves the piece on `from` to the empty cell `to`, keeping its place in the piece list.
+    void Relocate(int from, int to);
+    void PutBack(int sq, Piece p, int slot);
+    // A piece of `c` arrives on the empty cell `sq` (+1) or has just left it (-1).
+    void ShiftMobility(int sq, Color c, int sign);
     void AddToHand(Color c, int kind, int delta);
     void FlipSide();
 
@@ -63,6 +80,11 @@ private:
     std::array<std::array<std::uint8_t, kKindCount>, 2> onBoard_{};
     // Per piece code, the sum of the cells it stands on: the cell itself when there is one.
     std::array<std::int16_t, kPieceCodes> cellSum_{};
+    // Every piece of a side fits: 34 pieces are in a game, and a typed position holds at most 81.
+    std::array<std::array<std::uint8_t, kSquares>, 2> pieceCells_{};
+    std::array<std::uint8_t, 2> pieceCount_{};
+    std::array<std::uint8_t, kSquares> slot_{};  // the index of each cell's piece in its list
+    std::array<std::int16_t, 2> mobility_{};
     Color side_ = Sente;
     int moveNumber_ = 1;
     std::uint64_t hash_ = 0;

@@ -15,6 +15,9 @@ namespace torvane::engine {
 namespace {
 
 constexpr int kMaxQuiescence = 8;
+// A level's node limit is this many times larger with drops: hundreds of drops make each ply
+// dearer, and the same nodes would see much less far.
+constexpr std::uint64_t kDropsNodeFactor = 3;
 constexpr int kAspirationDelta = 40;
 constexpr int kHashMoveScore = 1 << 30;
 constexpr int kDecisiveCaptureScore = 1 << 29;
@@ -83,24 +86,52 @@ Move PickNext(MoveList& list, std::array<int, 1024>& scores, int i) {
     return list.moves[i];
 }
 
+// A score as USI writes it: centipawns, or the plies to the end of a decided game (negative
+// when the side to move loses).
+std::string ScoreText(int score) {
+    if (!IsDecisive(score)) return "cp " + std::to_string(score);
+    int plies = kWin - std::abs(score);
+    return "mate " + std::to_string(score > 0 ? plies : -plies);
+}
+
 }  // namespace
 
 Search::Search(TranspositionTable& tt, std::uint64_t seed) : tt_(tt), random_(seed) {}
+
+void Search::BecomeHelper(int index, std::atomic<std::uint64_t>* nodes) {
+    helperIndex_ = index;
+    nodeSink_ = nodes;
+}
 
 bool Search::IsCapture(Move m) const {
     return !IsDrop(m) && pos_.At(ToOf(m)) != kEmpty;
 }
 
-// Counts a node; on a countdown, so that no node is skipped, looks at the node limit, `stop`
-// and the clock. Depth 1 always completes.
+// The evaluation, with the level's noise: the same for the same position throughout one
+// search, so that the table stays consistent, and different from one move to the next.
+int Search::Eval() const {
+    int score = Evaluate(pos_, drops_);
+    if (level_.noise == 0) return score;
+    std::uint64_t h = (pos_.Hash() ^ noiseSeed_) * 0x9e3779b97f4a7c15ULL;
+    std::uint64_t span = 2 * static_cast<std::uint64_t>(level_.noise) + 1;
+    return score + static_cast<int>((h >> 32) % span) - level_.noise;
+}
+
+std::uint64_t Search::AllNodes() const {
+    return nodes_ + (helperNodes_ ? helperNodes_->load(std::memory_order_relaxed) : 0);
+}
+
+// Counts a node, one for every move made; on a countdown, so that no node is skipped, looks
+// at the node limit, `stop` and the clock. The main search always completes depth 1.
 void Search::CountNode() {
     if (aborted_) return;
     ++nodes_;
-    if (rootDepth_ <= 1) return;
-    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) aborted_ = true;
+    if (rootDepth_ <= 1 && helperIndex_ == 0) return;
+    if (nodeLimit_ > 0 && AllNodes() >= nodeLimit_) aborted_ = true;
     if (--clockCountdown_ > 0) return;
     clockCountdown_ = kClockCheckNodes;
     nodesAtLastLook_ = nodes_;
+    if (nodeSink_) *nodeSink_ += nodes_ - std::exchange(nodesSunk_, nodes_);
     aborted_ |= stop_->load() || time_.HardLimitReached();
 }
 
@@ -162,6 +193,7 @@ int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nul
     Undo undo;
     pos_.Make(m, undo);
     tt_.Prefetch(pos_.Hash());
+    CountNode();
     stack_.push_back(pos_.Hash());
     int score = -Negamax(depth, -beta, -alpha, ply + 1, nullAllowed);
     stack_.pop_back();
@@ -169,22 +201,26 @@ int Search::ChildScore(Move m, int depth, int alpha, int beta, int ply, bool nul
     return score;
 }
 
-// Captures, and at its first ply the moves that attack the enemy Elephant or last Rat, until
-// the position is quiet. A side whose own Elephant or last Rat is attacked may not stand pat: it
-// searches its evasions, and loses if none helps.
+// A position reached in the quiescence search: lost, won at once, or searched on.
 int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
-    CountNode();
-    if (aborted_) return 0;
-    selDepth_ = std::max(selDepth_, ply);
     Color side = pos_.SideToMove();
     if (pos_.HasLost(side)) return -(kWin - ply);
     VitalAttacks attacks = FindVitalAttacks(pos_);
     if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
-    bool inCheck = attacks.on[side];
-    if (qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
+    return QuiesceNode(alpha, beta, ply, qdepth, attacks);
+}
+
+// Captures, and at its first ply the moves that attack the enemy Elephant or last Rat, until
+// the position is quiet. A side whose own Elephant or last Rat is attacked may not stand pat: it
+// searches its evasions, and loses if none helps.
+int Search::QuiesceNode(int alpha, int beta, int ply, int qdepth, const VitalAttacks& attacks) {
+    if (aborted_) return 0;
+    selDepth_ = std::max(selDepth_, ply);
+    bool inCheck = attacks.on[pos_.SideToMove()];
+    if (qdepth >= kMaxQuiescence || ply >= kMaxPly - 1) return Eval();
 
     Move hashMove = kNoMove;
-    if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
+    if (auto e = tt_.Probe(pos_.Hash())) {
         hashMove = e->move;
         if (auto stored = TableCutoff(*e, 0, alpha, beta, ply)) return *stored;
     }
@@ -195,7 +231,7 @@ int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
     if (inCheck) {
         GenerateEvasions(pos_, drops_, list);
     } else {
-        best = Evaluate(pos_, drops_);
+        best = Eval();
         if (best >= beta) return best;
         alpha = std::max(alpha, best);
         GenerateCaptures(pos_, list);
@@ -209,6 +245,7 @@ int Search::Quiesce(int alpha, int beta, int ply, int qdepth) {
         Undo undo;
         pos_.Make(m, undo);
         tt_.Prefetch(pos_.Hash());
+        CountNode();
         int score = -Quiesce(-beta, -alpha, ply + 1, qdepth + 1);
         pos_.Unmake(m, undo);
         if (aborted_) return 0;
@@ -257,13 +294,14 @@ int Search::ZeroWindowFirst(Move m, int depth, int reduction, int alpha, int bet
 }
 
 int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
+    if (aborted_) return 0;
     pvLength_[ply] = ply;
     Color side = pos_.SideToMove();
     if (pos_.HasLost(side)) return -(kWin - ply);
     if (IsRepetition()) return 0;
     // A blind move judges the last ply by the evaluation alone, and so sees an attack on its
     // Elephant or last Rat only as the evaluation weighs it.
-    if (depth <= 0 && blind_) return Evaluate(pos_, drops_);
+    if (depth <= 0 && blind_) return Eval();
     // The side to move takes the enemy Elephant or last Rat: won, nothing to search.
     VitalAttacks attacks = FindVitalAttacks(pos_);
     if (attacks.on[Opponent(side)]) return kWin - (ply + 1);
@@ -271,20 +309,19 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     // so is never left to the quiescence search's stand-pat.
     bool threatened = attacks.on[side];
     if (threatened && ply < 2 * rootDepth_) ++depth;
-    if (depth <= 0) return Quiesce(alpha, beta, ply, 0);
-    CountNode();
-    if (aborted_) return 0;
-    if (ply >= kMaxPly - 1) return Evaluate(pos_, drops_);
+    if (depth <= 0) return QuiesceNode(alpha, beta, ply, 0, attacks);
+    selDepth_ = std::max(selDepth_, ply);
+    if (ply >= kMaxPly - 1) return Eval();
     bool pvNode = beta - alpha > 1;
 
     Move hashMove = kNoMove;
-    if (const TtEntry* e = tt_.Probe(pos_.Hash())) {
+    if (auto e = tt_.Probe(pos_.Hash())) {
         hashMove = e->move;
         auto stored = TableCutoff(*e, depth, alpha, beta, ply);
         if (!pvNode && stored) return *stored;
     }
 
-    if (!pvNode && nullAllowed && !threatened && depth >= 3 && Evaluate(pos_, drops_) >= beta) {
+    if (!pvNode && nullAllowed && !threatened && depth >= 3 && Eval() >= beta) {
         int score = NullMoveScore(depth, beta, ply);
         if (aborted_) return 0;
         if (score >= beta && !IsDecisive(score)) return score;
@@ -300,13 +337,14 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
         return threatened && CountMoves(pos_, drops_) > 0 ? -(kWin - (ply + 2)) : -(kWin - ply);
     std::array<int, 1024> scores;
     ScoreMoves(list, hashMove, ply, scores);
+    VitalCells enemy = FindVitalCells(pos_, Opponent(side));
 
     int best = -kInfinite, originalAlpha = alpha;
     Move bestMove = kNoMove;
     for (int i = 0; i < list.size; ++i) {
         Move m = PickNext(list, scores, i);
         bool quiet = scores[i] < kKillerScore - 1;
-        bool ordinary = quiet && !threatened && !CreatesThreat(pos_, m);
+        bool ordinary = quiet && !threatened && !CreatesThreat(pos_, enemy, m);
         if (ordinary && !pvNode && depth <= 3 && i >= LateMoveLimit(depth)) continue;
         int reduction = ordinary && i >= 3 && depth >= 3
                             ? std::clamp(Reduction(depth, i) - pvNode, 0, depth - 2)
@@ -332,41 +370,40 @@ int Search::Negamax(int depth, int alpha, int beta, int ply, bool nullAllowed) {
     return best;
 }
 
-int Search::RootSearch(int depth, int alpha, int beta) {
+// The root moves from `first` on (those before it are the lines already searched at this
+// depth); the best is brought to `first`.
+int Search::RootSearch(int depth, int alpha, int beta, int first) {
     pvLength_[0] = 0;
     int best = -kInfinite;
-    for (int i = 0; i < rootMoves_.size; ++i) {
+    auto moves = rootMoves_.moves.begin();
+    for (int i = first; i < rootMoves_.size; ++i) {
         Move m = rootMoves_.moves[i];
-        // The jitter shifts this move's score; the child window is shifted to match.
-        int j = rootJitter_[i];
         int score;
-        if (i == 0) {
-            score = ChildScore(m, depth - 1, alpha - j, beta - j, 0, true) + j;
+        if (i == first) {
+            score = ChildScore(m, depth - 1, alpha, beta, 0, true);
         } else {
-            score = ChildScore(m, depth - 1, alpha - j, alpha - j + 1, 0, true) + j;
+            score = ChildScore(m, depth - 1, alpha, alpha + 1, 0, true);
             if (score > alpha && score < beta)
-                score = ChildScore(m, depth - 1, alpha - j, beta - j, 0, true) + j;
+                score = ChildScore(m, depth - 1, alpha, beta, 0, true);
         }
         if (aborted_) return best;
-        if (score > best) best = score;
+        best = std::max(best, score);
         if (score > alpha) {
             alpha = score;
             UpdatePv(0, m);
-            std::rotate(rootMoves_.moves.begin(), rootMoves_.moves.begin() + i,
-                        rootMoves_.moves.begin() + i + 1);
-            std::rotate(rootJitter_.begin(), rootJitter_.begin() + i, rootJitter_.begin() + i + 1);
+            std::rotate(moves + first, moves + i, moves + i + 1);
         }
         if (alpha >= beta) break;
     }
     return best;
 }
 
-int Search::Aspiration(int depth, int previous) {
-    if (depth < 4 || IsDecisive(previous)) return RootSearch(depth, -kInfinite, kInfinite);
+int Search::Aspiration(int depth, int previous, int first) {
+    if (depth < 4 || IsDecisive(previous)) return RootSearch(depth, -kInfinite, kInfinite, first);
     int delta = kAspirationDelta;
     int alpha = previous - delta, beta = previous + delta;
     while (true) {
-        int score = RootSearch(depth, alpha, beta);
+        int score = RootSearch(depth, alpha, beta, first);
         if (aborted_) return score;
         if (score <= alpha) {
             alpha = std::max(-kInfinite, alpha - delta);
@@ -380,61 +417,104 @@ int Search::Aspiration(int depth, int previous) {
     }
 }
 
-void Search::Report(int depth, int score, const InfoSink& info) {
-    std::int64_t ms = time_.ElapsedMs();
-    std::ostringstream line;
-    line << "info depth " << depth << " seldepth " << selDepth_ << " score cp " << score
-         << " nodes " << nodes_ << " nps " << nodes_ * 1000 / static_cast<std::uint64_t>(ms + 1)
-         << " time " << ms << " pv";
-    for (int i = 0; i < pvLength_[0]; ++i) line << ' ' << MoveName(pv_[0][i]);
-    info(line.str());
+// Orders the lines best first, and their moves at the front of the root moves with them.
+void Search::SortLines() {
+    int count = std::min(multiPv_, rootMoves_.size);
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && lines_[j].score > lines_[j - 1].score; --j) {
+            std::swap(lines_[j], lines_[j - 1]);
+            std::swap(rootMoves_.moves[j], rootMoves_.moves[j - 1]);
+        }
 }
 
-SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& stop,
-                         const InfoSink& info) {
+// One iteration: each line in turn, the later ones among the moves the earlier ones left.
+// False when the search was stopped before it finished.
+bool Search::Iterate(int depth, SearchResult& result) {
+    rootDepth_ = depth;
+    int count = std::min(multiPv_, rootMoves_.size);
+    for (int k = 0; k < count; ++k) {
+        int score = Aspiration(depth, lines_[k].score, k);
+        if (aborted_) return false;
+        Line& line = lines_[k];
+        line.score = score;
+        line.length = pvLength_[0];
+        std::copy(pv_[0].begin(), pv_[0].begin() + pvLength_[0], line.moves.begin());
+    }
+    SortLines();
+    result = SearchResult{rootMoves_.moves[0], lines_[0].score, depth, nodes_};
+    return true;
+}
+
+void Search::Report(int depth, const InfoSink& info) const {
+    std::int64_t ms = time_.ElapsedMs();
+    std::uint64_t nodes = AllNodes();
+    for (int k = 0; k < std::min(multiPv_, rootMoves_.size); ++k) {
+        std::ostringstream line;
+        line << "info multipv " << k + 1 << " depth " << depth << " seldepth " << selDepth_
+             << " score " << ScoreText(lines_[k].score) << " nodes " << nodes << " nps "
+             << nodes * 1000 / static_cast<std::uint64_t>(ms + 1) << " time " << ms << " pv";
+        for (int i = 0; i < lines_[k].length; ++i) line << ' ' << MoveName(lines_[k].moves[i]);
+        info(line.str());
+    }
+}
+
+void Search::Prepare(const SearchRequest& request, const std::atomic<bool>& stop) {
     pos_ = request.position;
     drops_ = request.drops;
     level_ = SettingsOfLevel(request.level);
+    multiPv_ = helperIndex_ > 0 ? 1 : std::clamp(request.multiPv, 1, kMaxMultiPv);
     limits_ = request.limits;
     stop_ = &stop;
     stack_ = request.history;
     stack_.push_back(pos_.Hash());
     nullFloor_ = 0;
     nodes_ = 0;
+    nodesSunk_ = 0;
     nodesAtLastLook_ = 0;
     clockCountdown_ = kClockCheckNodes;
     selDepth_ = 0;
+    rootDepth_ = 0;
     aborted_ = false;
     killers_ = {};
+    lines_ = {};
     for (auto& row : history_) row.fill(0);
-    time_.Start(limits_, pos_.SideToMove(), level_.timeCapMs);
+    // A helper runs until the main search tells it to stop.
+    if (helperIndex_ > 0) limits_ = GoLimits{.infinite = true};
+    nodeLimit_ = limits_.nodes;
+    std::uint64_t levelNodes = level_.nodes * (drops_ ? kDropsNodeFactor : 1);
+    if (helperIndex_ == 0 && levelNodes > 0 && (nodeLimit_ == 0 || levelNodes < nodeLimit_))
+        nodeLimit_ = levelNodes;
+    time_.Start(limits_, pos_.SideToMove(), level_.timeMs, request.level < kMaxLevel);
+    noiseSeed_ = random_();
+    blind_ = std::uniform_int_distribution<int>(0, 99)(random_) < level_.blindPercent;
+}
 
+SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& stop,
+                         const InfoSink& info) {
+    Prepare(request, stop);
     SearchResult result;
     rootMoves_.size = 0;
     if (pos_.IsDecided()) return result;
     GenerateMoves(pos_, drops_, rootMoves_);
     if (rootMoves_.size == 0) return result;
-    std::uniform_int_distribution<int> jitter(-level_.jitter, level_.jitter);
-    for (int i = 0; i < rootMoves_.size; ++i) rootJitter_[i] = jitter(random_);
     std::shuffle(rootMoves_.moves.begin(), rootMoves_.moves.begin() + rootMoves_.size, random_);
     result.best = rootMoves_.moves[0];
-    blind_ = std::uniform_int_distribution<int>(0, 99)(random_) < level_.blindPercent;
 
     int maxDepth = level_.maxDepth;
     if (limits_.depth > 0) maxDepth = std::min(maxDepth, limits_.depth);
     maxDepth = std::min(maxDepth, kMaxPly - 8);
     for (int depth = 1; depth <= maxDepth; ++depth) {
-        rootDepth_ = depth;
-        int score = Aspiration(depth, result.score);
-        if (aborted_) break;
-        result = SearchResult{pv_[0][0], score, depth, nodes_};
-        Report(depth, score, info);
-        if (IsDecisive(score) && depth > 2) break;
-        if (stop.load() || (limits_.nodes > 0 && nodes_ >= limits_.nodes)) break;
-        if (!limits_.infinite && limits_.nodes == 0 && time_.SoftLimitReached()) break;
+        // Helpers search every other iteration a ply deeper than the main search would.
+        int searched = std::min(maxDepth, depth + (helperIndex_ & 1));
+        if (!Iterate(searched, result)) break;
+        if (helperIndex_ > 0) continue;
+        Report(depth, info);
+        if (IsDecisive(result.score) && depth > 2) break;
+        if (stop.load() || (nodeLimit_ > 0 && AllNodes() >= nodeLimit_)) break;
+        if (!limits_.infinite && nodeLimit_ == 0 && time_.SoftLimitReached()) break;
     }
     // `go infinite` answers only once told to stop.
-    while (limits_.infinite && !stop.load())
+    while (helperIndex_ == 0 && limits_.infinite && !stop.load())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     result.nodes = nodes_;
     return result;

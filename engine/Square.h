@@ -32,6 +32,30 @@ inline constexpr NeighbourTable BuildNeighbours() {
 
 inline constexpr NeighbourTable kNeighbours = BuildNeighbours();
 
+// The up to sixteen cells two king steps from every cell: where a piece stands that can attack
+// the cell's piece with its next step.
+struct RingTable {
+    std::array<std::array<std::uint8_t, 16>, kSquares> cells{};
+    std::array<std::uint8_t, kSquares> count{};
+};
+
+inline constexpr RingTable BuildRing() {
+    RingTable t;
+    for (int sq = 0; sq < kSquares; ++sq) {
+        for (int dr = -2; dr <= 2; ++dr) {
+            for (int dc = -2; dc <= 2; ++dc) {
+                int r = sq / 9 + dr, c = sq % 9 + dc;
+                bool ring = dr == -2 || dr == 2 || dc == -2 || dc == 2;
+                if (!ring || r < 0 || r > 8 || c < 0 || c > 8) continue;
+                t.cells[sq][t.count[sq]++] = static_cast<std::uint8_t>(r * 9 + c);
+            }
+        }
+    }
+    return t;
+}
+
+inline constexpr RingTable kRing = BuildRing();
+
 // Shogi naming: file digit 9 - column, rank letter a..i for rows 0..8 (cell 49 is "5f").
 std::string SquareName(int sq);
 std::optional<int> ParseSquare(std::string_view text);

@@ -16,12 +16,11 @@ bool Attacked(const Position& pos, int sq) {
     return false;
 }
 
-// The cells of `side`'s Elephant and last Rat (a side has at most these two vital pieces; a
-// position typed by hand may hold two Elephants, of which the first found counts).
-struct VitalCells {
-    int cells[2] = {-1, -1};
-    int count = 0;
-};
+void AddOnce(MoveList& list, Move m) {
+    if (std::find(list.begin(), list.end(), m) == list.end()) list.Add(m);
+}
+
+}  // namespace
 
 VitalCells FindVitalCells(const Position& pos, Color side) {
     VitalCells v;
@@ -36,12 +35,6 @@ VitalCells FindVitalCells(const Position& pos, Color side) {
     return v;
 }
 
-void AddOnce(MoveList& list, Move m) {
-    if (std::find(list.begin(), list.end(), m) == list.end()) list.Add(m);
-}
-
-}  // namespace
-
 VitalAttacks FindVitalAttacks(const Position& pos) {
     VitalAttacks attacks;
     for (Color side : {Sente, Gote}) {
@@ -51,11 +44,9 @@ VitalAttacks FindVitalAttacks(const Position& pos) {
     return attacks;
 }
 
-bool CreatesThreat(const Position& pos, Move m) {
-    Color side = pos.SideToMove();
+bool CreatesThreat(const Position& pos, const VitalCells& enemy, Move m) {
     int kind = IsDrop(m) ? DropKindOf(m) : KindOf(pos.At(FromOf(m)));
     int to = ToOf(m);
-    VitalCells enemy = FindVitalCells(pos, Opponent(side));
     for (int i = 0; i < enemy.count; ++i)
         if (Distance(to, enemy.cells[i]) == 1 && CanCapture(kind, KindOf(pos.At(enemy.cells[i]))))
             return true;

@@ -17,9 +17,18 @@ inline bool VitalPieceAttacked(const Position& pos, Color side) {
     return FindVitalAttacks(pos).on[side];
 }
 
+// The cells of a side's Elephant and last Rat (a side has at most these two vital pieces; a
+// position typed by hand may hold two Elephants, of which the first found counts).
+struct VitalCells {
+    int cells[2] = {-1, -1};
+    int count = 0;
+};
+VitalCells FindVitalCells(const Position& pos, Color side);
+
 // True when `m` puts the mover's piece next to an enemy Elephant or last Rat it may take: a
-// threat to win on the next move, which the search never reduces.
-bool CreatesThreat(const Position& pos, Move m);
+// threat to win on the next move, which the search never reduces. `enemy` are the cells of the
+// enemy's vital pieces.
+bool CreatesThreat(const Position& pos, const VitalCells& enemy, Move m);
 
 // For a side to move whose Elephant or last Rat is attacked: the moves that may save it. An
 // attacker always stands next to its victim, so only a step of the attacked piece, a capture

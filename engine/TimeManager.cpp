@@ -1,6 +1,7 @@
 #include "engine/TimeManager.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace torvane::engine {
 
@@ -24,17 +25,23 @@ std::int64_t Budget(const GoLimits& limits, int side) {
 
 }  // namespace
 
-void TimeManager::Start(const GoLimits& limits, int side, std::int64_t capMs) {
-    start_ = Clock::now();
+void TimeManager::Start(const GoLimits& limits, int side, std::int64_t levelMs, bool capped) {
+    startMs_ = clock_();
     std::int64_t budget = Budget(limits, side);
-    budgetMs_ = budget >= 0 ? std::min(budget, capMs) : capMs;
+    budgetMs_ = budget < 0 ? levelMs : capped ? std::min(budget, levelMs) : budget;
     // A search told its depth or nodes and no clock runs until it has searched them.
     bool counted = limits.depth > 0 || limits.nodes > 0;
     if (limits.infinite || (budget < 0 && counted)) budgetMs_ = INT64_MAX;
 }
 
+std::int64_t TimeManager::SteadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 std::int64_t TimeManager::ElapsedMs() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+    return clock_() - startMs_;
 }
 
 }  // namespace torvane::engine

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 namespace torvane::engine {
 
@@ -16,15 +17,20 @@ struct GoLimits {
     bool infinite = false;
 };
 
-// The time one move may take: well under what the clock allows, never over `capMs`, and
+// The time one move may take: well under what the clock allows, within the level's time, and
 // answered before the limit even when the machine is slow to wake the search thread.
 class TimeManager {
 public:
-    using Clock = std::chrono::steady_clock;
+    // Milliseconds on a steady clock; the real one unless a test gives its own.
+    using ClockMs = std::function<std::int64_t()>;
+    static std::int64_t SteadyMs();
 
-    // `side` is 0 for Sente, 1 for Gote. `capMs` is the level's own ceiling, for every search
-    // with a clock or with no limit at all; `go depth` and `go nodes` alone are not timed.
-    void Start(const GoLimits& limits, int side, std::int64_t capMs);
+    void UseClock(ClockMs clock) { clock_ = std::move(clock); }
+
+    // `side` is 0 for Sente, 1 for Gote. `levelMs` is the level's own time: what a search
+    // without a clock may take and, when `capped`, the most any search may take. `go depth`
+    // and `go nodes` alone are not timed.
+    void Start(const GoLimits& limits, int side, std::int64_t levelMs, bool capped);
 
     std::int64_t ElapsedMs() const;
     // Past the budget: the search must stop now.
@@ -34,7 +40,8 @@ public:
     std::int64_t BudgetMs() const { return budgetMs_; }
 
 private:
-    Clock::time_point start_;
+    ClockMs clock_ = SteadyMs;
+    std::int64_t startMs_ = 0;
     std::int64_t budgetMs_ = 0;
 };
 

@@ -20,7 +20,9 @@ constexpr int kMaxPerftDepth = 7;
 }  // namespace
 
 Usi::Usi(std::ostream& out)
-    : out_(out), position_(StartPosition()), search_(tt_, std::random_device{}()) {}
+    : out_(out), position_(StartPosition()), search_(tt_, std::random_device{}()) {
+    search_.SetThreads(DefaultThreads());
+}
 
 Usi::~Usi() {
     StopSearch();
@@ -75,7 +77,11 @@ void Usi::Identify() {
     Write("id name Torvane Engine");
     Write("id author Torvane developers");
     Write("option name CapturedPieces type check default false");
-    Write("option name Level type spin default 5 min 1 max 5");
+    Write("option name Level type spin default " + std::to_string(kMaxLevel) + " min " +
+          std::to_string(kMinLevel) + " max " + std::to_string(kMaxLevel));
+    Write("option name MultiPV type spin default 1 min 1 max " + std::to_string(kMaxMultiPv));
+    Write("option name Threads type spin default " + std::to_string(DefaultThreads()) +
+          " min 1 max " + std::to_string(kMaxThreads));
     Write("option name USI_Hash type spin default 16 min 1 max 1024");
     Write("usiok");
 }
@@ -93,6 +99,10 @@ void Usi::SetOption(const std::vector<std::string>& words) {
         drops_ = value == "true";
     } else if (name == "Level" && ParseNumber(value, kMinLevel, kMaxLevel, number)) {
         level_ = static_cast<int>(number);
+    } else if (name == "MultiPV" && ParseNumber(value, 1, kMaxMultiPv, number)) {
+        multiPv_ = static_cast<int>(number);
+    } else if (name == "Threads" && ParseNumber(value, 1, kMaxThreads, number)) {
+        search_.SetThreads(static_cast<int>(number));
     } else if (name == "USI_Hash" && ParseNumber(value, 1, 1024, number)) {
         tt_.Resize(static_cast<int>(number));
     } else {
@@ -141,7 +151,7 @@ void Usi::GoPerft(const std::vector<std::string>& words) {
 }
 
 void Usi::StartSearch(const GoLimits& limits) {
-    SearchRequest request{position_, history_, limits, drops_, level_};
+    SearchRequest request{position_, history_, limits, drops_, level_, multiPv_};
     stop_ = false;
     infinite_ = limits.infinite;
     worker_ = std::thread([this, request] {

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/ParallelSearch.h"
 #include "engine/Position.h"
 #include "engine/Search.h"
 #include "engine/TranspositionTable.h"
@@ -46,8 +47,9 @@ private:
     std::vector<std::uint64_t> history_;
     bool drops_ = false;
     int level_ = kMaxLevel;
+    int multiPv_ = 1;
     TranspositionTable tt_;
-    Search search_;
+    ParallelSearch search_;
     std::atomic<bool> stop_{false};
     std::thread worker_;
     bool infinite_ = false;

@@ -18,6 +18,11 @@ struct ZobristKeys {
     std::uint64_t goteToMove = 0;
 };
 
-const ZobristKeys& Zobrist();
+// Built at compile time from a fixed seed: the same keys in every run.
+extern const ZobristKeys kZobrist;
+
+inline const ZobristKeys& Zobrist() {
+    return kZobrist;
+}
 
 }  // namespace torvane::engine

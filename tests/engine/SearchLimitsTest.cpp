@@ -6,6 +6,8 @@
 #include <thread>
 
 #include "engine/Bench.h"
+#include "engine/MoveGen.h"
+#include "engine/ParallelSearch.h"
 #include "engine/Search.h"
 #include "engine/Sfen.h"
 #include "engine/TimeManager.h"
@@ -19,13 +21,13 @@ namespace {
 // updates them: run `echo bench | build/engine/torvane-engine` and copy the two node counts
 // here, in the same commit as the change and the match that judged it.
 TEST(Bench, NodeCountsArePinned) {
-    EXPECT_EQ(BenchNodes(false), 1117077u);
-    EXPECT_EQ(BenchNodes(true), 1174752u);
+    EXPECT_EQ(BenchNodes(false), 672398u);
+    EXPECT_EQ(BenchNodes(true), 1002120u);
 }
 
-std::int64_t Budget(const GoLimits& limits, int side, std::int64_t cap) {
+std::int64_t Budget(const GoLimits& limits, int side, std::int64_t levelMs, bool capped = true) {
     TimeManager tm;
-    tm.Start(limits, side, cap);
+    tm.Start(limits, side, levelMs, capped);
     return tm.BudgetMs();
 }
 
@@ -33,7 +35,11 @@ TEST(TimeManager, BudgetsStayInsideTheClockAndTheLevelsCap) {
     EXPECT_EQ(Budget(GoLimits{.movetime = 1000}, 0, 9000), 970);
     EXPECT_EQ(Budget(GoLimits{.byoyomi = 10000}, 0, 1000), 1000);  // the level's cap
     EXPECT_EQ(Budget(GoLimits{.byoyomi = 10000}, 1, 9000), 8000);
-    EXPECT_EQ(Budget(GoLimits{}, 0, 4000), 4000);  // no clock: the cap
+    EXPECT_EQ(Budget(GoLimits{}, 0, 4000), 4000);  // no clock: the level's time
+    // The top level is not capped: it uses every byoyomi the player may choose for it.
+    for (std::int64_t byoyomi : {1000, 3000, 10000})
+        EXPECT_EQ(Budget(GoLimits{.byoyomi = byoyomi}, 0, 3000, false), byoyomi * 8 / 10);
+    EXPECT_EQ(Budget(GoLimits{}, 1, 3000, false), 3000);
     EXPECT_GT(Budget(GoLimits{.depth = 5}, 0, 4000), std::int64_t{1} << 40);
     // Each side reads its own clock: Gote has little time left, Sente plenty.
     GoLimits clocks{.time = {600000, 3000}};
@@ -108,6 +114,55 @@ TEST(SearchLimits, StopIsHeardWithinOneClockInterval) {
     SearchResult r = running.get();
     EXPECT_GE(r.nodes, nodesAtStop);
     EXPECT_LE(r.nodes, nodesAtStop + kClockCheckNodes);
+}
+
+// On a loaded machine each look at the clock may find much time gone. The search is given a
+// clock that moves `step` ms at every look: it must answer at the first look past its budget,
+// not at the end of an iteration, and so within its time however slow the machine.
+TEST(SearchLimits, AnswersAtTheFirstLookPastItsBudget) {
+    for (std::int64_t step : {5, 40}) {
+        std::int64_t now = 0;
+        int looks = 0;
+        TranspositionTable tt(1);
+        Search search(tt, 3);
+        search.UseClock([&] { return ++looks, now += step; });
+        SearchRequest request{StartPosition(), {}, GoLimits{.byoyomi = 1000}, false, kMaxLevel};
+        std::atomic<bool> stop{false};
+        SearchResult r = search.Run(request, stop, [](const std::string&) {});
+        const std::int64_t budget = 800, start = step;
+        EXPECT_GE(now - start, budget / 2) << step;  // it used the time it had
+        EXPECT_LE(now - start, budget + step) << step;
+        // Every look is one node interval at most, apart from the untimed first iteration and
+        // the looks of the reports.
+        EXPECT_LE(r.nodes, static_cast<std::uint64_t>(looks + 1) * kClockCheckNodes + 100000);
+        EXPECT_TRUE(FindLegalMove(StartPosition(), false, MoveName(r.best)));
+    }
+}
+
+// Two threads: a legal move at the depth asked for, and `stop` ends a search without end, the
+// helper with it.
+TEST(ParallelSearch, TwoThreadsAnswerAndStopWhenTold) {
+    TranspositionTable tt(4);
+    ParallelSearch search(tt, 9);
+    search.SetThreads(2);
+    std::atomic<bool> stop{false};
+    Position pos = StartPosition();
+    SearchResult deep = search.Run({pos, {}, GoLimits{.depth = 6}, true, kMaxLevel}, stop,
+                                   [](const std::string&) {});
+    EXPECT_EQ(deep.depth, 6);
+    EXPECT_TRUE(FindLegalMove(pos, true, MoveName(deep.best)));
+
+    std::atomic<int> reports{0};
+    auto running = std::async(std::launch::async, [&] {
+        return search.Run({pos, {}, GoLimits{.infinite = true}, false, kMaxLevel}, stop,
+                          [&](const std::string&) { ++reports; });
+    });
+    while (reports < 4) std::this_thread::yield();
+    stop = true;
+    ASSERT_EQ(running.wait_for(std::chrono::seconds(60)), std::future_status::ready);
+    SearchResult r = running.get();
+    EXPECT_GE(r.depth, 4);
+    EXPECT_TRUE(FindLegalMove(pos, false, MoveName(r.best)));
 }
 
 }  // namespace

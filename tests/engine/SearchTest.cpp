@@ -42,7 +42,7 @@ TEST(Search, TakesTheElephantOrTheLastRatWhenItCan) {
 }
 
 // Gote threatens Sente's Elephant or last Rat: every level except the deliberately erring ones
-// must answer so that Gote cannot win at once.
+// (those that choose some moves blind) must answer so that Gote cannot win at once.
 TEST(Search, DefendsTheElephantAndTheLastRat) {
     const char* threats[] = {
         "4e4/9/9/4rl3/4E4/9/9/9/R8 b - 1",
@@ -50,7 +50,8 @@ TEST(Search, DefendsTheElephantAndTheLastRat) {
         "e8/9/9/9/9/5r3/4E4/9/r3R4 b 2L 1",
     };
     for (const char* sfen : threats) {
-        for (int level = 3; level <= kMaxLevel; ++level) {
+        for (int level = kMinLevel; level <= kMaxLevel; ++level) {
+            if (SettingsOfLevel(level).blindPercent > 0) continue;
             SearchResult r = Think(sfen, 4, level);
             Position pos;
             std::string error;
@@ -100,13 +101,14 @@ TEST(Search, NoMoveWhenTheGameIsOverOrNothingCanMove) {
 
 // A position typed by hand may hold more Rats than a game has; the evaluation once kept the
 // squares of four only and wrote past them (found by the USI fuzzer). A position that is the same
-// with the colours swapped and the board turned scores 0, and the search still finds a legal move.
+// with the colours swapped and the board turned scores only the side to move's tempo, and the
+// search still finds a legal move.
 TEST(Evaluation, MoreRatsThanAGameHasAreScoredLikeAnyOtherPosition) {
     const char* sfen = "rrrrerrrr/rrr3rrr/9/9/9/9/9/RRR3RRR/RRRRERRRR b - 1";
     Position pos;
     std::string error;
     ASSERT_TRUE(ParseSfen(sfen, pos, error)) << error;
-    EXPECT_EQ(Evaluate(pos, false), 0);
+    EXPECT_EQ(Evaluate(pos, false), WeightsFor(false)[kTempo]);
     SearchResult result = Think(sfen, 2);
     EXPECT_TRUE(FindLegalMove(pos, false, MoveName(result.best)));
 }

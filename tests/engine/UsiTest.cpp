@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <set>
 #include <sstream>
 
 #include "engine/MoveGen.h"
@@ -54,11 +56,88 @@ TEST(UsiSession, HandshakeOptionsAndALegalMove) {
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[0], "id name Torvane Engine");
     EXPECT_EQ(lines[1], "id author Torvane developers");
-    EXPECT_EQ(Starting(lines, "option name").size(), 3u);
-    EXPECT_EQ(lines[5], "usiok");
-    EXPECT_EQ(lines[6], "readyok");
-    EXPECT_FALSE(Starting(lines, "info depth 1 ").empty());
+    EXPECT_EQ(Starting(lines, "option name").size(), 5u);
+    EXPECT_EQ(lines[7], "usiok");
+    EXPECT_EQ(lines[8], "readyok");
+    EXPECT_FALSE(Starting(lines, "info multipv 1 depth 1 ").empty());
     ExpectLegalBestMove(lines.back(), "startpos moves 5f5e 5d5c", false);
+}
+
+// The words of an info line after `key`, up to the next key or the end.
+std::string Field(const std::string& line, const std::string& key) {
+    std::vector<std::string> words = SplitWords(line);
+    auto it = std::find(words.begin(), words.end(), key);
+    return it == words.end() || it + 1 == words.end() ? "" : *(it + 1);
+}
+
+std::vector<std::string> PvOf(const std::string& line) {
+    std::vector<std::string> words = SplitWords(line);
+    auto it = std::find(words.begin(), words.end(), "pv");
+    return it == words.end() ? std::vector<std::string>{} : std::vector(it + 1, words.end());
+}
+
+// MultiPV 3: at every depth three lines, best first, each a different legal first move and a
+// legal line of play; the best line's first move is the move played. Threads 2 changes none of
+// that.
+TEST(UsiSession, MultiPvReportsThatManyDifferentLegalLinesBestFirst) {
+    const std::string start = "startpos moves 5f5e 5d5c";
+    auto lines =
+        Lines(Session("setoption name MultiPV value 3\nsetoption name Threads value 2\n"
+                      "position " +
+                      start + "\ngo depth 4\n"));
+    for (int depth = 1; depth <= 4; ++depth) {
+        std::vector<std::string> found;
+        for (const std::string& l : Starting(lines, "info multipv "))
+            if (Field(l, "depth") == std::to_string(depth)) found.push_back(l);
+        ASSERT_EQ(found.size(), 3u) << depth;
+        std::set<std::string> firstMoves;
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(Field(found[k], "multipv"), std::to_string(k + 1));
+            EXPECT_EQ(Field(found[k], "score"), "cp");
+            if (k > 0) {
+                EXPECT_LE(std::stoi(Field(found[k], "cp")), std::stoi(Field(found[k - 1], "cp")));
+            }
+            GamePosition game;
+            std::string error, words = "position " + start;
+            for (const std::string& m : PvOf(found[k])) words += " " + m;
+            EXPECT_TRUE(ParsePositionCommand(SplitWords(words.substr(9)), false, game, error))
+                << error << ": " << found[k];
+            firstMoves.insert(PvOf(found[k]).at(0));
+        }
+        EXPECT_EQ(firstMoves.size(), 3u);
+        if (depth == 4) {
+            EXPECT_EQ(lines.back(), "bestmove " + PvOf(found[0]).at(0));
+        }
+    }
+}
+
+// A win found is reported as mate in plies from the side to move's view; `go nodes` stops at
+// the count; `go movetime` answers. (Each in a session of its own: a new position stops the
+// search before.)
+TEST(UsiSession, MateScoresNodeLimitsAndMoveTime) {
+    auto reports = [](const std::string& position, const std::string& go) {
+        return Lines(
+            Session("setoption name Threads value 1\nposition " + position + "\ngo " + go + "\n"));
+    };
+    auto contains = [](const std::vector<std::string>& lines, const std::string& text) {
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& l) { return l.find(text) != l.npos; });
+    };
+    auto win = reports("sfen 8r/9/9/3R5/4e4/9/9/9/4E4 b - 1", "depth 3");
+    EXPECT_TRUE(contains(win, "score mate 1 "));
+    EXPECT_EQ(win.back(), "bestmove 6d5e");
+    // Sente's last Rat in the corner is attacked by a Lion and boxed in by Dogs it cannot take:
+    // lost in 2.
+    EXPECT_TRUE(
+        contains(reports("sfen r3e4/9/9/9/9/9/9/7ld/E6dR b - 1", "depth 4"), "score mate -2 "));
+
+    auto counted = reports("startpos", "nodes 3000");
+    EXPECT_TRUE(contains(counted, " depth 2 "));
+    for (const std::string& l : Starting(counted, "info multipv"))
+        EXPECT_LE(std::stoull(Field(l, "nodes")), 3000u) << l;
+    ExpectLegalBestMove(counted.back(), "startpos", false);
+    ExpectLegalBestMove(reports("startpos moves 5f5e", "movetime 100").back(),
+                        "startpos moves 5f5e", false);
 }
 
 TEST(UsiSession, DropsAreOfferedOnlyWhenCapturedPiecesMayBeUsed) {

@@ -13,7 +13,7 @@
 namespace torvane::match {
 
 struct MatchConfig {
-    std::string a = "level:5", b = "greedy";  // the players, as MakePlayer reads them
+    std::string a = "level:10", b = "greedy";  // the players, as MakePlayer reads them
     EngineSettings aSettings, bSettings;
     bool drops = false;
     int games = 100;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "Match.h"
 
@@ -23,15 +24,18 @@ Players (--a, --b):
   random            any legal move
   'path [args]'     any USI engine, run with these arguments
 Options:
-  --a PLAYER, --b PLAYER the two players (default level:5 and greedy)
+  --a PLAYER, --b PLAYER the two players (default level:10 and greedy)
   --a-opt Name=Value     setoption for A before the games (repeatable; --b-opt for B)
   --engine PATH          the engine for level:N (default: torvane-engine beside this
                          program, else build/engine/torvane-engine)
   --games N              games to play (default 100)
   --go "PARAMS"          what each move is searched with (default "movetime 100")
+  --a-go "PARAMS"        the same for A alone (--b-go for B), e.g. each level's time
   --jobs N               games played at once (default 1)
   --drops                captured pieces may be dropped
-  --openings FILE        openings, one a line of USI moves (default: random ones)
+  --openings FILE        openings, one a line of USI moves; default: the balanced openings
+                         shipped with the runner (openings.txt, with --drops
+                         openings-drops.txt); "random": random ones
   --opening-plies N      length of the random openings (default 6)
   --max-plies N          a game this long is adjudicated a draw (default 400)
   --timeout MS           a move that takes longer loses (default 30000)
@@ -42,12 +46,14 @@ Options:
 )";
 
 struct Options {
-    std::map<std::string, std::string> values{
-        {"--a", "level:5"},       {"--b", "greedy"},      {"--games", "100"},
-        {"--go", "movetime 100"}, {"--jobs", "1"},        {"--openings", ""},
-        {"--opening-plies", "6"}, {"--max-plies", "400"}, {"--timeout", "30000"},
-        {"--sprt", ""},           {"--alpha", "0.05"},    {"--beta", "0.05"},
-        {"--seed", "1"},          {"--engine", ""}};
+    std::map<std::string, std::string> values{{"--a", "level:10"},      {"--b", "greedy"},
+                                              {"--games", "100"},       {"--go", "movetime 100"},
+                                              {"--jobs", "1"},          {"--openings", ""},
+                                              {"--opening-plies", "6"}, {"--max-plies", "400"},
+                                              {"--timeout", "30000"},   {"--sprt", ""},
+                                              {"--alpha", "0.05"},      {"--beta", "0.05"},
+                                              {"--seed", "1"},          {"--engine", ""},
+                                              {"--a-go", ""},           {"--b-go", ""}};
     std::vector<std::string> aOptions, bOptions;
     bool drops = false;
     bool help = false;
@@ -112,19 +118,23 @@ match::MatchConfig Configure(const Options& o) {
     c.a = v.at("--a");
     c.b = v.at("--b");
     std::string engine = v.at("--engine").empty() ? DefaultEngine() : v.at("--engine");
-    for (auto [settings, options] :
-         {std::pair{&c.aSettings, &o.aOptions}, std::pair{&c.bSettings, &o.bOptions}})
-        *settings = {engine, *options, v.at("--go"), o.Number("--timeout")};
+    for (auto [settings, options, go] : {std::tuple{&c.aSettings, &o.aOptions, v.at("--a-go")},
+                                         std::tuple{&c.bSettings, &o.bOptions, v.at("--b-go")}})
+        *settings = {engine, *options, go.empty() ? v.at("--go") : go, o.Number("--timeout")};
     c.drops = o.drops;
     c.games = o.Number("--games");
     c.maxPlies = o.Number("--max-plies");
     c.jobs = o.Number("--jobs");
     c.seed = static_cast<unsigned>(o.Number("--seed"));
     c.sprt = ParseSprt(o);
+    std::string openings = v.at("--openings");
+    if (openings.empty())
+        openings = std::string(TORVANE_MATCH_OPENINGS_DIR) +
+                   (c.drops ? "/openings-drops.txt" : "/openings.txt");
     c.openings =
-        v.at("--openings").empty()
+        openings == "random"
             ? match::RandomOpenings((c.games + 1) / 2, o.Number("--opening-plies"), c.drops, c.seed)
-            : match::ReadOpenings(v.at("--openings"), c.drops);
+            : match::ReadOpenings(openings, c.drops);
     return c;
 }
 
