@@ -7,7 +7,7 @@ namespace torvane {
 namespace {
 
 // A sound move, found in well under a second.
-constexpr int kAdviceLevel = 3;
+const EngineStrength kAdvice = StrengthOfLevel(8, kTopLevelSeconds[0]);
 
 // The game as the engine is to see it: the position the record starts from and every move
 // since, so that it knows which positions were already reached. When the record does not lead
@@ -37,15 +37,15 @@ bool ComputerPlayer::Start() {
     return engine_->Start();
 }
 
-void ComputerPlayer::NewGame(int level) {
-    level_ = level;
+void ComputerPlayer::NewGame(const EngineStrength& strength) {
+    strength_ = strength;
     if (engine_) engine_->NewGame();
 }
 
 void ComputerPlayer::YourTurn() {
     if (!engine_ || moveTag_ != 0 || !game_.ComputerMayMove()) return;
     turned_ = game_.LocalSide() == Side::Gote;
-    moveTag_ = engine_->Go(GameLine(game_), level_, game_.DropsAllowed());
+    moveTag_ = engine_->Go(GameLine(game_), strength_, game_.DropsAllowed());
 }
 
 void ComputerPlayer::Cancel() {
@@ -58,7 +58,7 @@ void ComputerPlayer::Cancel() {
 void ComputerPlayer::Advise() {
     if (!engine_ || adviceTag_ != 0) return;
     turned_ = game_.LocalSide() == Side::Gote;
-    adviceTag_ = engine_->Go(GameLine(game_), kAdviceLevel, game_.DropsAllowed());
+    adviceTag_ = engine_->Go(GameLine(game_), kAdvice, game_.DropsAllowed());
 }
 
 void ComputerPlayer::OnBestMove(int tag, const QString& text) {

@@ -21,9 +21,8 @@ public:
 
     // Starts the engine when it is not running; false when it cannot be started.
     bool Start();
-    // A new game at `level`, which the computer plays until the next one.
-    void NewGame(int level);
-    int Level() const { return level_; }
+    // A new game played with `strength`, until the next one.
+    void NewGame(const EngineStrength& strength);
 
     // What the game tells the computer. On its turn it asks for its move, when no move is
     // awaited; the player's resignation or loss on time abandons it.
@@ -59,7 +58,7 @@ private:
     const Game& game_;
     EngineProcess* engine_ = nullptr;
     bool turned_ = false;  // the board of the awaited answer is turned for a Gote player
-    int level_ = 1;
+    EngineStrength strength_ = StrengthOfLevel(1, kTopLevelSeconds[0]);
     int moveTag_ = 0;    // the request of the computer's move; 0 for none
     int adviceTag_ = 0;  // the same for advice
 };

@@ -10,9 +10,6 @@ namespace {
 
 constexpr int kHandshakeMs = 10000;
 constexpr int kQuitWaitMs = 500;
-// Each move may take this long at most; the engine stops well before it, at its level's own
-// time cap, which is what sets how long each level thinks.
-constexpr int kByoyomiMs = 10000;
 
 bool IsProgram(const QString& path) {
     QFileInfo info(path);
@@ -68,14 +65,15 @@ void EngineProcess::NewGame() {
     Write("usinewgame");
 }
 
-int EngineProcess::Go(const EngineLine& line, int level, bool drops) {
-    Write(QString("setoption name Level value %1").arg(level));
+int EngineProcess::Go(const EngineLine& line, const EngineStrength& strength, bool drops) {
+    Write(QString("setoption name Level value %1").arg(strength.level));
+    Write(QString("setoption name Threads value %1").arg(strength.threads));
     Write(QString("setoption name CapturedPieces value %1").arg(drops ? "true" : "false"));
     QString position = "position sfen " + QString::fromStdString(line.start);
     if (!line.moves.empty()) position += " moves";
     for (const std::string& move : line.moves) position += " " + QString::fromStdString(move);
     Write(position);
-    Write(QString("go byoyomi %1").arg(kByoyomiMs));
+    Write(QString("go byoyomi %1").arg(strength.moveMs));
     asked_.push_back(nextTag_);
     return nextTag_++;
 }

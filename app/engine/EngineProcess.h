@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/engine/EngineStrength.h"
+
 namespace torvane {
 
 // A position for the engine: a position string and the moves played from it (USI notation).
@@ -36,12 +38,12 @@ public:
     qint64 processId() const { return process_.processId(); }
 
     void NewGame();
-    // Asks for a move at the end of `line` at `level` 1..5, thinking as long as the level
-    // allows; returns the tag that `bestMove` will carry.
-    int Go(const EngineLine& line, int level, bool drops);
+    // Asks for a move at the end of `line`, played with `strength`; returns the tag that
+    // `bestMove` will carry.
+    int Go(const EngineLine& line, const EngineStrength& strength, bool drops);
     // The same for a position string without the moves that led to it.
-    int Go(const std::string& position, int level, bool drops) {
-        return Go(EngineLine{position, {}}, level, drops);
+    int Go(const std::string& position, const EngineStrength& strength, bool drops) {
+        return Go(EngineLine{position, {}}, strength, drops);
     }
     // Ends the running search early; its `bestmove` still comes, with its own tag.
     void Stop();

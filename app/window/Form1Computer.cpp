@@ -25,7 +25,7 @@ bool Form1::PlayAgainstComputer(const BoardPosition* setUp) {
     CancelComputerMove();
     ClearHint();
     if (!StartEngine()) return false;
-    computer_->NewGame(choice.level);
+    computer_->NewGame(StrengthOfLevel(choice.level, choice.topSeconds));
     if (setUp)
         game_.StartFromPosition(*setUp, choice.playerIsGote, computer_, choice.timeLimit);
     else if (dialog.ContinueFromHere())

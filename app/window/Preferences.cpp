@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "app/engine/EngineStrength.h"
+
 namespace torvane {
 
 Preferences::Preferences() {
@@ -41,14 +43,16 @@ void Preferences::KeepSettings(const SettingsChoice& choice) {
 ComputerGameChoice Preferences::ComputerGame() const {
     const ComputerGameChoice defaults;
     return {Value("computer/playerIsGote", defaults.playerIsGote).toBool(),
-            std::clamp(Value("computer/level", defaults.level).toInt(), 1, 5),
-            Value("computer/timeLimit", defaults.timeLimit).toBool()};
+            std::clamp(Value("computer/level", defaults.level).toInt(), 1, kComputerLevels),
+            Value("computer/timeLimit", defaults.timeLimit).toBool(),
+            Value("computer/topSeconds", defaults.topSeconds).toInt()};
 }
 
 void Preferences::KeepComputerGame(const ComputerGameChoice& choice) {
     settings_.setValue("computer/playerIsGote", choice.playerIsGote);
     settings_.setValue("computer/level", choice.level);
     settings_.setValue("computer/timeLimit", choice.timeLimit);
+    settings_.setValue("computer/topSeconds", choice.topSeconds);
 }
 
 QString Preferences::Handle() const {

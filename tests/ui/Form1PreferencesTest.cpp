@@ -59,7 +59,14 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
         f.Trigger("opusyonn");
         WhenModal<ComputerGameDialog>([](ComputerGameDialog& dialog) {
             dialog.findChild<QRadioButton*>("gote")->setChecked(true);
-            dialog.findChild<QComboBox*>("level")->setCurrentIndex(2);
+            auto* level = dialog.findChild<QComboBox*>("level");
+            EXPECT_EQ(level->count(), 10);
+            level->setCurrentIndex(6);
+            EXPECT_EQ(dialog.findChild<QLabel*>("thinkTime")->text(), "1手 2秒まで");
+            EXPECT_TRUE(dialog.findChild<QComboBox*>("topTime")->isHidden());
+            level->setCurrentIndex(9);  // the top level: the player gives it 10 s a move
+            EXPECT_TRUE(dialog.findChild<QLabel*>("thinkTime")->isHidden());
+            dialog.findChild<QComboBox*>("topTime")->setCurrentIndex(2);
             dialog.findChild<QCheckBox*>("timeLimit")->setChecked(true);
             Click(dialog, "Command1");
         });
@@ -87,7 +94,7 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
     bool asked = false;
     WhenModal<ComputerGameDialog>([&](ComputerGameDialog& dialog) {
         asked = true;
-        EXPECT_EQ(dialog.Choice(), (ComputerGameChoice{true, 3, true}));
+        EXPECT_EQ(dialog.Choice(), (ComputerGameChoice{true, 10, true, 10}));
         Click(dialog, "Command2");
     });
     next.form.action("konpyuta")->trigger();
