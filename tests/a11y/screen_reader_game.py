@@ -145,11 +145,14 @@ class Player:
             self.app = app
             app.clearCache()
             for k in range(app.childCount):
-                w = app.getChildAtIndex(k)
-                if w is not None and w.getRole() == pyatspi.ROLE_FRAME and w.getState().contains(
-                        pyatspi.STATE_SHOWING) and find(w, lambda a: a.name == "盤"):
-                    self.frame = w
-                    return True
+                try:
+                    w = app.getChildAtIndex(k)
+                    if w is not None and w.getRole() == pyatspi.ROLE_FRAME and w.getState(
+                    ).contains(pyatspi.STATE_SHOWING) and find(w, lambda a: a.name == "盤"):
+                        self.frame = w
+                        return True
+                except GLib.GError:
+                    continue  # the splash, closed while it was being asked about
         return False
 
     # --- the game's dialogs and boxes ---------------------------------------------------------
@@ -159,10 +162,13 @@ class Player:
         read before: a box opens right after the announcement that comes before it."""
         self.app.clearCache()
         for i in range(self.app.childCount):
-            w = self.app.getChildAtIndex(i)
-            if w is not None and w.getRole() == wanted and w.getState().contains(
-                    pyatspi.STATE_SHOWING):
-                return w
+            try:
+                w = self.app.getChildAtIndex(i)
+                if w is not None and w.getRole() == wanted and w.getState().contains(
+                        pyatspi.STATE_SHOWING):
+                    return w
+            except GLib.GError:
+                continue  # a box that closed while it was being asked about
         return None
 
     def press_button(self, window, name):
