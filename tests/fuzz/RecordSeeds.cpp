@@ -1,6 +1,7 @@
 // Writes the record fuzzer's seeds into the directory given as the argument: games of random
-// legal moves with and without drops, as `.kifu` text and as Shift_JIS, each behind the
-// encoding byte the fuzzer reads first.
+// legal moves with and without drops, half of them with analysis comments, as `.kifu` text and
+// as Shift_JIS, each behind the encoding byte the fuzzer reads first.
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <string>
@@ -31,13 +32,26 @@ GameRecord RandomGame(std::mt19937& random, bool drops, int moves) {
     return record;
 }
 
+// Analysis of every other position, its line the next moves of the game (legal there).
+void AddAnalysis(std::mt19937& random, GameRecord& record) {
+    const int moves = static_cast<int>(record.moves.size());
+    for (int ply = 0; ply <= moves; ply += 2) {
+        const int length = std::min(moves - ply, static_cast<int>(random() % 4));
+        record.analysis[ply] = {static_cast<int>(random() % 4001) - 2000,
+                                static_cast<int>(random() % 20),
+                                {record.moves.begin() + ply, record.moves.begin() + ply + length}};
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     std::mt19937 random(1);
     for (int i = 0; i < 8; ++i) {
-        std::string text = WriteRecord(RandomGame(random, i % 2 == 1, 10 + 20 * i));
+        GameRecord record = RandomGame(random, i % 2 == 1, 10 + 20 * i);
+        if (i % 4 >= 2) AddAnalysis(random, record);
+        std::string text = WriteRecord(record);
         WireBytes sjis = EncodeCp932(text);
         std::ofstream utf8(std::string(argv[1]) + "/record" + std::to_string(i), std::ios::binary);
         utf8 << '\0' << text;
