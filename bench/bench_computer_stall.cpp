@@ -72,10 +72,7 @@ BENCHMARK(BM_EventLoopStallWhileTheComputerThinks)
 // The engine of the build tree, unless TORVANE_ENGINE names another.
 int main(int argc, char** argv) {
     return QtBenchmarkMain(argc, argv, [] {
-        if (qEnvironmentVariableIsEmpty("TORVANE_ENGINE"))
-            qputenv(
-                "TORVANE_ENGINE",
-                (QCoreApplication::applicationDirPath() + "/../engine/torvane-engine").toUtf8());
+        UseBuildTreeEngine();
         return true;
     });
 }

@@ -169,6 +169,9 @@ public:
                     PlayerAcross* computer = nullptr);
     // The game on the board has moves and no end yet, so it can be played on from here.
     bool MayPlayOn() const;
+    // `position` as the window shows it, the side to move to play on while `playable`: a
+    // record's position, or one of the engine's line replayed.
+    PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     Shell& shell() { return shell_; }
 
@@ -247,7 +250,6 @@ private:
     void KeepMove(PendingMove pending);
     void RecordLossOnBoard(Side loser);
     void StartRecord();
-    PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     int Turn = 0;  // 0: Sente to move, 1: Gote to move
     int NetworkGame = 0, LocalIsGote = 0;

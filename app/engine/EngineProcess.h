@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace torvane {
@@ -15,6 +16,9 @@ struct EngineLine {
     std::string start;
     std::vector<std::string> moves;
 };
+
+// `setoption` names and values, in the order they are sent.
+using EngineOptions = std::vector<std::pair<QString, QString>>;
 
 // The computer opponent: the program `torvane-engine` as a child process, spoken to in USI
 // and read asynchronously, so the window stays alive while it thinks. Started once and kept
@@ -39,6 +43,9 @@ public:
     // Asks for a move at the end of `line` at `level` 1..5, thinking as long as the level
     // allows; returns the tag that `bestMove` will carry.
     int Go(const EngineLine& line, int level, bool drops);
+    // Sends `options`, the position `line` and `go <limits>` (e.g. "depth 8 movetime 300",
+    // "infinite"); returns the tag that its `info` lines and `bestMove` will carry.
+    int Think(const EngineLine& line, const EngineOptions& options, const QString& limits);
     // The same for a position string without the moves that led to it.
     int Go(const std::string& position, int level, bool drops) {
         return Go(EngineLine{position, {}}, level, drops);
@@ -48,6 +55,8 @@ public:
 
 signals:
     void bestMove(int tag, const QString& move);
+    // A line of what the search of `tag` found so far (`info depth …`; not `info string`).
+    void info(int tag, const QString& line);
     // The program could not be started, did not answer or died.
     void failed();
 

@@ -98,6 +98,7 @@ public:
     void kifuhozon_Click();
     void kifuhiraku_Click();
     void kyokumen_Click();
+    void kaiseki_Click();
 
     // The move list window, once "棋譜を表示(&K)" has opened it.
     RecordWindow* recordWindow() const { return record_; }
@@ -105,6 +106,8 @@ public:
     // the game.
     void ShowPly(int ply);
     int replayPly() const { return replayPly_; }
+    // The position after `ply` moves of the record and then `moves` of another line is shown.
+    void ShowVariation(int ply, const std::vector<RecordedMove>& moves);
 
 signals:
     // The computer's move has been made on the board.
@@ -142,6 +145,9 @@ private:
     void AddShortcuts();
     void RenderRecord();
     bool LeaveReplay();
+    void FollowShownPosition(const std::vector<RecordedMove>& variation);
+    bool EngineFree() const;
+    QString EngineBusyReason() const;
 
     void OnBoardPress(int cell, Qt::MouseButton button);
     void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
