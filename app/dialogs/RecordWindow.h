@@ -100,6 +100,11 @@ private:
 
     void RenderStudy();
     void GrowToFit();
+    // A score as the window writes it, "+120", "-35", or a won game, "先手勝ち（5手）"; a line
+    // of moves in the record's notation.
+    static QString ScoreText(int score);
+    QLabel* TextLabel(const QString& name);
+    static QString LineText(const std::vector<RecordedMove>& line);
 
     QListWidget* list_;
     QPushButton *first_, *previous_, *next_, *last_;

@@ -18,22 +18,6 @@ namespace {
 
 const QColor kBlunderInk(200, 20, 20), kDubiousInk(200, 110, 0);
 
-// "+120", "-35", "0", or a mate: "先手勝ち（5手）".
-QString ScoreText(int score) {
-    if (std::abs(score) > kAnalysisMateScore - 1000) {
-        const QString winner = score > 0 ? "先手勝ち" : "後手勝ち";
-        const int plies = kAnalysisMateScore - std::abs(score);
-        return plies == 0 ? winner : QString("%1（%2手）").arg(winner).arg(plies);
-    }
-    return score > 0 ? QString("+%1").arg(score) : QString::number(score);
-}
-
-QString LineText(const std::vector<RecordedMove>& line) {
-    QStringList moves;
-    for (const RecordedMove& move : line) moves << QString::fromStdString(MoveText(move));
-    return moves.join(" ");
-}
-
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -41,8 +25,11 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
     return button;
 }
 
-QLabel* TextLabel(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);
+}  // namespace
+
+// A label of lines of text, hidden until there is something to say.
+QLabel* RecordWindow::TextLabel(const QString& name) {
+    auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -51,7 +38,21 @@ QLabel* TextLabel(QWidget* parent, const QString& name) {
     return label;
 }
 
-}  // namespace
+// "+120", "-35", "0", or a mate: "先手勝ち（5手）".
+QString RecordWindow::ScoreText(int score) {
+    if (std::abs(score) > kAnalysisMateScore - 1000) {
+        const QString winner = score > 0 ? "先手勝ち" : "後手勝ち";
+        const int plies = kAnalysisMateScore - std::abs(score);
+        return plies == 0 ? winner : QString("%1（%2手）").arg(winner).arg(plies);
+    }
+    return score > 0 ? QString("+%1").arg(score) : QString::number(score);
+}
+
+QString RecordWindow::LineText(const std::vector<RecordedMove>& line) {
+    QStringList moves;
+    for (const RecordedMove& move : line) moves << QString::fromStdString(MoveText(move));
+    return moves.join(" ");
+}
 
 void RecordWindow::BuildAnalysisControls() {
     graph_ = new EvaluationGraph(this);
@@ -62,13 +63,13 @@ void RecordWindow::BuildAnalysisControls() {
     progress_->hide();
     cancel_ = Button(this, "cancel", "中止");
     cancel_->hide();
-    status_ = TextLabel(this, "status");
-    details_ = TextLabel(this, "details");
+    status_ = TextLabel("status");
+    details_ = TextLabel("details");
     lineBack_ = Button(this, "lineBack", "◀ 読み筋");
     lineNext_ = Button(this, "lineNext", "読み筋 ▶");
     lineBack_->hide();
     lineNext_->hide();
-    summary_ = TextLabel(this, "summary");
+    summary_ = TextLabel("summary");
     connect(graph_, &EvaluationGraph::plyClicked, this, &RecordWindow::SelectPly);
     connect(cancel_, &QPushButton::clicked, this, &RecordWindow::CancelAnalysis);
     connect(lineBack_, &QPushButton::clicked, this, [this] { StepLine(lineStep_ - 1); });
@@ -178,6 +179,7 @@ void RecordWindow::RenderMarks(int firstMove, int lastMove) {
         const MoveMark mark = judgement ? judgement->mark : MoveMark::None;
         QString text = item->data(Qt::UserRole).toString();
         if (mark != MoveMark::None) text += "  " + QString::fromStdString(MarkName(mark));
+        if (item->text() == text) continue;  // a long list changes only where a mark does
         item->setText(text);
         item->setForeground(mark == MoveMark::Blunder   ? QBrush(kBlunderInk)
                             : mark == MoveMark::Dubious ? QBrush(kDubiousInk)

@@ -4,19 +4,8 @@
 
 #include "app/analysis/StudySession.h"
 #include "app/dialogs/RecordWindow.h"
-#include "record/Notation.h"
 
 namespace torvane {
-
-namespace {
-
-QString SignedScore(int score) {
-    if (std::abs(score) > kAnalysisMateScore - 1000)
-        return QString("%1勝ち").arg(score > 0 ? "先手" : "後手");
-    return score > 0 ? QString("+%1").arg(score) : QString::number(score);
-}
-
-}  // namespace
 
 void RecordWindow::BuildStudyControls() {
     studyButton_ = new QPushButton("検討", this);
@@ -24,12 +13,7 @@ void RecordWindow::BuildStudyControls() {
     studyButton_->setCheckable(true);
     studyButton_->setAutoDefault(false);
     studyButton_->setToolTip("盤の局面をコンピュータが考え続けます");
-    studyText_ = new QLabel(this);
-    studyText_->setObjectName("studyText");
-    studyText_->setWordWrap(true);
-    studyText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    studyText_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    studyText_->hide();
+    studyText_ = TextLabel("studyText");
     connect(studyButton_, &QPushButton::toggled, this, &RecordWindow::SetStudying);
     connect(study_, &StudySession::updated, this, &RecordWindow::RenderStudy);
     connect(study_, &StudySession::failed, this, [this] {
@@ -75,14 +59,11 @@ void RecordWindow::RenderStudy() {
     else
         text << QString("深さ %1  評価値 %2")
                     .arg(report.depth)
-                    .arg(SignedScore(report.lines.front().score));
+                    .arg(ScoreText(report.lines.front().score));
     for (std::size_t i = 0; i < report.lines.size(); ++i) {
-        QStringList moves;
-        for (const RecordedMove& move : report.lines[i].line)
-            moves << QString::fromStdString(MoveText(move));
-        text << QString("%1. %2  %3")
-                    .arg(i + 1)
-                    .arg(SignedScore(report.lines[i].score), moves.join(" "));
+        QString line = QString("%1. %2").arg(i + 1).arg(ScoreText(report.lines[i].score));
+        if (!report.lines[i].line.empty()) line += "  " + LineText(report.lines[i].line);
+        text << line;
     }
     if (report.settled && !report.lines.empty())
         text << QString("深さ%1まで読んだので止めました（局面が変わると考え直します）")
