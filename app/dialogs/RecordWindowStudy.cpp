@@ -26,6 +26,10 @@ void RecordWindow::BuildStudyControls() {
 void RecordWindow::ShowingPosition(int ply, const std::vector<RecordedMove>& variation) {
     shownPly_ = std::clamp(ply, 0, static_cast<int>(listed_.size()));
     shownVariation_ = variation;
+    if (variation.empty() && lineStep_ != 0) {  // the board left the engine's line
+        lineStep_ = 0;
+        RenderDetails();
+    }
     if (!Studying()) return;
     std::vector<RecordedMove> moves(listed_.begin(), listed_.begin() + shownPly_);
     moves.insert(moves.end(), variation.begin(), variation.end());

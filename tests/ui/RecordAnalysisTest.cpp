@@ -174,6 +174,12 @@ TEST_F(RecordAnalysis, AGameIsAnalysedMarkedSavedAndOpenedWithItsAnalysis) {
     Click(window, "lineBack");
     EXPECT_EQ(f.form.replayPly(), kBlunder);
     EXPECT_EQ(f.form.game().Squares(), live);
+    window.SelectPly(6);  // the game's own position, whose list row stays chosen
+    Click(window, "lineNext");
+    QTest::mouseClick(f.window(), Qt::LeftButton, {}, f.CellCentre(40));  // back to the game
+    EXPECT_FALSE(f.form.board()->Replaying());
+    EXPECT_FALSE(window.findChild<QPushButton*>("lineBack")->isEnabled());
+    EXPECT_EQ(f.form.game().Squares(), live);
 
     // Saved with the analysis under the moves, and opened again in another window with the same
     // analysis and marks, without analysing anew.
