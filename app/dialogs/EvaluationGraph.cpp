@@ -36,20 +36,36 @@ void EvaluationGraph::SetCurrent(int ply) {
 }
 
 QSize EvaluationGraph::sizeHint() const {
-    return {fontMetrics().horizontalAdvance("0") * 40, fontMetrics().height() * 6};
+    return {fontMetrics().horizontalAdvance("0") * 40, fontMetrics().height() * 7};
 }
 
 QSize EvaluationGraph::minimumSizeHint() const {
-    return {fontMetrics().horizontalAdvance("0") * 16, fontMetrics().height() * 4};
+    return {fontMetrics().horizontalAdvance("0") * 16, fontMetrics().height() * 5};
 }
 
-// Room on the left for the scale's labels, and half a line above and below.
+// Room on the left for the scale's labels, half a line above, and a line below for the move
+// numbers.
 QRectF EvaluationGraph::Plot() const {
     const QFontMetrics metrics = fontMetrics();
     const qreal left = metrics.horizontalAdvance("+2000") + metrics.height() * 0.5;
     const qreal margin = metrics.height() * 0.6;
     return QRectF(left, margin, std::max(1.0, width() - left - margin),
-                  std::max(1.0, height() - 2 * margin));
+                  std::max(1.0, height() - 2 * margin - metrics.height()));
+}
+
+// Move numbers under the plot, every 10, 20, 50, 100… moves, as close as they fit.
+void EvaluationGraph::DrawMoveNumbers(QPainter& painter, const QRectF& plot) const {
+    const QFontMetrics metrics = fontMetrics();
+    const qreal room = metrics.horizontalAdvance("0000") * Plies() / plot.width();
+    constexpr int kSteps[] = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000};
+    const int step = *std::find_if(std::begin(kSteps), std::end(kSteps) - 1,
+                                   [room](int candidate) { return candidate >= room; });
+    for (int ply = step; ply <= Plies(); ply += step) {
+        const qreal x = PointOf(ply).x();
+        painter.drawText(QRectF(x - 2 * metrics.height(), plot.bottom() + metrics.height() * 0.3,
+                                4 * metrics.height(), metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(ply));
+    }
 }
 
 QPointF EvaluationGraph::PointOf(int ply) const {
@@ -88,6 +104,7 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
         painter.drawText(
             QRectF(0, y - fontMetrics().height(), labelWidth, 2 * fontMetrics().height()),
             Qt::AlignRight | Qt::AlignVCenter, text);
+    DrawMoveNumbers(painter, plot);
     // The area between the course and the middle, dark where Sente leads and red where Gote
     // does, as far as the positions are analysed.
     int last = static_cast<int>(scores_.size()) - 1;
@@ -104,8 +121,9 @@ void EvaluationGraph::paintEvent(QPaintEvent*) {
     painter.setClipRect(QRectF(plot.left(), plot.center().y(), plot.width(), plot.height() / 2));
     painter.fillPath(course, kGote);
     painter.restore();
-    // The bad moves, dotted where they left the game.
-    const qreal dot = std::max(2.0, fontMetrics().height() / 5.0);
+    // The bad moves, dotted where they left the game: as large as a fifth of a line, and no
+    // wider than their column, so that a long game keeps its course visible.
+    const qreal dot = std::clamp(plot.width() / Plies() * 0.6, 1.5, fontMetrics().height() / 5.0);
     for (std::size_t i = 0; i < marks_.size(); ++i) {
         if (marks_[i] == MoveMark::None || i + 1 >= scores_.size() || !scores_[i + 1]) continue;
         painter.setBrush(marks_[i] == MoveMark::Blunder ? kBlunder : kDubious);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainter>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -28,7 +29,7 @@ public:
     // The point where the score of `ply` is drawn (its middle line where it is unknown).
     QPointF PointOf(int ply) const;
 
-    QSize sizeHint() const override;
+    QSize sizeHint() const override;  // seven lines of text high
     QSize minimumSizeHint() const override;
 
 signals:
@@ -40,6 +41,7 @@ protected:
 
 private:
     QRectF Plot() const;
+    void DrawMoveNumbers(QPainter& painter, const QRectF& plot) const;
     int Plies() const { return std::max(1, static_cast<int>(scores_.size()) - 1); }
 
     std::vector<std::optional<int>> scores_;
