@@ -220,7 +220,7 @@ void RecordWindow::RenderDetails() {
                     .arg(QString::fromStdString(
                         MoveText(listed_[static_cast<std::size_t>(ply - 1)])))
                     .arg(mark.empty() ? "" : "  " + QString::fromStdString(mark));
-        text << QString("評価値 %1 → %2（損失 %3）")
+        text << QString("評価値 %1 → %2（先手から見た値）  損失 %3")
                     .arg(ScoreText(judgement->before), ScoreText(judgement->after))
                     .arg(judgement->loss);
     } else {
