@@ -9,6 +9,14 @@
 
 namespace torvane {
 
+// The engine of the build tree, unless TORVANE_ENGINE names another: the benchmarks are not
+// beside the program, where the window looks first.
+inline void UseBuildTreeEngine() {
+    if (qEnvironmentVariableIsEmpty("TORVANE_ENGINE"))
+        qputenv("TORVANE_ENGINE",
+                (QCoreApplication::applicationDirPath() + "/../engine/torvane-engine").toUtf8());
+}
+
 // Runs the registered benchmarks inside the program's Qt application (offscreen unless a
 // platform is chosen). `setUp` runs once the application exists; false stops the run.
 // `tearDown` runs while it still exists: windows must go before the application does.

@@ -3,15 +3,12 @@
 // position, each with the repaint.
 #include <benchmark/benchmark.h>
 
-#include "QtBenchmarkMain.h"
+#include "ShownWindowMain.h"
 
 #include <QTest>
-#include <optional>
-#include <random>
 
+#include "QuietGame.h"
 #include "app/window/Form1.h"
-#include "record/RecordPosition.h"
-#include "rules/StepDirection.h"
 
 using namespace torvane;
 
@@ -20,39 +17,8 @@ namespace {
 Form1* form = nullptr;
 std::string recordText;
 
-// A random step for the side to move, quiet ones first, so that the game lasts.
-std::optional<RecordedMove> RandomStep(RecordPosition& position, std::mt19937& random) {
-    std::vector<RecordedMove> quiet, captures;
-    for (int from = 0; from < kCellCount; ++from) {
-        const Cell& piece = position.Board()[from];
-        if (piece.Tag != TagOf(position.ToMove())) continue;
-        for (StepDirection d : kAllDirections) {
-            auto to = NeighbourCell(from, d);
-            if (!to) continue;
-            RecordedMove move{position.ToMove(), from, *to, piece.Kind, false, 3};
-            RecordPosition trial = position;
-            if (trial.Play(move, false)) continue;
-            (move.capture ? captures : quiet).push_back(move);
-        }
-    }
-    auto& moves = quiet.empty() ? captures : quiet;
-    if (moves.empty()) return std::nullopt;
-    RecordedMove move = moves[random() % moves.size()];
-    position.Play(move, false);
-    return move;
-}
-
 std::string ThousandMoveRecord() {
-    std::mt19937 random(11);
-    RecordPosition position;
-    GameRecord record;
-    record.header.started = "2026/12/08 10:00:00";
-    while (record.moves.size() < 1000) {
-        auto move = RandomStep(position, random);
-        if (!move) break;
-        record.moves.push_back(*move);
-    }
-    return WriteRecord(record);
+    return WriteRecord(QuietGame(1000, 11));
 }
 
 void ShowLastPosition() {
@@ -103,16 +69,9 @@ BENCHMARK(BM_ReplayOneStep)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::unique_ptr<Form1> window;
-    return QtBenchmarkMain(
-        argc, argv,
-        [&] {
-            recordText = ThousandMoveRecord();
-            window = std::make_unique<Form1>();
-            form = window.get();
-            window->show();
-            window->kifuhyouji_Click();  // the move list follows every change
-            return QTest::qWaitForWindowExposed(window.get());
-        },
-        [&] { window.reset(); });
+    recordText = ThousandMoveRecord();
+    return ShownWindowMain(argc, argv, form, [](Form1& window) {
+        window.kifuhyouji_Click();  // the move list follows every change
+        return true;
+    });
 }

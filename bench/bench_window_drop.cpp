@@ -2,7 +2,7 @@
 // window, the move made by the core, and the board repainted.
 #include <benchmark/benchmark.h>
 
-#include "QtBenchmarkMain.h"
+#include "ShownWindowMain.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -44,21 +44,13 @@ BENCHMARK(BM_PressToDrop)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::unique_ptr<Form1> window;
-    return QtBenchmarkMain(
-        argc, argv,
-        [&] {
-            window = std::make_unique<Form1>();
-            form = window.get();
-            window->show();
-            if (!QTest::qWaitForWindowExposed(window.get())) return false;
-            // "先手の番です" is answered as a player would, then the game starts.
-            QTimer::singleShot(0, [] {
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                    box->accept();
-            });
-            window->sutato_Click();
-            return true;
-        },
-        [&] { window.reset(); });
+    return ShownWindowMain(argc, argv, form, [](Form1& window) {
+        // "先手の番です" is answered as a player would, then the game starts.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        window.sutato_Click();
+        return true;
+    });
 }

@@ -60,7 +60,10 @@ void Game::ComputerResigns() {
     shell_.ShowMessage(PlayerResult(Opponent(LocalSide())));
 }
 
+// Called when a game against the computer is decided, and before every new game (which clears
+// what the last one left).
 void Game::EndComputerGame() {
+    computerGameDecided_ = ComputerGame == 1 && history_.result().has_value();
     if (ComputerGame == 0) return;
     ComputerGame = 0;
     across_ = nullptr;

@@ -61,6 +61,8 @@ public:
     // A game against the computer runs; the computer plays the side that is not the local
     // player's and sits at the top of the board.
     bool AgainstComputer() const { return ComputerGame == 1; }
+    // The last game was against the computer and has been decided; true until the next game.
+    bool ComputerGameDecided() const { return computerGameDecided_; }
     bool DropsAllowed() const { return settings_.capturedPieces; }
     const ClockCounters& Clocks() const { return clocks; }
     // The time limit of the running game: the settings' at one computer and over the network,
@@ -182,6 +184,9 @@ public:
     // `LoadRecord` goes on, with the computer game's own time limit.
     void StartFromPosition(const BoardPosition& start, bool playerIsGote = false,
                            PlayerAcross* computer = nullptr, bool timeLimit = false);
+    // `position` as the window shows it, the side to move to play on while `playable`: a
+    // record's position, or one of the engine's line replayed.
+    PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     Shell& shell() { return shell_; }
 
@@ -261,13 +266,13 @@ private:
     void RecordLossOnBoard(Side loser);
     void StartRecord();
     RecordHeader NewRecordHeader() const;
-    PlayState StateOf(const RecordPosition& position, bool playable) const;
 
     int Turn = 0;  // 0: Sente to move, 1: Gote to move
     int NetworkGame = 0, LocalIsGote = 0;
     int NetworkGameRunning = 0;
     int ComputerGame = 0;
     bool computerTimeLimit_ = false;  // the time limit of a game against the computer
+    bool computerGameDecided_ = false;
     ClockCounters clocks;
 
     SettingsChoice settings_;  // as the settings dialog first shows them: captured pieces off

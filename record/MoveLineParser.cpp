@@ -123,6 +123,13 @@ void ReadResultWords(Cursor& cursor, NumberedLine& line) {
     cursor.Eat(words);
 }
 
+// ▲ or △.
+std::optional<Side> EatMark(Cursor& cursor) {
+    if (cursor.Eat("▲")) return Side::Sente;
+    if (cursor.Eat("△")) return Side::Gote;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<NumberedLine, std::string> ParseNumberedLine(std::string_view text) {
@@ -133,10 +140,7 @@ std::variant<NumberedLine, std::string> ParseNumberedLine(std::string_view text)
     if (!number) return std::string("手数が読めません");
     line.number = *number;
     cursor.SkipSpaces();
-    if (cursor.Eat("▲"))
-        line.mark = Side::Sente;
-    else if (cursor.Eat("△"))
-        line.mark = Side::Gote;
+    line.mark = EatMark(cursor);
     bool looksLikeMove = line.mark || cursor.Rest().starts_with("同") ||
                          Cursor(cursor.Rest()).EatOneOf(kFileDigits) >= 0;
     if (looksLikeMove) {
@@ -152,6 +156,15 @@ std::variant<NumberedLine, std::string> ParseNumberedLine(std::string_view text)
     cursor.SkipSpaces();
     cursor.Eat("+");  // a mark some writers put after a move that has a comment
     if (!cursor.AtEnd()) return std::string("行の終わりに余分な文字があります");
+    return line;
+}
+
+std::optional<NumberedLine> ParseMoveText(std::string_view text) {
+    Cursor cursor(text);
+    NumberedLine line;
+    line.mark = EatMark(cursor);
+    if (!line.mark || ReadMove(cursor, line) || line.sameTarget || !cursor.AtEnd())
+        return std::nullopt;
     return line;
 }
 

@@ -27,4 +27,8 @@ struct NumberedLine {
 // be read, in Japanese.
 std::variant<NumberedLine, std::string> ParseNumberedLine(std::string_view line);
 
+// A move alone as `MoveText` writes it, "▲５五犬(56)" or "△４四鼠打", its mark required and
+// no 同: the mover, target, kind and origin, or nothing.
+std::optional<NumberedLine> ParseMoveText(std::string_view text);
+
 }  // namespace torvane

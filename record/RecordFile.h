@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "record/GameResult.h"
+#include "record/PositionAnalysis.h"
 #include "record/RecordedMove.h"
 #include "rules/BoardPosition.h"
 #include "rules/StartBoard.h"
@@ -32,6 +34,9 @@ struct GameRecord {
     RecordHeader header;
     std::vector<RecordedMove> moves;
     std::optional<GameResult> result;
+    // The engine's analysis of the positions it has judged, by the number of moves that lead
+    // to each (0: the start position).
+    std::map<int, PositionAnalysis> analysis = {};
 
     bool operator==(const GameRecord&) const = default;
 };
@@ -45,7 +50,9 @@ enum class RecordEncoding { Utf8, ShiftJis };
 
 // The text of a `.kifu` file: the header lines (`key：value`, with a position set up by hand
 // that the game starts from and the final position as the engine's position strings), one line
-// per move and the result. The moves must be legal.
+// per move and the result. The moves must be legal. The analysis of each position follows the
+// move that leads to it as a comment line (AnalysisComment.h); it is left out when the file
+// would grow too large to be read back.
 std::string WriteRecord(const GameRecord& record);
 
 // Why a file was refused: its 1-based line (0 for the file as a whole) and the reason in
@@ -68,7 +75,9 @@ struct RecordError {
 // missing 持ち駒 means captured pieces were not used (the game's own default), a missing
 // 時間制限 means the limit was on, missing names are 先手 and 後手. A numbered line that is
 // not a move is the result and ends the moves: 投了 and 切れ負け are the side to move's loss,
-// the losses of an Elephant or the Rats must be what the position shows.
+// the losses of an Elephant or the Rats must be what the position shows. An analysis comment
+// belongs to the position after the moves before it; a damaged one, or a second one for the
+// same position, is skipped like any other comment.
 std::variant<GameRecord, RecordError> ReadRecord(std::string_view bytes, RecordEncoding encoding);
 
 }  // namespace torvane

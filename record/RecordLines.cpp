@@ -34,6 +34,12 @@ bool HasControlCharacter(std::string_view text) {
                        [](char c) { return (c >= 0 && c < ' ' && c != '\t') || c == 0x7F; });
 }
 
+// A comment line: '*' first, after any spaces or tabs.
+bool IsComment(std::string_view line) {
+    std::size_t first = line.find_first_not_of(" \t");
+    return first != std::string_view::npos && line[first] == '*';
+}
+
 // The UTF-8 text of one line, or nothing when its bytes are not text in `encoding`.
 std::optional<std::string> Decode(std::string_view line, RecordEncoding encoding) {
     if (HasControlCharacter(line)) return std::nullopt;
@@ -79,6 +85,7 @@ std::variant<std::vector<std::string>, RecordError> RecordLines(std::string_view
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
         std::optional<std::string> text = Decode(line, encoding);
+        if (!text && IsComment(line)) text = "";  // skipped anyway: its bytes need not be text
         if (!text) return RecordError{static_cast<int>(lines.size()) + 1, "読めない文字があります"};
         lines.push_back(std::move(*text));
     }

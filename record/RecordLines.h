@@ -12,7 +12,7 @@ namespace torvane {
 // The lines of a record file as UTF-8 text, without their line ends ("\n" or "\r\n") and
 // without a UTF-8 byte order mark; line i of the result is line i + 1 of the file. A line that
 // is not valid text in `encoding`, or holds a control character other than a tab, is refused
-// with its number.
+// with its number, unless it is a comment ('*' first): that one becomes an empty line.
 std::variant<std::vector<std::string>, RecordError> RecordLines(std::string_view bytes,
                                                                 RecordEncoding encoding);
 

@@ -1,3 +1,4 @@
+#include "record/AnalysisComment.h"
 #include "record/MoveLineParser.h"
 #include "record/Notation.h"
 #include "record/RecordFile.h"
@@ -55,6 +56,7 @@ private:
     Refusal ReadNumbered(std::string_view line);
     Refusal ReadMove(const NumberedLine& line);
     Refusal ReadResult(const NumberedLine& line);
+    void ReadAnalysis(std::string_view line);
 
     GameRecord record_;
     RecordPosition position_;
@@ -65,6 +67,7 @@ private:
 
 Refusal RecordReader::ReadLine(int number, std::string_view line) {
     std::string_view text = Trimmed(line);
+    if (IsAnalysisComment(text)) ReadAnalysis(text);
     if (text.empty() || text.starts_with('#') || text.starts_with('*')) return std::nullopt;
     if (text.starts_with("手数") || text.starts_with("まで")) return std::nullopt;
     if (text[0] >= '0' && text[0] <= '9') return ReadNumbered(text);
@@ -148,6 +151,14 @@ Refusal RecordReader::ReadResult(const NumberedLine& line) {
         return std::nullopt;
     }
     return "結果が読めません（" + line.resultWords + "）";
+}
+
+// The position after the moves read so far; the first good comment for it counts.
+void RecordReader::ReadAnalysis(std::string_view line) {
+    const int ply = static_cast<int>(record_.moves.size());
+    if (record_.analysis.contains(ply)) return;
+    if (auto analysis = ParseAnalysisComment(line, position_, record_.header.capturedPiecesUsed))
+        record_.analysis.emplace(ply, std::move(*analysis));
 }
 
 Refusal RecordReader::Finish() const {

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "record/AnalysisComment.h"
 #include "record/Notation.h"
 #include "record/RecordFile.h"
 #include "record/RecordPosition.h"
@@ -42,26 +43,40 @@ std::string HeaderLines(const RecordHeader& header, const std::string& finalPosi
            finalPosition + "\n";
 }
 
-}  // namespace
+// The analysis comment of the position after `ply` moves, when there is one.
+std::string AnalysisLines(const GameRecord& record, int ply) {
+    auto found = record.analysis.find(ply);
+    return found == record.analysis.end() ? "" : AnalysisCommentLine(found->second) + "\n";
+}
 
-// The moves are replayed for the final position. A move the rules refuse leaves the position
-// as it was; reading the file back refuses that move.
-std::string WriteRecord(const GameRecord& record) {
+std::string Text(const GameRecord& record, bool withAnalysis) {
     RecordPosition position(record.header.start);
     std::string moves = "手数----指手---------消費時間--\n";
     int totals[2] = {0, 0};
     int number = 0;
+    if (withAnalysis) moves += AnalysisLines(record, 0);
     for (RecordedMove move : record.moves) {
         position.Play(move, record.header.capturedPiecesUsed);
         int& total = totals[move.mover == Side::Sente ? 0 : 1];
         total += std::max(move.seconds, 0);
         moves += MoveLine(++number, move, total) + "\n";
+        if (withAnalysis) moves += AnalysisLines(record, number);
     }
     if (record.result) {
         moves += ResultLine(number + 1, *record.result) + "\n";
         moves += SummaryLine(number, *record.result) + "\n";
     }
     return HeaderLines(record.header, position.Sfen()) + moves;
+}
+
+}  // namespace
+
+// The moves are replayed for the final position. A move the rules refuse leaves the position
+// as it was; reading the file back refuses that move.
+std::string WriteRecord(const GameRecord& record) {
+    std::string text = Text(record, !record.analysis.empty());
+    if (text.size() > kMaxRecordBytes && !record.analysis.empty()) return Text(record, false);
+    return text;
 }
 
 }  // namespace torvane

@@ -66,14 +66,22 @@ void EngineProcess::NewGame() {
 }
 
 int EngineProcess::Go(const EngineLine& line, const EngineStrength& strength, bool drops) {
-    Write(QString("setoption name Level value %1").arg(strength.level));
-    Write(QString("setoption name Threads value %1").arg(strength.threads));
-    Write(QString("setoption name CapturedPieces value %1").arg(drops ? "true" : "false"));
+    return Think(line,
+                 {{"Level", QString::number(strength.level)},
+                  {"Threads", QString::number(strength.threads)},
+                  {"CapturedPieces", drops ? "true" : "false"}},
+                 QString("byoyomi %1").arg(strength.moveMs));
+}
+
+int EngineProcess::Think(const EngineLine& line, const EngineOptions& options,
+                         const QString& limits) {
+    for (const auto& [name, value] : options)
+        Write(QString("setoption name %1 value %2").arg(name, value));
     QString position = "position sfen " + QString::fromStdString(line.start);
     if (!line.moves.empty()) position += " moves";
     for (const std::string& move : line.moves) position += " " + QString::fromStdString(move);
     Write(position);
-    Write(QString("go byoyomi %1").arg(strength.moveMs));
+    Write("go " + limits);
     asked_.push_back(nextTag_);
     return nextTag_++;
 }
@@ -90,11 +98,13 @@ void EngineProcess::ReadLines() {
     while (process_.canReadLine()) OnLine(QString::fromUtf8(process_.readLine()).trimmed());
 }
 
-// `readyok` ends the handshake; `bestmove` answers the oldest request. Any other line (info,
-// id, option, or garbage) is ignored.
+// `readyok` ends the handshake; `bestmove` answers the oldest request, and `info` lines report
+// on it. Any other line (`info string`, id, option, or garbage) is ignored.
 void EngineProcess::OnLine(const QString& line) {
     if (line == "readyok") return handshake_.stop();
     const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+    if (words.size() > 1 && words[0] == "info" && words[1] != "string" && !asked_.empty())
+        return emit info(asked_.front(), line);
     if (words.size() < 2 || words[0] != "bestmove" || asked_.empty()) return;
     const int tag = asked_.front();
     asked_.pop_front();

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/engine/EngineStrength.h"
@@ -17,6 +18,9 @@ struct EngineLine {
     std::string start;
     std::vector<std::string> moves;
 };
+
+// `setoption` names and values, in the order they are sent.
+using EngineOptions = std::vector<std::pair<QString, QString>>;
 
 // The computer opponent: the program `torvane-engine` as a child process, spoken to in USI
 // and read asynchronously, so the window stays alive while it thinks. Started once and kept
@@ -41,6 +45,9 @@ public:
     // Asks for a move at the end of `line`, played with `strength`; returns the tag that
     // `bestMove` will carry.
     int Go(const EngineLine& line, const EngineStrength& strength, bool drops);
+    // Sends `options`, the position `line` and `go <limits>` (e.g. "depth 8 movetime 300",
+    // "infinite"); returns the tag that its `info` lines and `bestMove` will carry.
+    int Think(const EngineLine& line, const EngineOptions& options, const QString& limits);
     // The same for a position string without the moves that led to it.
     int Go(const std::string& position, const EngineStrength& strength, bool drops) {
         return Go(EngineLine{position, {}}, strength, drops);
@@ -50,6 +57,8 @@ public:
 
 signals:
     void bestMove(int tag, const QString& move);
+    // A line of what the search of `tag` found so far (`info depth …`; not `info string`).
+    void info(int tag, const QString& line);
     // The program could not be started, did not answer or died.
     void failed();
 

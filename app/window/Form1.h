@@ -104,6 +104,7 @@ public:
     void kifuhiraku_Click();
     void kyokumen_Click();
     void kyokumenhenshuu_Click();
+    void kaiseki_Click();
 
     // The move list window, once "棋譜を表示(&K)" has opened it.
     RecordWindow* recordWindow() const { return record_; }
@@ -113,6 +114,8 @@ public:
     int replayPly() const { return replayPly_; }
     // The position editor, once "局面編集(&E)…" has opened it.
     PositionEditor* positionEditor() const { return editor_; }
+    // The position after `ply` moves of the record and then `moves` of another line is shown.
+    void ShowVariation(int ply, const std::vector<RecordedMove>& moves);
 
 signals:
     // The computer's move has been made on the board.
@@ -157,6 +160,9 @@ private:
     bool SaveRecordAs(const GameRecord& record);
     bool UseSetUpPosition(PositionEditor::Use use, const BoardPosition& start);
     bool RefuseWhileEditing();
+    void FollowShownPosition(const std::vector<RecordedMove>& variation);
+    bool EngineFree() const;
+    QString EngineBusyReason() const;
 
     void OnBoardPress(int cell, Qt::MouseButton button);
     void OnHandPress(Hand hand, int slot, Qt::MouseButton button);
@@ -172,6 +178,10 @@ private:
 
     bool StartEngine();
     bool PlayAgainstComputer(const BoardPosition* setUp);
+    bool StartComputerGame(const ComputerGameChoice& choice, const BoardPosition* setUp,
+                           bool fromHere);
+    void PlayComputerAgain();
+    void OfferNextGame();
     void OnComputerMove(const EngineMove& move);
     void OnComputerResigns();
     void CancelComputerMove();
@@ -201,6 +211,7 @@ private:
     HelpWindow* help_ = nullptr;
     double helpScale_ = 1.0;  // the scale help_ was made at
     bool exiting_ = false;
+    bool nextGameOffered_ = false;        // the record's window offers the next game
     ComputerPlayer* computer_ = nullptr;  // the engine, started with the first request
     HintMarks* hint_ = nullptr;           // made with the first hint
     RecordWindow* record_ = nullptr;

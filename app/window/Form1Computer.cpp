@@ -1,7 +1,10 @@
 #include "app/dialogs/ComputerGameDialog.h"
 #include "app/dialogs/DialogScale.h"
+#include "app/dialogs/RecordWindow.h"
 #include "app/engine/ComputerPlayer.h"
 #include "app/window/Form1.h"
+#include "record/Notation.h"
+#include "rules/StartBoard.h"
 
 namespace torvane {
 
@@ -22,13 +25,29 @@ bool Form1::PlayAgainstComputer(const BoardPosition* setUp) {
     if (dialog.exec() != QDialog::Accepted) return false;
     const ComputerGameChoice choice = dialog.Choice();
     preferences_.KeepComputerGame(choice);
+    return StartComputerGame(choice, setUp, dialog.ContinueFromHere());
+}
+
+// もう一局 after a game against the computer: the same level and time, the sides swapped, from
+// the position the last game started from.
+void Form1::PlayComputerAgain() {
+    ComputerGameChoice choice = preferences_.ComputerGame();
+    choice.playerIsGote = !choice.playerIsGote;
+    preferences_.KeepComputerGame(choice);
+    const BoardPosition start = game_.History().header().start;
+    const bool setUp = start != BoardPosition{StartBoard()};
+    StartComputerGame(choice, setUp ? &start : nullptr, false);
+}
+
+bool Form1::StartComputerGame(const ComputerGameChoice& choice, const BoardPosition* setUp,
+                              bool fromHere) {
     CancelComputerMove();
     ClearHint();
     if (!StartEngine()) return false;
     computer_->NewGame(StrengthOfLevel(choice.level, choice.topSeconds));
     if (setUp)
         game_.StartFromPosition(*setUp, choice.playerIsGote, computer_, choice.timeLimit);
-    else if (dialog.ContinueFromHere())
+    else if (fromHere)
         game_.LoadRecord(game_.History().ToRecord(), choice.playerIsGote, computer_,
                          choice.timeLimit);
     else
@@ -40,6 +59,21 @@ bool Form1::PlayAgainstComputer(const BoardPosition* setUp) {
         game_.NamePlayers("先手", computer);
     Render();
     return true;
+}
+
+// Once a game against the computer is decided, the record's window says how and offers the next
+// step.
+void Form1::OfferNextGame() {
+    const bool decided = game_.ComputerGameDecided() && game_.History().result();
+    if (decided == nextGameOffered_) return;
+    nextGameOffered_ = decided;
+    if (!decided) return;
+    const GameResult& result = *game_.History().result();
+    const int moves = static_cast<int>(game_.History().entries().size());
+    kifuhyouji_Click();
+    record_->OfferNextGame(QString::fromStdString(
+        (result.loser == game_.LocalSide() ? "あなたの負けです\n" : "あなたの勝ちです\n") +
+        SummaryLine(moves, result) + "（" + ResultText(result) + "）"));
 }
 
 EngineProcess* Form1::engine() const {

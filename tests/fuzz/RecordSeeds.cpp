@@ -1,6 +1,8 @@
 // Writes the record fuzzer's seeds into the directory given as the argument: games of random
 // legal moves with and without drops, from the start position and from positions set up by
-// hand, as `.kifu` text and as Shift_JIS, each behind the encoding byte the fuzzer reads first.
+// hand, half of those from the start with analysis comments, as `.kifu` text and as Shift_JIS,
+// each behind the encoding byte the fuzzer reads first.
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <string>
@@ -40,6 +42,17 @@ GameRecord RandomGame(std::mt19937& random, bool drops, int moves, const BoardPo
     return record;
 }
 
+// Analysis of every other position, its line the next moves of the game (legal there).
+void AddAnalysis(std::mt19937& random, GameRecord& record) {
+    const int moves = static_cast<int>(record.moves.size());
+    for (int ply = 0; ply <= moves; ply += 2) {
+        const int length = std::min(moves - ply, static_cast<int>(random() % 4));
+        record.analysis[ply] = {static_cast<int>(random() % 4001) - 2000,
+                                static_cast<int>(random() % 20),
+                                {record.moves.begin() + ply, record.moves.begin() + ply + length}};
+    }
+}
+
 // The record as `.kifu` text and as Shift_JIS, each behind the encoding byte.
 void WriteSeed(const std::string& dir, const std::string& name, const GameRecord& record) {
     std::string text = WriteRecord(record);
@@ -57,9 +70,11 @@ int main(int argc, char** argv) {
     if (argc != 2) return 2;
     std::mt19937 random(1);
     const BoardPosition start{StartBoard()};
-    for (int i = 0; i < 8; ++i)
-        WriteSeed(argv[1], "record" + std::to_string(i),
-                  RandomGame(random, i % 2 == 1, 10 + 20 * i, start));
+    for (int i = 0; i < 8; ++i) {
+        GameRecord record = RandomGame(random, i % 2 == 1, 10 + 20 * i, start);
+        if (i % 4 >= 2) AddAnalysis(random, record);
+        WriteSeed(argv[1], "record" + std::to_string(i), record);
+    }
     int n = 0;
     for (const char* text : kSetUps) {
         BoardPosition setUp;

@@ -64,9 +64,12 @@ declare -A expected=(
     ["build/bench/bench_startup"]="start-up to a shown main window"
     ["build/bench/bench_record_window"]="^BM_OpenThousandMoves"
     ["build/bench/bench_computer_stall"]="max_stall_ms="
+    ["build/bench/bench_analysis"]="median_total_s="
+    ["build/bench/bench_study"]="median_updates_per_s="
     ["printf 'usi\\nisready\\nposition startpos moves 5f5e\\ngo depth 6\\nquit\\n' | build/engine/torvane-engine"]="^bestmove "
     ["build/tools/match/torvane-match --help"]="^usage: torvane-match"
     ['build/tools/match/torvane-match --a level:2 --b greedy --games 4 --go "depth 1"']="Elo"
+    ["build/tools/tune/torvane-tune --help"]="^usage: torvane-tune"
 )
 
 # Every command of the README, in its order; ./check itself is what runs this script.

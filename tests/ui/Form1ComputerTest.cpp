@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -12,6 +14,8 @@
 #include "ComputerGameAnswer.h"
 #include "ModalDialog.h"
 #include "UiHelpers.h"
+#include "WindowPictures.h"
+#include "app/analysis/RecordAnalyser.h"
 #include "app/dialogs/ComputerGameDialog.h"
 #include "app/dialogs/RecordWindow.h"
 #include "app/engine/EngineProcess.h"
@@ -103,6 +107,22 @@ TEST_F(Form1Computer, AWholeGameFromTheStartEndsWithTheLoserNamed) {
     EXPECT_EQ(last, loser == game.LocalSide() ? "あなたの負けです" : "あなたの勝ちです");
     EXPECT_FALSE(game.BoardOpen());
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
+
+    // The record's window says how it ended and offers the next step; もう一局 starts the same
+    // game with the sides swapped.
+    RecordWindow* record = f.form.recordWindow();
+    ASSERT_NE(record, nullptr);
+    ASSERT_TRUE(record->isVisible() && record->OffersNextGame());
+    Snapshot(*record, "record-after-a-computer-game");
+    const QString outcome = record->findChild<QLabel*>("nextGameText")->text();
+    EXPECT_TRUE(outcome.startsWith(QString::fromStdString(last) +
+                                   QString("\nまで%1手で").arg(game.History().entries().size())))
+        << outcome.toStdString();
+    QTest::mouseClick(record->findChild<QPushButton*>("mouikkyoku"), Qt::LeftButton);
+    EXPECT_TRUE(game.AgainstComputer());
+    EXPECT_EQ(game.LocalSide(), Side::Gote);
+    EXPECT_TRUE(game.History().entries().empty());
+    EXPECT_FALSE(record->OffersNextGame());
 }
 
 // A game begun at one computer goes on against the computer from where it stands, the player
@@ -293,6 +313,12 @@ TEST_F(Form1Computer, ResigningWhileTheComputerThinksAndNetworkPlayExcludeIt) {
     EXPECT_EQ(game.Squares(), board);
     EXPECT_FALSE(game.AgainstComputer());
     EXPECT_TRUE(f.form.action("suruu")->isEnabled());
+    // 解析 after the game analyses it (a network game below stops that again).
+    RecordWindow* record = f.form.recordWindow();
+    ASSERT_TRUE(record && record->OffersNextGame());
+    QTest::mouseClick(record->findChild<QPushButton*>("kaisekiAfterGame"), Qt::LeftButton);
+    EXPECT_TRUE(record->analyser().Running());
+    EXPECT_FALSE(record->OffersNextGame());
 
     QTcpServer probe;
     ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));

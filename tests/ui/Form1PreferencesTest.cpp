@@ -11,6 +11,7 @@
 
 #include "FileDialogAnswerer.h"
 #include "NetTestHelpers.h"
+#include "WindowPictures.h"
 #include "app/dialogs/ComputerGameDialog.h"
 #include "app/dialogs/Form3.h"
 #include "app/dialogs/Form5.h"
@@ -67,6 +68,7 @@ TEST(Form1Preferences, ChoicesSurviveIntoTheNextRun) {
             level->setCurrentIndex(9);  // the top level: the player gives it 10 s a move
             EXPECT_TRUE(dialog.findChild<QLabel*>("thinkTime")->isHidden());
             dialog.findChild<QComboBox*>("topTime")->setCurrentIndex(2);
+            Snapshot(dialog, "computer-game-dialog-top-level");
             dialog.findChild<QCheckBox*>("timeLimit")->setChecked(true);
             Click(dialog, "Command1");
         });

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+#include <QSignalSpy>
+
 #include "NetTestHelpers.h"
+#include "app/analysis/RecordAnalyser.h"
+#include "app/analysis/StudySession.h"
 #include "app/dialogs/Form4.h"
 #include "app/dialogs/Form5.h"
 #include "app/dialogs/Form7.h"
+#include "app/dialogs/RecordWindow.h"
 #include "rules/PieceKind.h"
 
 using namespace torvane;
@@ -161,4 +167,38 @@ TEST_F(NetTwoWindowsTest, DisconnectingTellsThePeer) {
     EXPECT_TRUE(b.form.action("suruu")->isEnabled());
     EXPECT_FALSE(b.form.action("sutato")->isEnabled());
     EXPECT_EQ(TextOf(b.form, "Label15"), "");
+}
+
+// The study and the analysis leave a running network game alone: the game stops the study and
+// neither can start on either side until the game is over; then its record may be analysed.
+TEST_F(NetTwoWindowsTest, StudyAndAnalysisWaitForTheEndOfTheGame) {
+    qputenv("TORVANE_ENGINE", TORVANE_ENGINE_BINARY);
+    a.Trigger("kifuhyouji");
+    RecordWindow& record = *a.form.recordWindow();
+    auto* study = record.findChild<QPushButton*>("study");
+    QTest::mouseClick(study, Qt::LeftButton);
+    ASSERT_TRUE(record.study().Thinking());
+
+    Offer(true);
+    ASSERT_TRUE(WaitFor([&] { return a.form.game().NetworkGameRuns(); }));
+    EXPECT_FALSE(record.study().Thinking());
+    EXPECT_FALSE(study->isEnabled());
+    for (ShownForm* side : {&a, &b}) EXPECT_FALSE(side->form.action("kaiseki")->isEnabled());
+    a.Trigger("kaiseki");
+    EXPECT_FALSE(record.analyser().Running());
+    Move(a, b, 75, 66);
+    Move(b, a, 45, 36);
+
+    answers.answers = {true};
+    a.Trigger("touryou");
+    ASSERT_TRUE(WaitFor([&] { return !b.form.game().NetworkGameRuns(); }));
+    EXPECT_TRUE(a.form.action("kaiseki")->isEnabled() && b.form.action("kaiseki")->isEnabled());
+    const BoardCells board = a.form.game().Squares();
+    record.analyser().SetLimits({2, 1000});
+    QSignalSpy finished(&record.analyser(), &RecordAnalyser::finished);
+    a.Trigger("kaiseki");
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_EQ(record.Analysis().size(), 3u);
+    EXPECT_EQ(a.form.game().Squares(), board);
+    qunsetenv("TORVANE_ENGINE");
 }
