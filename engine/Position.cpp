@@ -23,16 +23,22 @@ void Position::ShiftMobility(int sq, Color c, int sign) {
 }
 
 void Position::Put(int sq, Piece p) {
+    Place(sq, p);
+}
+
+template <bool kTrack>
+void Position::Place(int sq, Piece p) {
     Color c = ColorOf(p);
-    ShiftMobility(sq, c, 1);
+    if (kTrack) ShiftMobility(sq, c, 1);
     board_[sq] = p;
     slot_[sq] = pieceCount_[c];
     pieceCells_[c][pieceCount_[c]++] = static_cast<std::uint8_t>(sq);
     ++onBoard_[c][KindOf(p)];
     cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] + sq);
-    hash_ ^= Zobrist().piece[p][sq];
+    if (kTrack) hash_ ^= Zobrist().piece[p][sq];
 }
 
+template <bool kTrack>
 void Position::Remove(int sq) {
     Piece p = board_[sq];
     board_[sq] = kEmpty;
@@ -41,15 +47,17 @@ void Position::Remove(int sq) {
     pieceCells_[c][slot_[sq]] = last;
     slot_[last] = slot_[sq];
     --onBoard_[c][KindOf(p)];
-    ShiftMobility(sq, c, -1);
     cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] - sq);
+    if (!kTrack) return;
+    ShiftMobility(sq, c, -1);
     hash_ ^= Zobrist().piece[p][sq];
 }
 
-// Undoes Remove(sq) exactly: the piece takes its old place in the list again, and the piece
-// that filled that place goes back to the end.
+// Undoes Remove(sq) exactly (but for the mobility and the hash, which Unmake restores): the
+// piece takes its old place in the list again, and the piece that filled that place goes back
+// to the end.
 void Position::PutBack(int sq, Piece p, int slot) {
-    Put(sq, p);
+    Place<false>(sq, p);
     Color c = ColorOf(p);
     std::uint8_t moved = pieceCells_[c][slot];
     std::swap(pieceCells_[c][slot], pieceCells_[c][slot_[sq]]);
@@ -57,16 +65,19 @@ void Position::PutBack(int sq, Piece p, int slot) {
     slot_[sq] = static_cast<std::uint8_t>(slot);
 }
 
+template <bool kTrack>
 void Position::Relocate(int from, int to) {
     Piece p = board_[from];
     board_[from] = kEmpty;
-    ShiftMobility(from, ColorOf(p), -1);
-    ShiftMobility(to, ColorOf(p), 1);
+    if (kTrack) {
+        ShiftMobility(from, ColorOf(p), -1);
+        ShiftMobility(to, ColorOf(p), 1);
+        hash_ ^= Zobrist().piece[p][from] ^ Zobrist().piece[p][to];
+    }
     board_[to] = p;
     slot_[to] = slot_[from];
     pieceCells_[ColorOf(p)][slot_[to]] = static_cast<std::uint8_t>(to);
     cellSum_[p] = static_cast<std::int16_t>(cellSum_[p] + to - from);
-    hash_ ^= Zobrist().piece[p][from] ^ Zobrist().piece[p][to];
 }
 
 void Position::AddToHand(Color c, int kind, int delta) {
@@ -92,6 +103,7 @@ void Position::FlipSide() {
 
 void Position::Make(Move m, Undo& undo) {
     undo.hash = hash_;
+    undo.mobility = mobility_;
     undo.captured = kEmpty;
     undo.capturedToHand = false;
     int to = ToOf(m);
@@ -119,16 +131,17 @@ void Position::Unmake(Move m, const Undo& undo) {
     if (side_ == Gote) --moveNumber_;
     int to = ToOf(m);
     if (IsDrop(m)) {
-        Remove(to);
+        Remove<false>(to);
         AddToHand(side_, DropKindOf(m), 1);
     } else {
-        Relocate(to, FromOf(m));
+        Relocate<false>(to, FromOf(m));
         if (undo.captured != kEmpty) {
             PutBack(to, undo.captured, undo.capturedSlot);
             if (undo.capturedToHand) AddToHand(side_, KindOf(undo.captured), -1);
         }
     }
     hash_ = undo.hash;
+    mobility_ = undo.mobility;
 }
 
 }  // namespace torvane::engine

@@ -15,6 +15,7 @@ struct Undo {
     bool capturedToHand = false;
     std::uint8_t capturedSlot = 0;  // its place in its side's piece list
     std::uint64_t hash = 0;
+    std::array<std::int16_t, 2> mobility{};
 };
 
 // The board, both hands, the side to move and a Zobrist hash of all three. Counts of each kind
@@ -65,8 +66,14 @@ public:
     }
 
 private:
+    // Make keeps the mobility up to date (kTrack); Unmake leaves it and the hash alone and
+    // restores both from the Undo, which is cheaper than working them out backwards.
+    template <bool kTrack = true>
+    void Place(int sq, Piece p);
+    template <bool kTrack = true>
     void Remove(int sq);
     // Moves the piece on `from` to the empty cell `to`, keeping its place in the piece list.
+    template <bool kTrack = true>
     void Relocate(int from, int to);
     void PutBack(int sq, Piece p, int slot);
     // A piece of `c` arrives on the empty cell `sq` (+1) or has just left it (-1).
