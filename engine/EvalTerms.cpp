@@ -49,9 +49,7 @@ struct Side {
 Side Scan(const Position& pos, Color c) {
     Side s;
     s.elephant = pos.OnlyCell(c, Elephant);
-    const std::uint8_t* pieces = pos.PieceCells(c);
-    for (int n = 0; n < pos.PieceCount(c) && s.ratCount < pos.OnBoard(c, Rat); ++n)
-        if (KindOf(pos.At(pieces[n])) == Rat) s.rats[s.ratCount++] = pieces[n];
+    s.ratCount = pos.Cells(c, Rat).Write(s.rats.data());
     return s;
 }
 
@@ -70,7 +68,7 @@ Neighbourhood Around(const Position& pos, int sq, Color c, int kind) {
         else if (ColorOf(p) == c)
             ++n.own;
         else
-            n.attackers += CanCapture(KindOf(p), kind);
+            n.attackers += Takes(p, c, kind);
     }
     return n;
 }
@@ -78,11 +76,9 @@ Neighbourhood Around(const Position& pos, int sq, Color c, int kind) {
 // Enemy pieces two steps from `sq` that may take a piece of kind `kind` (those next to it are
 // counted by Around).
 int Attackers(const Position& pos, int sq, Color c, int kind) {
+    const auto& takes = kTakes[c][kind];
     int n = 0;
-    for (int i = 0; i < kRing.count[sq]; ++i) {
-        Piece p = pos.At(kRing.cells[sq][i]);
-        n += p != kEmpty && ColorOf(p) != c && CanCapture(KindOf(p), kind);
-    }
+    for (int i = 0; i < kRing.count[sq]; ++i) n += takes[pos.At(kRing.cells[sq][i])];
     return n;
 }
 
@@ -93,10 +89,8 @@ int RatEscapes(const Position& pos, int sq, Color c) {
         int to = kNeighbours.cells[sq][i];
         if (pos.At(to) != kEmpty) continue;
         bool guarded = false;
-        for (int j = 0; j < kNeighbours.count[to] && !guarded; ++j) {
-            Piece p = pos.At(kNeighbours.cells[to][j]);
-            guarded = p != kEmpty && ColorOf(p) != c && KindOf(p) != Elephant;
-        }
+        for (int j = 0; j < kNeighbours.count[to] && !guarded; ++j)
+            guarded = Takes(pos.At(kNeighbours.cells[to][j]), c, Rat);
         n += !guarded;
     }
     return n;

@@ -39,6 +39,22 @@ inline constexpr bool CanCapture(int moverKind, int targetKind) {
     return moverKind >= targetKind;
 }
 
+// Whether what stands on a cell (a piece code, or kEmpty: never) may take `c`'s piece of kind
+// `kind`: the evaluation and the threat search ask this of every cell around the vital pieces.
+inline constexpr auto kTakes = [] {
+    std::array<std::array<std::array<bool, kPieceCodes>, kKindCount>, 2> t{};
+    for (Color c : {Sente, Gote})
+        for (int kind = 0; kind < kKindCount; ++kind)
+            for (int p = 1; p < kPieceCodes; ++p)
+                t[c][kind][p] = ColorOf(static_cast<Piece>(p)) != c &&
+                                CanCapture(KindOf(static_cast<Piece>(p)), kind);
+    return t;
+}();
+
+inline bool Takes(Piece p, Color c, int kind) {
+    return kTakes[c][kind][p];
+}
+
 // The letter of a kind in position strings and drops, lowercase. The engine is a program of
 // its own on standard C++ alone and links none of the core's libraries, so it keeps its own
 // copy of the letters (rules/PieceLetters) at its edge; the engine's tests read and write

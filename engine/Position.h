@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/CellSet.h"
 #include "engine/Move.h"
 #include "engine/Piece.h"
 #include "engine/Square.h"
@@ -38,6 +39,8 @@ public:
     int Mobility(Color c) const { return mobility_[c]; }
     // The cells of `c`'s pieces on the board, in no particular order.
     int PieceCount(Color c) const { return pieceCount_[c]; }
+    // The cells of `c`'s pieces of `kind`.
+    const CellSet& Cells(Color c, int kind) const { return cellSets_[MakePiece(c, kind)]; }
     const std::uint8_t* PieceCells(Color c) const { return pieceCells_[c].data(); }
 
     // A side without an Elephant or without a Rat on the board has lost.
@@ -90,7 +93,8 @@ private:
     // Every piece of a side fits: 34 pieces are in a game, and a typed position holds at most 81.
     std::array<std::array<std::uint8_t, kSquares>, 2> pieceCells_{};
     std::array<std::uint8_t, 2> pieceCount_{};
-    std::array<std::uint8_t, kSquares> slot_{};  // the index of each cell's piece in its list
+    std::array<std::uint8_t, kSquares> slot_{};    // the index of each cell's piece in its list
+    std::array<CellSet, kPieceCodes> cellSets_{};  // per piece code, the cells it stands on
     std::array<std::int16_t, 2> mobility_{};
     Color side_ = Sente;
     int moveNumber_ = 1;

@@ -60,12 +60,22 @@ inline constexpr RingTable kRing = BuildRing();
 std::string SquareName(int sq);
 std::optional<int> ParseSquare(std::string_view text);
 
-// Steps a king needs from `a` to `b`.
+// Steps a king needs from `a` to `b`, looked up: the evaluation asks for it many times a node.
+inline constexpr auto kDistance = [] {
+    std::array<std::array<std::uint8_t, kSquares>, kSquares> t{};
+    for (int a = 0; a < kSquares; ++a) {
+        for (int b = 0; b < kSquares; ++b) {
+            int dr = a / 9 - b / 9, dc = a % 9 - b % 9;
+            dr = dr < 0 ? -dr : dr;
+            dc = dc < 0 ? -dc : dc;
+            t[a][b] = static_cast<std::uint8_t>(dr > dc ? dr : dc);
+        }
+    }
+    return t;
+}();
+
 inline int Distance(int a, int b) {
-    int dr = a / 9 - b / 9, dc = a % 9 - b % 9;
-    dr = dr < 0 ? -dr : dr;
-    dc = dc < 0 ? -dc : dc;
-    return dr > dc ? dr : dc;
+    return kDistance[a][b];
 }
 
 }  // namespace torvane::engine

@@ -8,11 +8,9 @@ namespace {
 
 bool Attacked(const Position& pos, int sq) {
     Piece target = pos.At(sq);
-    for (int i = 0; i < kNeighbours.count[sq]; ++i) {
-        Piece p = pos.At(kNeighbours.cells[sq][i]);
-        if (p != kEmpty && ColorOf(p) != ColorOf(target) && CanCapture(KindOf(p), KindOf(target)))
-            return true;
-    }
+    const auto& takes = kTakes[ColorOf(target)][KindOf(target)];
+    for (int i = 0; i < kNeighbours.count[sq]; ++i)
+        if (takes[pos.At(kNeighbours.cells[sq][i])]) return true;
     return false;
 }
 

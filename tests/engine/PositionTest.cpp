@@ -15,23 +15,41 @@ Position Reparsed(const Position& pos) {
     return out;
 }
 
+// What Position keeps up to date as pieces move, compared with a position built afresh.
+::testing::AssertionResult SameKeptState(const Position& pos, const Position& fresh) {
+    if (pos.Hash() != fresh.Hash()) return ::testing::AssertionFailure() << "hash";
+    for (Color c : {Sente, Gote}) {
+        if (pos.Mobility(c) != fresh.Mobility(c))
+            return ::testing::AssertionFailure()
+                   << "mobility of " << c << ": " << pos.Mobility(c) << " vs " << fresh.Mobility(c);
+        for (int kind = 0; kind < kKindCount; ++kind)
+            if (!(pos.Cells(c, kind) == fresh.Cells(c, kind)) ||
+                pos.OnlyCell(c, kind) != fresh.OnlyCell(c, kind))
+                return ::testing::AssertionFailure() << "cells of kind " << kind << " of " << c;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // Every move of every position of random games, with and without drops: Make gives the
-// position (and hash) that a fresh parse of its string gives, Unmake restores it exactly.
-TEST(PositionProperty, MakeUnmakeRestoresPositionAndHash) {
+// position, hash, mobility and piece cells that a fresh parse of its string gives, and Unmake
+// restores all of them exactly.
+TEST(PositionProperty, MakeUnmakeKeepEveryCountAsAFreshParseWould) {
     std::mt19937 random(21);
     for (int g = 0; g < 40; ++g) {
         bool drops = g % 2 == 1;
         for (Position pos : testing::RandomGame(random, 250, drops)) {
             const Position before = pos;
+            ASSERT_TRUE(SameKeptState(before, Reparsed(before))) << FormatSfen(before);
             MoveList list;
             GenerateMoves(pos, drops, list);
             for (Move m : list) {
                 Undo undo;
                 pos.Make(m, undo);
-                ASSERT_EQ(pos.Hash(), Reparsed(pos).Hash())
+                ASSERT_TRUE(SameKeptState(pos, Reparsed(pos)))
                     << FormatSfen(before) << " " << MoveName(m);
                 pos.Unmake(m, undo);
                 ASSERT_EQ(pos, before) << MoveName(m);
+                ASSERT_TRUE(SameKeptState(pos, before)) << FormatSfen(before) << " " << MoveName(m);
             }
         }
     }
