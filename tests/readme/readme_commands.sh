@@ -66,6 +66,7 @@ declare -A expected=(
     ["build/bench/bench_computer_stall"]="max_stall_ms="
     ["build/bench/bench_analysis"]="median_total_s="
     ["build/bench/bench_study"]="median_updates_per_s="
+    ["build/bench/bench_engine_search"]="^BM_Search/drops:1 .*nodes=1002.12k"
     ["printf 'usi\\nisready\\nposition startpos moves 5f5e\\ngo depth 6\\nquit\\n' | build/engine/torvane-engine"]="^bestmove "
     ["build/tools/match/torvane-match --help"]="^usage: torvane-match"
     ['build/tools/match/torvane-match --a level:2 --b greedy --games 4 --go "depth 1"']="Elo"
