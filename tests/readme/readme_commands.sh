@@ -70,6 +70,7 @@ declare -A expected=(
     ["printf 'usi\\nisready\\nposition startpos moves 5f5e\\ngo depth 6\\nquit\\n' | build/engine/torvane-engine"]="^bestmove "
     ["build/tools/match/torvane-match --help"]="^usage: torvane-match"
     ['build/tools/match/torvane-match --a level:2 --b greedy --games 4 --go "depth 1"']="Elo"
+    ["build/tools/match/torvane-match --a level:1 --b random --games 2 --go \"depth 1\" --record /tmp/torvane-games.txt && cat /tmp/torvane-games.txt"]="^position startpos moves "
     ["build/tools/tune/torvane-tune --help"]="^usage: torvane-tune"
 )
 

@@ -29,13 +29,15 @@ GameRecord PlayGame(Player& sente, Player& gote, const std::vector<std::string>&
     while (true) {
         int plies = static_cast<int>(moves.size());
         Color side = pos.SideToMove();
-        if (pos.IsDecided()) return {LossOf(pos.HasLost(Sente) ? Sente : Gote), plies, "capture"};
-        if (plies >= maxPlies) return {Outcome::Draw, plies, "adjudicated a draw at the ply limit"};
+        if (pos.IsDecided())
+            return {LossOf(pos.HasLost(Sente) ? Sente : Gote), plies, "capture", moves};
+        if (plies >= maxPlies)
+            return {Outcome::Draw, plies, "adjudicated a draw at the ply limit", moves};
         Player& player = side == Sente ? sente : gote;
         std::string text = player.Choose(pos, moves);
-        if (text == "resign") return {LossOf(side), plies, player.Name() + " resigned"};
+        if (text == "resign") return {LossOf(side), plies, player.Name() + " resigned", moves};
         auto move = FindLegalMove(pos, drops, text);
-        if (!move) return {LossOf(side), plies, player.Name() + " played illegal " + text};
+        if (!move) return {LossOf(side), plies, player.Name() + " played illegal " + text, moves};
         Undo undo;
         pos.Make(*move, undo);
         moves.push_back(text);

@@ -13,6 +13,7 @@ struct GameRecord {
     Outcome outcome = Outcome::Draw;
     int plies = 0;
     std::string reason;
+    std::vector<std::string> moves;  // the whole game in USI, the opening's moves first
 };
 
 // Plays one game from the start position after `opening`, to its end: a side without an

@@ -19,6 +19,26 @@ void Count(Tally& tally, Outcome outcome, bool aIsSente) {
         ++tally.losses;
 }
 
+const char* ResultText(Outcome outcome) {
+    switch (outcome) {
+        case Outcome::SenteWins:
+            return "1-0";
+        case Outcome::GoteWins:
+            return "0-1";
+        case Outcome::Draw:
+            break;
+    }
+    return "1/2-1/2";
+}
+
+std::string RecordOf(int g, bool aIsSente, const GameRecord& r) {
+    std::string text = "# game " + std::to_string(g + 1) + ", A " + (aIsSente ? "sente" : "gote") +
+                       ": " + ResultText(r.outcome) + ", " + r.reason + "\nposition startpos";
+    if (!r.moves.empty()) text += " moves";
+    for (const std::string& move : r.moves) text += " " + move;
+    return text;
+}
+
 // What the threads share: the next game to play, the standing, and whether to stop.
 struct Shared {
     std::atomic<int> next{0};
@@ -52,6 +72,7 @@ void Worker(const MatchConfig& config, unsigned seed, Shared& shared,
         std::lock_guard lock(shared.mutex);
         if (shared.done) return;  // the test was decided while this game ran
         Count(shared.tally, r.outcome, aIsSente);
+        if (config.record) config.record(RecordOf(g, aIsSente, r));
         std::string line = "game " + std::to_string(g + 1) + " (A " +
                            (aIsSente ? "sente" : "gote") + "): " + std::to_string(r.plies) +
                            " plies, " + r.reason + "; " + EloSummary(shared.tally);

@@ -22,6 +22,9 @@ struct MatchConfig {
     std::vector<Opening> openings;  // game 2k and 2k+1 play opening k with colours swapped
     std::optional<Sprt> sprt;       // stop as soon as it decides
     unsigned seed = 1;
+    // Called after every game (one call at a time) with its record: a comment line saying who
+    // played which side and how it ended, then the game as a USI `position` command.
+    std::function<void(const std::string&)> record;
 };
 
 // Plays the match on `jobs` threads, each with its own pair of players, and returns the

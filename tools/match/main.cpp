@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <tuple>
@@ -42,18 +43,18 @@ Options:
   --sprt ELO0,ELO1       stop as soon as a sequential test decides between the two
   --alpha A, --beta B    its error rates (default 0.05 each)
   --seed N               seed of the openings and the simple players (default 1)
+  --record FILE          write every game's moves to FILE, as a USI position command
   --help                 this text
 )";
 
 struct Options {
-    std::map<std::string, std::string> values{{"--a", "level:10"},      {"--b", "greedy"},
-                                              {"--games", "100"},       {"--go", "movetime 100"},
-                                              {"--jobs", "1"},          {"--openings", ""},
-                                              {"--opening-plies", "6"}, {"--max-plies", "400"},
-                                              {"--timeout", "30000"},   {"--sprt", ""},
-                                              {"--alpha", "0.05"},      {"--beta", "0.05"},
-                                              {"--seed", "1"},          {"--engine", ""},
-                                              {"--a-go", ""},           {"--b-go", ""}};
+    std::map<std::string, std::string> values{
+        {"--a", "level:10"},      {"--b", "greedy"},      {"--games", "100"},
+        {"--go", "movetime 100"}, {"--jobs", "1"},        {"--openings", ""},
+        {"--opening-plies", "6"}, {"--max-plies", "400"}, {"--timeout", "30000"},
+        {"--sprt", ""},           {"--alpha", "0.05"},    {"--beta", "0.05"},
+        {"--seed", "1"},          {"--engine", ""},       {"--a-go", ""},
+        {"--b-go", ""},           {"--record", ""}};
     std::vector<std::string> aOptions, bOptions;
     bool drops = false;
     bool help = false;
@@ -138,6 +139,12 @@ match::MatchConfig Configure(const Options& o) {
     return c;
 }
 
+// What each move was searched with: one text when both players share it.
+std::string TimesText(const match::MatchConfig& c) {
+    if (c.aSettings.goArgs == c.bSettings.goArgs) return c.aSettings.goArgs;
+    return "A " + c.aSettings.goArgs + ", B " + c.bSettings.goArgs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,10 +153,16 @@ int main(int argc, char** argv) {
     if (o.help) return std::fputs(kUsage, stdout), 0;
     try {
         match::MatchConfig config = Configure(o);
+        std::ofstream record;
+        if (const std::string& path = o.values.at("--record"); !path.empty()) {
+            record.open(path);
+            if (!record) throw std::runtime_error("cannot write the record " + path);
+            config.record = [&record](const std::string& game) { record << game << std::endl; };
+        }
         match::Tally tally = match::RunMatch(
             config, [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); });
         std::printf("%s vs %s (%s%s), %d games: %s\n", config.a.c_str(), config.b.c_str(),
-                    o.values.at("--go").c_str(), config.drops ? ", drops" : "", tally.Games(),
+                    TimesText(config).c_str(), config.drops ? ", drops" : "", tally.Games(),
                     match::EloSummary(tally).c_str());
         if (config.sprt) std::printf("%s\n", config.sprt->Summary(tally).c_str());
     } catch (const std::exception& e) {
