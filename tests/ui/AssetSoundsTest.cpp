@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <QByteArray>
 #include <QFile>
-#include <QtEndian>
 #include <cmath>
 
 namespace torvane {
@@ -17,25 +16,33 @@ struct Wave {
     QByteArray data;
 };
 
+// The unsigned little-endian number of `width` bytes at `at`, read byte by byte so that no
+// read reaches past the array.
+quint32 Le(const QByteArray& bytes, qsizetype at, int width) {
+    quint32 value = 0;
+    for (int i = width - 1; i >= 0; --i) value = value << 8 | quint8(bytes.at(at + i));
+    return value;
+}
+
 // Reads the chunks of a RIFF WAVE file; a file that is not one gives format 0.
 Wave ParseWave(const QByteArray& bytes) {
     Wave wave;
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") return wave;
-    if (qFromLittleEndian<quint32>(bytes.constData() + 4) + 8 != quint32(bytes.size())) return wave;
+    if (Le(bytes, 4, 4) + 8 != quint32(bytes.size())) return wave;
     for (qsizetype at = 12; at + 8 <= bytes.size();) {
         const QByteArray id = bytes.mid(at, 4);
-        const qsizetype size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        const char* body = bytes.constData() + at + 8;
-        if (at + 8 + size > bytes.size()) return Wave{};
+        const qsizetype size = Le(bytes, at + 4, 4);
+        const qsizetype body = at + 8;
+        if (body + size > bytes.size()) return Wave{};
         if (id == "fmt " && size >= 16) {
-            wave.format = qFromLittleEndian<quint16>(body);
-            wave.channels = qFromLittleEndian<quint16>(body + 2);
-            wave.rate = int(qFromLittleEndian<quint32>(body + 4));
-            wave.byteRate = int(qFromLittleEndian<quint32>(body + 8));
-            wave.blockAlign = qFromLittleEndian<quint16>(body + 12);
-            wave.bits = qFromLittleEndian<quint16>(body + 14);
+            wave.format = int(Le(bytes, body, 2));
+            wave.channels = int(Le(bytes, body + 2, 2));
+            wave.rate = int(Le(bytes, body + 4, 4));
+            wave.byteRate = int(Le(bytes, body + 8, 4));
+            wave.blockAlign = int(Le(bytes, body + 12, 2));
+            wave.bits = int(Le(bytes, body + 14, 2));
         } else if (id == "data") {
-            wave.data = QByteArray(body, size);
+            wave.data = bytes.mid(body, size);
         }
         at += 8 + size + (size % 2);
     }
@@ -50,9 +57,9 @@ Wave Load(const char* path) {
 
 // Sample `i` of channel 0, scaled to -1..1.
 double Sample(const Wave& w, int i) {
-    const char* frame = w.data.constData() + qsizetype(i) * w.blockAlign;
-    if (w.bits == 8) return (static_cast<unsigned char>(*frame) - 128) / 128.0;
-    return qFromLittleEndian<qint16>(frame) / 32768.0;
+    const qsizetype frame = qsizetype(i) * w.blockAlign;
+    if (w.bits == 8) return (int(Le(w.data, frame, 1)) - 128) / 128.0;
+    return qint16(Le(w.data, frame, 2)) / 32768.0;
 }
 
 double Peak(const Wave& w, double from, double to) {
