@@ -445,6 +445,15 @@ bool Search::Iterate(int depth, SearchResult& result) {
     return true;
 }
 
+// A search cut short by its clock or by `stop` plays the best move its unfinished iteration
+// has proven: the root keeps it in front, moved there only once its search beat every move
+// before it. A node limit keeps the last finished iteration's move, so that a level's play
+// depends on its nodes alone.
+void Search::KeepUnfinishedBest(SearchResult& result) const {
+    bool nodesSpent = nodeLimit_ > 0 && AllNodes() >= nodeLimit_;
+    if (helperIndex_ == 0 && !nodesSpent) result.best = rootMoves_.moves[0];
+}
+
 void Search::Report(int depth, const InfoSink& info) const {
     std::int64_t ms = time_.ElapsedMs();
     std::uint64_t nodes = AllNodes();
@@ -506,7 +515,10 @@ SearchResult Search::Run(const SearchRequest& request, const std::atomic<bool>& 
     for (int depth = 1; depth <= maxDepth; ++depth) {
         // Helpers search every other iteration a ply deeper than the main search would.
         int searched = std::min(maxDepth, depth + (helperIndex_ & 1));
-        if (!Iterate(searched, result)) break;
+        if (!Iterate(searched, result)) {
+            KeepUnfinishedBest(result);
+            break;
+        }
         if (helperIndex_ > 0) continue;
         Report(depth, info);
         if (IsDecisive(result.score) && depth > 2) break;

@@ -101,6 +101,7 @@ private:
     bool IsCapture(Move m) const;
     void UpdatePv(int ply, Move m);
     void SortLines();
+    void KeepUnfinishedBest(SearchResult& result) const;
     void Report(int depth, const InfoSink& info) const;
 
     TranspositionTable& tt_;

@@ -29,6 +29,7 @@ void TimeManager::Start(const GoLimits& limits, int side, std::int64_t levelMs, 
     startMs_ = clock_();
     std::int64_t budget = Budget(limits, side);
     budgetMs_ = budget < 0 ? levelMs : capped ? std::min(budget, levelMs) : budget;
+    banks_ = limits.movetime == 0 && (limits.time[side] > 0 || limits.increment[side] > 0);
     // A search told its depth or nodes and no clock runs until it has searched them.
     bool counted = limits.depth > 0 || limits.nodes > 0;
     if (limits.infinite || (budget < 0 && counted)) budgetMs_ = INT64_MAX;

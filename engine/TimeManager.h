@@ -35,14 +35,17 @@ public:
     std::int64_t ElapsedMs() const;
     // Past the budget: the search must stop now.
     bool HardLimitReached() const { return ElapsedMs() >= budgetMs_; }
-    // Past half the budget: a new iteration would not finish, so none is started.
-    bool SoftLimitReached() const { return ElapsedMs() >= budgetMs_ / 2; }
+    // No new iteration is started: past half the budget when the time saved is kept for later
+    // moves (a new iteration would seldom finish), else only at the budget itself, since time
+    // not used on this move is lost.
+    bool SoftLimitReached() const { return ElapsedMs() >= (banks_ ? budgetMs_ / 2 : budgetMs_); }
     std::int64_t BudgetMs() const { return budgetMs_; }
 
 private:
     ClockMs clock_ = SteadyMs;
     std::int64_t startMs_ = 0;
     std::int64_t budgetMs_ = 0;
+    bool banks_ = true;  // the clock keeps what this move leaves (main time or increment)
 };
 
 }  // namespace torvane::engine

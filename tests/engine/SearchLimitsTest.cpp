@@ -65,6 +65,33 @@ TEST(TimeManager, BudgetsStayInsideTheClockAndTheLevelsCap) {
             }
 }
 
+// Time left over is kept only by a main time or an increment; then no iteration starts past
+// half the budget. Byoyomi and a fixed time per move are used to the end.
+TEST(TimeManager, IterationsStartUntilTheBudgetUnlessTimeLeftOverIsKept) {
+    std::int64_t now = 0;
+    for (auto [limits, keeps] :
+         {std::pair{GoLimits{.movetime = 1000}, false}, std::pair{GoLimits{.byoyomi = 1000}, false},
+          std::pair{GoLimits{}, false},
+          std::pair{GoLimits{.time = {0, 60000}, .byoyomi = 1000}, false},
+          std::pair{GoLimits{.time = {60000, 0}, .byoyomi = 1000}, true},
+          std::pair{GoLimits{.increment = {2000, 0}}, true}}) {
+        TimeManager tm;
+        tm.UseClock([&] { return now; });
+        now = 0;
+        tm.Start(limits, 0, 3000, false);
+        std::int64_t budget = tm.BudgetMs();
+        now = budget / 2 - 1;
+        EXPECT_FALSE(tm.SoftLimitReached());
+        now = budget / 2;
+        EXPECT_EQ(tm.SoftLimitReached(), keeps) << budget;
+        now = budget - 1;
+        EXPECT_EQ(tm.SoftLimitReached(), keeps) << budget;
+        now = budget;
+        EXPECT_TRUE(tm.SoftLimitReached());
+        EXPECT_TRUE(tm.HardLimitReached());
+    }
+}
+
 SearchResult Think(const Position& pos, GoLimits limits, const std::atomic<bool>& stop) {
     SearchRequest request;
     request.position = pos;
@@ -130,7 +157,7 @@ TEST(SearchLimits, AnswersAtTheFirstLookPastItsBudget) {
         std::atomic<bool> stop{false};
         SearchResult r = search.Run(request, stop, [](const std::string&) {});
         const std::int64_t budget = 800, start = step;
-        EXPECT_GE(now - start, budget / 2) << step;  // it used the time it had
+        EXPECT_GE(now - start, budget) << step;  // byoyomi unused is lost: it used all of it
         EXPECT_LE(now - start, budget + step) << step;
         // Every look is one node interval at most, apart from the untimed first iteration and
         // the looks of the reports.
