@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/Evaluation.h"
+#include "engine/Level.h"
 #include "engine/MoveGen.h"
 
 namespace torvane::match {
@@ -119,8 +120,13 @@ std::unique_ptr<Player> MakePlayer(const std::string& player, const EngineSettin
     if (player == "random") return std::make_unique<RandomPlayer>(drops, random);
     if (player == "greedy") return std::make_unique<GreedyPlayer>(drops, random);
     if (player.rfind("level:", 0) == 0) {
+        // A level plays on the threads the window gives it: the top level on the engine's
+        // default (two on two cores), the others on one. Options given after override these.
         EngineSettings leveled = settings;
-        leveled.options.insert(leveled.options.begin(), "Level=" + player.substr(6));
+        std::string level = player.substr(6);
+        if (level != std::to_string(engine::kMaxLevel))
+            leveled.options.insert(leveled.options.begin(), "Threads=1");
+        leveled.options.insert(leveled.options.begin(), "Level=" + level);
         return std::make_unique<EnginePlayer>(SplitCommand(settings.defaultEngine), player, leveled,
                                               drops);
     }

@@ -20,7 +20,8 @@ Plays player A against player B, each opening once from either side, and prints
 W/D/L, score and Elo of A with its 95 % error bar.
 
 Players (--a, --b):
-  level:N           the engine (--engine) at level N
+  level:N           the engine (--engine) at level N, on one thread below the top level
+                    (as the window plays it; --a-opt Threads=N overrides)
   greedy            takes the most valuable piece it can, wins when it can
   random            any legal move
   'path [args]'     any USI engine, run with these arguments
