@@ -28,6 +28,7 @@ import pyatspi
 from gi.repository import GLib
 
 FILES = "１２３４５６７８９"
+FILES_COUNT = len(FILES)
 RANKS = "一二三四五六七八九"
 KINDS = ["鼠", "犬", "狼", "豹", "鰐", "熊", "虎", "獅子", "象"]  # weakest first
 WAIT = 30.0  # seconds for anything the program does; the computer moves within a few
@@ -58,11 +59,11 @@ class Listener:
         except GLib.GError:
             pass  # gone before it could be read
 
-    def pump(self, until, what):
-        """Handles the bus's messages as they come until `until()` is true, or fails after WAIT
-        seconds."""
+    def pump(self, until, what, seconds=WAIT):
+        """Handles the bus's messages as they come until `until()` is true, or fails after
+        `seconds`."""
         timed_out = []
-        timer = GLib.timeout_add(int(WAIT * 1000), lambda: timed_out.append(True))
+        timer = GLib.timeout_add(int(seconds * 1000), lambda: timed_out.append(True))
         # Some answers are asked of the program rather than told by an event: asked again at
         # least ten times a second.
         tick = GLib.timeout_add(100, lambda: True)
@@ -284,9 +285,18 @@ class Player:
         """Arrow keys until the focused cell is `target` (file, rank); the first key shows the
         cursor."""
         self.remember_focus()
-        if self.focus is None:
+        tries = 10
+        while self.focus is None:
+            # Xvfb has no window manager to hand the keyboard back to the window the moment the
+            # dialog closes: a key pressed before then is lost, so it is pressed again.
             key(0xff54)  # Down
-            self.listener.pump(lambda: self.remember_focus(), "the cursor's cell to be focused")
+            tries -= 1
+            try:
+                self.listener.pump(self.remember_focus, "the cursor's cell to be focused",
+                                   WAIT / 10)
+            except Failure:
+                if tries == 0:
+                    raise
         while parse_cell(self.focus.name)[:2] != target:
             file_, rank = parse_cell(self.focus.name)[:2]
             if rank != target[1]:
@@ -313,7 +323,8 @@ class Player:
 
     def choose_move(self):
         """A capture the rules allow, the strongest victim first; else a step onto an empty
-        cell."""
+        cell that brings a piece nearest to an enemy piece it may take (any of the nearest), so
+        that a thinned-out end game is hunted down rather than wandered through."""
         cells = self.cells()
         captures, steps = [], []
         for (file_, rank), (_, side, kind) in cells.items():
@@ -331,7 +342,15 @@ class Player:
                         captures.append(((file_, rank), to, kind, to_kind))
         if captures:
             return max(captures, key=lambda m: KINDS.index(m[3]))
-        return random.choice(steps)
+        prey = [(square, kind) for square, (_, side, kind) in cells.items() if side == "後手"]
+
+        def distance(step):
+            _, to, kind, _ = step
+            return min((max(abs(to[0] - p[0]), abs(to[1] - p[1]))
+                        for p, k in prey if may_take(kind, k)), default=FILES_COUNT)
+
+        nearest = min(map(distance, steps))
+        return random.choice([step for step in steps if distance(step) == nearest])
 
     def play_move(self, by_action):
         """A move by the arrow keys and Enter, or by the cells' press actions; returns it in the
