@@ -11,9 +11,9 @@ their names ("５五 先手 犬"), the keyboard cursor is moved with the arrow k
 cell is the one wanted, and Enter picks up and drops (every third move, and any move the
 keyboard cannot reach the board for, by the cells' press actions instead: Xvfb has no window
 manager, and now and then the window never gets the keyboard back after a box closes). Every
-move, the player's and the computer's, must be announced in the record's notation; the player's must be the move made, and the computer's must be what the cells then
-say. Boxes are read and closed by their OK button. The game ends with "あなたの勝ちです" or
-"あなたの負けです"; each hand's slots, read one by one, must then agree with the hand's count,
+move, the player's and the computer's, must be announced in the record's notation; the
+player's must be the move made, and the computer's must be what the cells then say. Boxes are
+read and closed by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです"; each hand's slots, read one by one, must then agree with the hand's count,
 and the program, quit from its menu, must end by itself.
 
 Prints what it hears (and every event it gets, with TORVANE_A11Y_TRACE=1). Exits 0 when the game
@@ -304,7 +304,11 @@ class Player:
                 key(0xff54 if rank < target[1] else 0xff52)  # Down / Up
             else:
                 key(0xff51 if file_ < target[0] else 0xff53)  # Left / Right: file 9 is left
-            self.listener.pump(lambda: self.remember_focus(), "the next cell to be focused")
+            try:
+                self.listener.pump(self.remember_focus, "the next cell to be focused", 3.0)
+            except Failure:
+                self.focus = None  # the keyboard went elsewhere: looked for again next time
+                return False
         return True
 
     def remember_focus(self):
