@@ -13,8 +13,9 @@ keyboard cannot reach the board for, by the cells' press actions instead: Xvfb h
 manager, and now and then the window never gets the keyboard back after a box closes). Every
 move, the player's and the computer's, must be announced in the record's notation; the
 player's must be the move made, and the computer's must be what the cells then say. Boxes are
-read and closed by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです"; each hand's slots, read one by one, must then agree with the hand's count,
-and the program, quit from its menu, must end by itself.
+read and closed by their OK button. The game ends with "あなたの勝ちです" or "あなたの負けです";
+each hand's slots, read one by one, must then agree with the hand's count, and the program, quit
+from its menu, must end by itself.
 
 Prints what it hears (and every event it gets, with TORVANE_A11Y_TRACE=1). Exits 0 when the game
 was played to its end, 1 on a failure.
