@@ -19,7 +19,7 @@ LevelSettings SettingsOfLevel(int level) {
         {1000, 2000, 64, 25, 0},   // 6
         {2000, 7000, 64, 15, 0},   // 7
         {2000, 45000, 64, 8, 0},   // 8
-        {3000, 135000, 64, 0, 0},  // 9
+        {3000, 180000, 64, 0, 0},  // 9
         {3000, 0, 64, 0, 0},       // 10
     };
     return kLevels[std::clamp(level, kMinLevel, kMaxLevel) - 1];
