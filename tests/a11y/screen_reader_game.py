@@ -30,7 +30,7 @@ import pyatspi
 from gi.repository import GLib
 
 FILES = "１２３４５６７８９"
-FILES_COUNT = len(FILES)
+NO_PREY = len(FILES)  # a distance farther than any two cells of the board are apart
 RANKS = "一二三四五六七八九"
 KINDS = ["鼠", "犬", "狼", "豹", "鰐", "熊", "虎", "獅子", "象"]  # weakest first
 WAIT = 30.0  # seconds for anything the program does; the computer moves within a few
@@ -354,7 +354,7 @@ class Player:
         def distance(step):
             _, to, kind, _ = step
             return min((max(abs(to[0] - p[0]), abs(to[1] - p[1]))
-                        for p, k in prey if may_take(kind, k)), default=FILES_COUNT)
+                        for p, k in prey if may_take(kind, k)), default=NO_PREY)
 
         nearest = min(map(distance, steps))
         return random.choice([step for step in steps if distance(step) == nearest])
